@@ -1,0 +1,140 @@
+#include "core/NumberReading.h"
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <string>
+#include <system_error>
+
+namespace korvanel {
+
+namespace {
+
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The characters of `text` that can be read, without the skipped ones.
+class Cursor {
+ public:
+  explicit Cursor(std::string_view text) : text_(text) { SkipBlanks(); }
+
+  bool AtEnd() const { return at_ == text_.size(); }
+  char Peek() const { return AtEnd() ? '\0' : text_[at_]; }
+  void Next() {
+    ++at_;
+    SkipBlanks();
+  }
+
+ private:
+  void SkipBlanks() {
+    while (at_ < text_.size() && IsSkipped(text_[at_])) ++at_;
+  }
+
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+// The number as from_chars accepts it, plus the decimal exponent of its first
+// significant digit, which tells overflow from underflow when from_chars
+// finds the value out of range.
+struct NumberSpelling {
+  std::string text;
+  long long magnitudeExponent = 0;
+  bool hasSignificantDigit = false;
+};
+
+// Far beyond a double's range, and far beyond any text's length, so that
+// saturating there changes no result.
+constexpr long long kExponentLimit = 1'000'000'000'000'000;
+
+void AddExponentDigit(long long& exponent, char digit) {
+  // Saturates: any exponent beyond the limit already means out of range.
+  if (exponent < kExponentLimit) exponent = exponent * 10 + (digit - '0');
+}
+
+NumberSpelling SpellNumber(std::string_view input) {
+  NumberSpelling number;
+  Cursor cursor(input);
+  if (cursor.Peek() == '-' || cursor.Peek() == '+') {
+    if (cursor.Peek() == '-') number.text += '-';
+    cursor.Next();
+  }
+  bool anyDigit = false;
+  long long integerDigits = 0;
+  for (; IsDigit(cursor.Peek()); cursor.Next()) {
+    anyDigit = true;
+    if (cursor.Peek() != '0') number.hasSignificantDigit = true;
+    if (number.hasSignificantDigit) ++integerDigits;
+    number.text += cursor.Peek();
+  }
+  long long leadingFractionZeros = 0;
+  if (cursor.Peek() == '.') {
+    number.text += '.';
+    cursor.Next();
+    for (; IsDigit(cursor.Peek()); cursor.Next()) {
+      anyDigit = true;
+      if (!number.hasSignificantDigit) {
+        if (cursor.Peek() == '0') {
+          ++leadingFractionZeros;
+        } else {
+          number.hasSignificantDigit = true;
+        }
+      }
+      number.text += cursor.Peek();
+    }
+  }
+  if (!anyDigit) return {};
+  number.magnitudeExponent = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
+
+  if (cursor.Peek() == 'E' || cursor.Peek() == 'e') {
+    cursor.Next();
+    bool negative = false;
+    if (cursor.Peek() == '-' || cursor.Peek() == '+') {
+      negative = cursor.Peek() == '-';
+      cursor.Next();
+    }
+    long long exponent = 0;
+    bool anyExponentDigit = false;
+    for (; IsDigit(cursor.Peek()); cursor.Next()) {
+      anyExponentDigit = true;
+      AddExponentDigit(exponent, cursor.Peek());
+    }
+    if (anyExponentDigit) {
+      number.magnitudeExponent += negative ? -exponent : exponent;
+      number.text += negative ? "e-" : "e";
+      number.text += std::to_string(exponent);
+    }
+  }
+  return number;
+}
+
+}  // namespace
+
+NumberReading ReadNumber(std::string_view text) {
+  const NumberSpelling number = SpellNumber(text);
+  if (number.text.empty()) return {};
+  double value = 0;
+  const char* first = number.text.data();
+  const auto [end, error] = std::from_chars(first, first + number.text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    if (number.hasSignificantDigit && number.magnitudeExponent > 0) return {0, true};
+    return {0, false};
+  }
+  if (error != std::errc{}) return {};
+  return {value + 0.0, false};  // + 0.0 turns "-0" into a plain 0
+}
+
+std::string NumberText(double value, char decimalSeparator) {
+  if (value == 0) value = 0;  // no "-0"
+  std::array<char, 64> buffer{};
+  const auto [end, error] =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+  std::string text(buffer.data(), error == std::errc{} ? end : buffer.data());
+  for (char& c : text) {
+    if (c == '.') c = decimalSeparator;
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
+}  // namespace korvanel

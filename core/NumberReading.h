@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvanel {
+
+// What reading a typed number gave: its value, or the news that it is too
+// large for a double (then `value` is 0 and means nothing).
+struct NumberReading {
+  double value = 0;
+  bool overflow = false;
+};
+
+// Lenient reading of a typed number. Blanks, tabs and line feeds are skipped
+// wherever they stand; then an optional sign, digits, an optional "." and
+// digits, an optional exponent (E or e, optional sign, digits). Reading stops
+// at the first character that cannot continue the number, and text without a
+// leading number gives 0. The point is "." whatever the locale. A value too
+// small for a double reads as 0; one too large is reported as overflow.
+NumberReading ReadNumber(std::string_view text);
+
+// The plain text of a number: '-' only when negative, at most 15 significant
+// digits, no trailing zeros, no separator for a whole number and
+// `decimalSeparator` for a fractional one: 650 -> "650", 647.7 -> "647,7"
+// with ','. Magnitudes from 1E15 up and below 1E-4 take an exponent.
+std::string NumberText(double value, char decimalSeparator);
+
+}  // namespace korvanel
