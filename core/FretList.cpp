@@ -10,7 +10,8 @@ void FillFretList(FretTable& table, ListControl& list) {
   for (table.FretIndex = 0; table.FretIndex <= kFretCount; ++table.FretIndex) {
     const auto row = list.AddItem(FormatFretNumber(table.FretIndex));
     list.SetSubItem(row, SubItem::First, FormatStepDistance(table.StepDistance[table.FretIndex]));
-    list.SetSubItem(row, SubItem::Second, FormatWholeDistance(table.WholeDistance[table.FretIndex]));
+    list.SetSubItem(row, SubItem::Second,
+                    FormatWholeDistance(table.WholeDistance[table.FretIndex]));
   }
   const auto gap = list.AddItem("");
   list.SetSubItem(gap, SubItem::First, "");

@@ -127,8 +127,8 @@ NumberReading ReadNumber(std::string_view text) {
 std::string NumberText(double value, char decimalSeparator) {
   if (value == 0) value = 0;  // no "-0"
   std::array<char, 64> buffer{};
-  const auto [end, error] =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+  const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::general, 15);
   std::string text(buffer.data(), error == std::errc{} ? end : buffer.data());
   for (char& c : text) {
     if (c == '.') c = decimalSeparator;

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  cmake g++ make ninja-build pkg-config git
+  qt6-base-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig locales
   poppler-utils xvfb xauth imagemagick x11-utils

@@ -1,0 +1,110 @@
+#include "core/FretList.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/NumberReading.h"
+#include "platform/ControlError.h"
+#include "tests/fakes/RecordingList.h"
+
+namespace korvanel {
+namespace {
+
+using testing::RecordingList;
+using Rows = std::vector<RecordingList::Row>;
+
+Rows FilledRows(double scaleLength) {
+  FretTable table;
+  table.ScaleLength = scaleLength;
+  ComputeFrets(table);
+  RecordingList list;
+  FillFretList(table, list);
+  return list.rows;
+}
+
+void ExpectRows(const Rows& actual, const Rows& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t row = 0; row < expected.size(); ++row) {
+    for (std::size_t cell = 0; cell < 3; ++cell) {
+      EXPECT_EQ(actual[row][cell], expected[row][cell]) << "row " << row << ", column " << cell;
+    }
+  }
+}
+
+TEST(FillFretListTest, ScaleLength650) {
+  ExpectRows(FilledRows(650), {
+                                  {"  0", "  0.000", "   0.000"}, {"  1", " 36.481", "  36.481"},
+                                  {"  2", " 34.434", "  70.915"}, {"  3", " 32.501", " 103.417"},
+                                  {"  4", " 30.677", " 134.094"}, {"  5", " 28.955", " 163.050"},
+                                  {"  6", " 27.330", " 190.380"}, {"  7", " 25.796", " 216.177"},
+                                  {"  8", " 24.348", " 240.525"}, {"  9", " 22.982", " 263.507"},
+                                  {" 10", " 21.692", " 285.199"}, {" 11", " 20.474", " 305.674"},
+                                  {" 12", " 19.325", " 325"},     {" 13", " 18.240", " 343.240"},
+                                  {" 14", " 17.217", " 360.457"}, {" 15", " 16.250", " 376.708"},
+                                  {" 16", " 15.338", " 392.047"}, {" 17", " 14.477", " 406.525"},
+                                  {" 18", " 13.665", " 420.190"}, {" 19", " 12.898", " 433.088"},
+                                  {" 20", " 12.174", " 445.262"}, {" 21", " 11.491", " 456.753"},
+                                  {" 22", " 10.846", " 467.599"}, {" 23", " 10.237", " 477.837"},
+                                  {" 24", "  9.662", " 487.5"},   {"", "", ""},
+                                  {" Bridge", " 162.5", " 650"},
+                              });
+}
+
+// A typed length: the bridge remainder 161.924999... is cut, not rounded.
+TEST(FillFretListTest, TypedScaleLength647Point7) {
+  // clang-format off
+  ExpectRows(FilledRows(ReadNumber("647.7").value), {
+{"  0", "  0.000", "   0.000"}, {"  1", " 36.352", "  36.352"}, {"  2", " 34.312", "  70.664"},
+{"  3", " 32.386", " 103.051"}, {"  4", " 30.568", " 133.620"}, {"  5", " 28.853", " 162.473"},
+{"  6", " 27.233", " 189.706"}, {"  7", " 25.705", " 215.412"}, {"  8", " 24.262", " 239.674"},
+{"  9", " 22.900", " 262.575"}, {" 10", " 21.615", " 284.190"}, {" 11", " 20.402", " 304.592"},
+{" 12", " 19.257", " 323.85"}, {" 13", " 18.176", " 342.026"}, {" 14", " 17.156", " 359.182"},
+{" 15", " 16.193", " 375.375"}, {" 16", " 15.284", " 390.660"}, {" 17", " 14.426", " 405.086"},
+{" 18", " 13.616", " 418.703"}, {" 19", " 12.852", " 431.556"}, {" 20", " 12.131", " 443.687"},
+{" 21", " 11.450", " 455.137"}, {" 22", " 10.807", " 465.945"}, {" 23", " 10.201", " 476.146"},
+{" 24", "  9.628", " 485.775"}, {"", "", ""}, {" Bridge", " 161.92", " 647.7"},
+  });
+  // clang-format on
+}
+
+TEST(FillFretListTest, ZeroLengthListsZeroTexts) {
+  Rows expected;
+  for (const char* fret :
+       {"  0", "  1", "  2", "  3", "  4", "  5", "  6", "  7", "  8", "  9", " 10", " 11", " 12",
+        " 13", " 14", " 15", " 16", " 17", " 18", " 19", " 20", " 21", " 22", " 23", " 24"}) {
+    expected.push_back({fret, "  0.000", "   0.000"});
+  }
+  expected.push_back({"", "", ""});
+  expected.push_back({" Bridge", "  0.000", "   0.000"});
+  ExpectRows(FilledRows(0), expected);
+}
+
+TEST(FillFretListTest, FillingTwiceReplacesTheRows) {
+  FretTable table;
+  table.ScaleLength = 650;
+  ComputeFrets(table);
+  RecordingList list;
+  FillFretList(table, list);
+  FillFretList(table, list);
+  EXPECT_EQ(list.rows.size(), 27u);
+  EXPECT_EQ(table.FretIndex, 25);
+}
+
+TEST(FillFretListTest, FailingListStopsTheFillAndKeepsEarlierRows) {
+  FretTable table;
+  table.ScaleLength = 650;
+  ComputeFrets(table);
+  RecordingList list;
+  // Operation 1 empties the list; each fret row takes three more, so the
+  // 11th operation adds the row of fret 3.
+  list.FailAtOperation(11);
+  EXPECT_THROW(FillFretList(table, list), ControlError);
+  ASSERT_EQ(list.rows.size(), 3u);
+  EXPECT_EQ(list.rows[2][0], "  2");
+  EXPECT_EQ(list.rows[2][2], "  70.915");
+  EXPECT_EQ(table.FretIndex, 3);
+}
+
+}  // namespace
+}  // namespace korvanel

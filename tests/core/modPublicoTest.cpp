@@ -1,0 +1,107 @@
+#include "core/modPublico.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdint>
+#include <string>
+
+namespace korvanel {
+namespace {
+
+TEST(BasicStrTest, SignPositionThenShortestDigits) {
+  EXPECT_EQ(BasicStr(7), " 7");
+  EXPECT_EQ(BasicStr(24), " 24");
+  EXPECT_EQ(BasicStr(0), " 0");
+  EXPECT_EQ(BasicStr(-0.0), " 0");
+  EXPECT_EQ(BasicStr(0.5), " .5");
+  EXPECT_EQ(BasicStr(-0.5), "-.5");
+  EXPECT_EQ(BasicStr(36.48169675689922), " 36.4816967568992");
+  EXPECT_EQ(BasicStr(324.9999999999999), " 325");
+  EXPECT_EQ(BasicStr(487.4999999999998), " 487.5");
+}
+
+TEST(BasicStrTest, ExponentBeyondFifteenDigitsAndBelowTenThousandth) {
+  EXPECT_EQ(BasicStr(999999999999999), " 999999999999999");
+  EXPECT_EQ(BasicStr(1e15), " 1E+15");
+  EXPECT_EQ(BasicStr(-1.5e20), "-1.5E+20");
+  EXPECT_EQ(BasicStr(0.0001), " .0001");
+  EXPECT_EQ(BasicStr(0.00001), " 1E-05");
+  EXPECT_EQ(BasicStr(1.7976931348623157e308), " 1.79769313486232E+308");
+}
+
+TEST(FormatFretNumberTest, RightAlignedInThree) {
+  EXPECT_EQ(FormatFretNumber(0), "  0");
+  EXPECT_EQ(FormatFretNumber(9), "  9");
+  EXPECT_EQ(FormatFretNumber(10), " 10");
+  EXPECT_EQ(FormatFretNumber(24), " 24");
+}
+
+TEST(FormatStepDistanceTest, AlignedAndCutAtThreeDecimals) {
+  EXPECT_EQ(FormatStepDistance(0), "  0.000");
+  EXPECT_EQ(FormatStepDistance(36.48169675689922), " 36.481");
+  EXPECT_EQ(FormatStepDistance(9.662752833385472), "  9.662");
+  EXPECT_EQ(FormatStepDistance(162.50000000000023), " 162.5");
+  EXPECT_EQ(FormatStepDistance(0.5), " .5");
+}
+
+TEST(FormatStepDistanceTest, CutNotRounded) {
+  EXPECT_EQ(FormatStepDistance(21.6921466), " 21.692");
+  EXPECT_EQ(FormatStepDistance(21.6999999), " 21.699");
+}
+
+TEST(FormatStepDistanceTest, NegativeValueHasNoExtraBlank) {
+  EXPECT_EQ(FormatStepDistance(-36.48169675689922), "-36.481");
+  EXPECT_EQ(FormatStepDistance(-0.0), "  0.000");
+}
+
+TEST(FormatWholeDistanceTest, AlignedAndCutAtThreeDecimals) {
+  EXPECT_EQ(FormatWholeDistance(0), "   0.000");
+  EXPECT_EQ(FormatWholeDistance(36.48169675689922), "  36.481");
+  EXPECT_EQ(FormatWholeDistance(103.41733008508552), " 103.417");
+  EXPECT_EQ(FormatWholeDistance(324.9999999999999), " 325");
+  EXPECT_EQ(FormatWholeDistance(650), " 650");
+  EXPECT_EQ(FormatWholeDistance(-36.48169675689922), " -36.481");
+}
+
+TEST(FormatWholeDistanceTest, OneDigitValueIsNotAligned) {
+  EXPECT_EQ(FormatWholeDistance(9.662752833385472), " 9.66275");
+}
+
+// A cut to the column width must never drop an exponent: " 1.79769" for
+// 1.8E+308 would read as a plausible, wrong distance.
+TEST(ExponentTextTest, KeepsTheExponentAndCutsTheMantissa) {
+  EXPECT_EQ(FormatStepDistance(1.7976931348623157e308), " 1E+308");
+  EXPECT_EQ(FormatWholeDistance(1.7976931348623157e308), " 1E+308");
+  EXPECT_EQ(FormatStepDistance(-1.7976931348623157e308), "-1E+308");
+  EXPECT_EQ(FormatStepDistance(2.5e15), " 2E+15");
+  EXPECT_EQ(FormatWholeDistance(2.5e15), " 2.5E+15");
+  EXPECT_EQ(FormatStepDistance(2.56e15), " 2E+15");
+  EXPECT_EQ(FormatWholeDistance(2.56e15), " 2.5E+15");
+  EXPECT_EQ(FormatStepDistance(5.6125e-12), " 5E-12");
+  EXPECT_EQ(FormatWholeDistance(5.6125e-12), " 5.6E-12");
+  EXPECT_EQ(FormatStepDistance(1e-5), " 1E-05");
+}
+
+TEST(ExponentTextTest, EveryColumnWidthHoldsForTinyAndHugeValues) {
+  for (double magnitude = 1e-300; magnitude < 1e300; magnitude *= 7.3) {
+    for (double value : {magnitude, -magnitude}) {
+      EXPECT_LE(FormatStepDistance(value).size(), 7u) << value;
+      EXPECT_LE(FormatWholeDistance(value).size(), 8u) << value;
+    }
+  }
+}
+
+TEST(LocaleTest, PointWhateverTheProcessLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "de_DE.UTF-8 is not installed; scripts/install-deps.sh generates it";
+  }
+  EXPECT_EQ(FormatStepDistance(36.48169675689922), " 36.481");
+  EXPECT_EQ(FormatWholeDistance(103.41733008508552), " 103.417");
+  EXPECT_EQ(BasicStr(0.5), " .5");
+  std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
+}  // namespace korvanel
