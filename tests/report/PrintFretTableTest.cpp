@@ -221,8 +221,8 @@ TEST_P(PrintFretTableFailingAt, KeepsWhatWasPrintedAndStopsThere) {
 
 INSTANTIATE_TEST_SUITE_P(DialogSettingsAndLines, PrintFretTableFailingAt,
                          ::testing::Range(kDialogOperation, kReportOperations + 1),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                           return "Operation" + std::to_string(info.param);
+                         [](const ::testing::TestParamInfo<int>& operation) {
+                           return "Operation" + std::to_string(operation.param);
                          });
 
 }  // namespace
