@@ -1,9 +1,12 @@
 #include "core/modPublico.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
 #include <system_error>
 
 namespace korvanel {
@@ -12,64 +15,165 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// Shortest text of `magnitude` (>= 0) with at most 15 significant digits, in
-// fixed notation from 1E-4 up to below 1E15 and with an upper-case exponent
-// of at least two digits beyond that. A leading "0." keeps its zero.
-std::string MagnitudeText(double magnitude) {
-  std::array<char, 64> buffer{};
-  const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                          std::chars_format::general, kSignificantDigits);
-  std::string text(buffer.data(), error == std::errc{} ? end : buffer.data());
-  for (char& c : text) {
-    if (c == 'e') c = 'E';
+// Room for a sign, 17 digits, a point and a four-digit exponent, with some
+// to spare. The texts are built here so that the short column texts never
+// touch the heap.
+using TextBuffer = std::array<char, 40>;
+
+__extension__ typedef unsigned __int128 Uint128;
+
+constexpr std::uint64_t kLowest15Digit = 100'000'000'000'000;  // 10^14
+constexpr std::uint64_t kPowersOf10[] = {1,
+                                         10,
+                                         100,
+                                         1'000,
+                                         10'000,
+                                         100'000,
+                                         1'000'000,
+                                         10'000'000,
+                                         100'000'000,
+                                         1'000'000'000,
+                                         10'000'000'000,
+                                         100'000'000'000,
+                                         1'000'000'000'000,
+                                         10'000'000'000'000,
+                                         100'000'000'000'000,
+                                         1'000'000'000'000'000,
+                                         10'000'000'000'000'000,
+                                         100'000'000'000'000'000,
+                                         1'000'000'000'000'000'000};
+
+// A magnitude rounded to 15 significant digits: the digits as an integer
+// from 10^14 to below 10^15, and the power of ten of the first digit.
+struct FifteenDigits {
+  std::uint64_t digits;
+  int exponent;
+};
+
+// Rounds `magnitude` (finite, > 0) to 15 significant digits exactly, half to
+// even, as the general conversion does, but in integer arithmetic: the
+// library's precise conversion would take most of the time of a fret list.
+// Only for magnitudes written without an exponent, 1E-4 to below 1E15;
+// returns false for the others.
+bool RoundToFifteenDigits(double magnitude, FifteenDigits& rounded) {
+  if (!(magnitude >= 1e-4 && magnitude < 1e15)) return false;
+  int binaryExponent = 0;
+  const double fraction = std::frexp(magnitude, &binaryExponent);
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - binaryExponent;  // magnitude = mantissa / 2^shift, shift >= 3
+  // floor(log10(2^(binaryExponent - 1))): the power of ten of the first
+  // digit, or one below it; the loop corrects that.
+  int exponent = std::max(((binaryExponent - 1) * 78913) >> 18, -4);
+  for (;;) {
+    const int scale = 14 - exponent;  // 0..18 while exponent is -4..14
+    if (scale < 0 || scale > 18) return false;
+    const Uint128 scaled = Uint128{mantissa} * kPowersOf10[scale];
+    auto digits = static_cast<std::uint64_t>(scaled >> shift);
+    if (digits >= 10 * kLowest15Digit) {
+      ++exponent;  // log10 came out one too low
+      continue;
+    }
+    if (digits < kLowest15Digit) {
+      --exponent;
+      continue;
+    }
+    const Uint128 remainder = scaled & ((Uint128{1} << shift) - 1);
+    const Uint128 half = Uint128{1} << (shift - 1);
+    if (remainder > half || (remainder == half && digits % 2 == 1)) ++digits;
+    if (digits == 10 * kLowest15Digit) {
+      digits = kLowest15Digit;
+      ++exponent;
+    }
+    if (exponent > 14) return false;
+    rounded = {digits, exponent};
+    return true;
   }
-  return text;
 }
 
-bool HasExponent(const std::string& text) { return text.find('E') != std::string::npos; }
+// Writes the fixed-notation text of `rounded` after `out`, without trailing
+// zeros and without a '0' before the point; returns the end.
+char* WriteFixed(const FifteenDigits& rounded, char* out) {
+  // Two halves in 32-bit arithmetic: much shorter chains of divisions.
+  std::array<char, 15> digits{};
+  auto high = static_cast<std::uint32_t>(rounded.digits / 100'000'000);
+  auto low = static_cast<std::uint32_t>(rounded.digits % 100'000'000);
+  for (std::size_t i = 15; i-- > 7; low /= 10) digits[i] = static_cast<char>('0' + low % 10);
+  for (std::size_t i = 7; i-- > 0; high /= 10) digits[i] = static_cast<char>('0' + high % 10);
+  std::size_t count = digits.size();
+  while (digits[count - 1] == '0') --count;
+  const auto integerDigits = static_cast<std::size_t>(std::max(rounded.exponent + 1, 0));
+  for (std::size_t i = 0; i < integerDigits; ++i) *out++ = i < count ? digits[i] : '0';
+  if (count > integerDigits) {
+    *out++ = '.';
+    for (int zero = rounded.exponent + 1; zero < 0; ++zero) *out++ = '0';
+    out = std::copy(digits.begin() + static_cast<std::ptrdiff_t>(integerDigits),
+                    digits.begin() + static_cast<std::ptrdiff_t>(count), out);
+  }
+  return out;
+}
+
+// Writes the text of BasicStr into `buffer` and returns it.
+std::string_view BasicText(double value, TextBuffer& buffer) {
+  const char sign = value < 0 ? '-' : ' ';
+  const double magnitude = std::fabs(value);
+  char* const digits = buffer.data() + 1;
+  char* first = buffer.data();
+  char* last = digits;
+  FifteenDigits rounded{};
+  if (magnitude == 0) {
+    *last++ = '0';
+  } else if (RoundToFifteenDigits(magnitude, rounded)) {
+    last = WriteFixed(rounded, digits);
+  } else {
+    const auto [end, error] = std::to_chars(digits, buffer.data() + buffer.size(), magnitude,
+                                            std::chars_format::general, kSignificantDigits);
+    if (error == std::errc{}) last = end;
+    // Just below 1E-4 a value can round up to "0.0001".
+    if (last - digits > 1 && digits[0] == '0' && digits[1] == '.') ++first;
+    std::replace(first, last, 'e', 'E');
+  }
+  *first = sign;
+  return {first, static_cast<std::size_t>(last - first)};
+}
 
 // Cuts the mantissa digits of an exponent text (sign position included)
 // until the text fits `width` or the mantissa is a single digit. The
 // exponent itself is never touched, so the order of magnitude stays right.
-std::string FitExponentText(std::string text, std::size_t width) {
-  std::size_t exponentAt = text.find('E');
-  while (text.size() > width && exponentAt > 2) {
-    text.erase(exponentAt - 1, 1);
-    --exponentAt;
-    if (text[exponentAt - 1] == '.') {
-      text.erase(exponentAt - 1, 1);
-      --exponentAt;
-    }
+std::string FitExponentText(std::string_view text, std::size_t width) {
+  std::string fitted(text);
+  std::size_t exponentAt = fitted.find('E');
+  while (fitted.size() > width && exponentAt > 2) {
+    fitted.erase(--exponentAt, 1);
+    if (fitted[exponentAt - 1] == '.') fitted.erase(--exponentAt, 1);
   }
-  return text;
+  return fitted;
 }
 
-// The fixed-width rule shared by both distance columns: `pointColumn` is the
-// 1-based position at which a one-digit-short point gets an extra blank.
+// The fixed-width rule shared by both distance columns: a point at the
+// 1-based position `pointColumn` gets an extra blank in front of the text.
 std::string FormatDistance(double distance, std::size_t pointColumn, std::size_t width,
-                           const char* zeroText) {
-  if (distance == 0) return zeroText;
-  std::string text = BasicStr(distance);
-  if (HasExponent(text)) return FitExponentText(std::move(text), width);
-  if (text.find('.') == pointColumn - 1) text.insert(0, 1, ' ');
-  if (text.size() > width) text.resize(width);
-  return text;
+                           std::string_view zeroText) {
+  if (distance == 0) return std::string(zeroText);
+  TextBuffer buffer;
+  std::string_view text = BasicText(distance, buffer);
+  if (text.find('E') != std::string_view::npos) return FitExponentText(text, width);
+  std::string aligned;
+  if (text.find('.') == pointColumn - 1) aligned += ' ';
+  aligned += text.substr(0, width - aligned.size());
+  return aligned;
 }
 
 }  // namespace
 
 std::string BasicStr(double value) {
-  const bool negative = value < 0;
-  std::string text = MagnitudeText(std::fabs(value));
-  if (text.size() > 1 && text[0] == '0' && text[1] == '.') text.erase(0, 1);
-  text.insert(0, 1, negative ? '-' : ' ');
-  return text;
+  TextBuffer buffer;
+  return std::string(BasicText(value, buffer));
 }
 
 std::string FormatFretNumber(std::int16_t fret) {
-  std::string text = BasicStr(fret);
-  if (text.size() == 2) text.insert(0, 1, ' ');
-  return text;
+  TextBuffer buffer;
+  const std::string_view text = BasicText(fret, buffer);
+  return text.size() == 2 ? " " + std::string(text) : std::string(text);
 }
 
 std::string FormatStepDistance(double distance) {

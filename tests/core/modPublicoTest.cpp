@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
+#include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdint>
+#include <random>
 #include <string>
 
 namespace korvanel {
@@ -28,6 +33,40 @@ TEST(BasicStrTest, ExponentBeyondFifteenDigitsAndBelowTenThousandth) {
   EXPECT_EQ(BasicStr(0.0001), " .0001");
   EXPECT_EQ(BasicStr(0.00001), " 1E-05");
   EXPECT_EQ(BasicStr(1.7976931348623157e308), " 1.79769313486232E+308");
+}
+
+// The library's general conversion to 15 digits, written the BasicStr way.
+std::string ReferenceBasicStr(double value) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                    std::chars_format::general, 15);
+  std::string text(buffer.data(), result.ptr);
+  if (text.size() > 1 && text[0] == '0' && text[1] == '.') text.erase(0, 1);
+  for (char& c : text) c = c == 'e' ? 'E' : c;
+  return (value < 0 ? "-" : " ") + text;
+}
+
+TEST(BasicStrTest, AgreesWithTheLibraryConversionEverywhere) {
+  std::mt19937_64 random(20261208);
+  std::uniform_int_distribution<std::uint64_t> bits;
+  std::uniform_real_distribution<double> decade(-6, 16);
+  for (int i = 0; i < 200'000; ++i) {
+    const double anyDouble = std::bit_cast<double>(bits(random));
+    if (std::isfinite(anyDouble)) {
+      ASSERT_EQ(BasicStr(anyDouble), ReferenceBasicStr(anyDouble));
+    }
+    const double ordinary = std::pow(10.0, decade(random));
+    ASSERT_EQ(BasicStr(ordinary), ReferenceBasicStr(ordinary));
+  }
+  // Rounding that crosses into or out of exponent notation, and ties.
+  for (double edge : {1e-4, 0.000099999999999999995, 0.00009999999999999999, 999999999999999.4,
+                      999999999999999.5, 99999999999999.95, 0.5, 2.5e-4, 1.0000000000000005,
+                      9.9999999999999995, 123456789012345.6, 4503599627370495.5}) {
+    EXPECT_EQ(BasicStr(edge), ReferenceBasicStr(edge)) << edge;
+    EXPECT_EQ(BasicStr(std::nextafter(edge, 0)), ReferenceBasicStr(std::nextafter(edge, 0)));
+    EXPECT_EQ(BasicStr(std::nextafter(edge, 1e300)),
+              ReferenceBasicStr(std::nextafter(edge, 1e300)));
+  }
 }
 
 TEST(FormatFretNumberTest, RightAlignedInThree) {
