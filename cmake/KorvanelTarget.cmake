@@ -3,9 +3,16 @@
 function(korvanel_target_options target)
   target_compile_features(${target} PUBLIC cxx_std_20)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Werror)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    # The same checks as g++, whose -Wconversion leaves out signedness.
+    target_compile_options(${target} PRIVATE -Wno-sign-conversion)
+  endif()
   if(KORVANEL_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(KORVANEL_FUZZ)
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
   endif()
 endfunction()
 
