@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "ui/main/mMain.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Korvanel"));
+  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+
+  korvanel::mMain window;
+  korvanel::qt::ShowCentred(window);
+  return QApplication::exec();
+}

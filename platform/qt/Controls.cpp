@@ -1,0 +1,91 @@
+#include "platform/qt/Controls.h"
+
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
+
+#include "platform/qt/Twips.h"
+
+namespace korvanel::qt {
+
+namespace {
+
+template <class Control>
+Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
+  control->setObjectName(QString::fromLatin1(name));
+  control->setGeometry(TwipsRect(left, top, width, height));
+  return control;
+}
+
+}  // namespace
+
+QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, int left, int top,
+                 int width, int height) {
+  auto* label = Place(new QLabel(&parent), name, left, top, width, height);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(false);
+  label->setFrameShape(QFrame::NoFrame);
+  label->setMargin(0);
+  label->setIndent(0);
+  // Opaque: where labels overlap, the upper one hides what lies below.
+  label->setAutoFillBackground(true);
+  return label;
+}
+
+QPushButton* AddButton(QWidget& parent, const char* name, const QString& text, int left, int top,
+                       int width, int height) {
+  auto* button = Place(new QPushButton(text, &parent), name, left, top, width, height);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QComboBox* AddComboBox(QWidget& parent, const char* name, int left, int top, int width,
+                       int height) {
+  auto* combo = Place(new QComboBox(&parent), name, left, top, width, height);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setCompleter(nullptr);
+  return combo;
+}
+
+void SetDefaultButton(QPushButton& button) {
+  button.setDefault(true);
+  // Window shortcuts see Enter before the focused control does, so a combo
+  // box's text never acts on it; an open drop-down list is a window of its
+  // own and keeps Enter for picking its entry.
+  for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), &button);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, &button, &QPushButton::click);
+  }
+}
+
+LineShape::LineShape(QWidget& parent, const char* name, int x1, int y1, int x2, int y2)
+    : QWidget(&parent) {
+  setObjectName(QString::fromLatin1(name));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  const QPoint a = TwipsPoint(x1, y1);
+  const QPoint b = TwipsPoint(x2, y2);
+  // The widget spans both end points inclusive, so a level line is 1 pixel
+  // high and a line's last pixel is not cut off.
+  const QRect bounds(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                     QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+  setGeometry(bounds);
+  p1_ = a - bounds.topLeft();
+  p2_ = b - bounds.topLeft();
+}
+
+void LineShape::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+  painter.drawLine(p1_, p2_);
+}
+
+}  // namespace korvanel::qt

@@ -1,0 +1,46 @@
+#include "platform/qt/Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QScreen>
+#include <QString>
+
+#include "platform/qt/Fonts.h"
+#include "platform/qt/Twips.h"
+
+namespace korvanel::qt {
+
+void DesignWindow(QWidget& window, const char* name, const QString& caption, const QIcon& icon) {
+  window.setObjectName(QString::fromLatin1(name));
+  window.setWindowTitle(caption);
+  window.setWindowIcon(icon);
+  window.setFont(DefaultFont());
+}
+
+void ShowCentred(QWidget& window) {
+  const QScreen* screen = window.screen();
+  QRect place(QPoint(), window.size());
+  place.moveCenter(screen->availableGeometry().center());
+  window.move(place.topLeft());
+  window.show();
+}
+
+void EndProgram() {
+  QApplication::closeAllWindows();
+  QCoreApplication::quit();
+}
+
+Form::Form(const char* name, const QString& caption, const QIcon& icon, int clientWidth,
+           int clientHeight) {
+  DesignWindow(*this, name, caption, icon);
+  setAttribute(Qt::WA_DeleteOnClose);
+  resize(TwipsSize(clientWidth, clientHeight));
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+  unloaded_ = true;
+  QWidget::closeEvent(event);
+}
+
+}  // namespace korvanel::qt

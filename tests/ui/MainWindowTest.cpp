@@ -1,0 +1,202 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+#include "UiTestSupport.h"
+#include "ui/main/mMain.h"
+
+using korvanel::test::Rows;
+using korvanel::test::Twips;
+
+namespace {
+
+// The fret list for a scale length of 650, row by row.
+const QVector<QStringList> kRowsFor650 = {
+    {"  0", "  0.000", "   0.000"}, {"  1", " 36.481", "  36.481"},
+    {"  2", " 34.434", "  70.915"}, {"  3", " 32.501", " 103.417"},
+    {"  4", " 30.677", " 134.094"}, {"  5", " 28.955", " 163.050"},
+    {"  6", " 27.330", " 190.380"}, {"  7", " 25.796", " 216.177"},
+    {"  8", " 24.348", " 240.525"}, {"  9", " 22.982", " 263.507"},
+    {" 10", " 21.692", " 285.199"}, {" 11", " 20.474", " 305.674"},
+    {" 12", " 19.325", " 325"},     {" 13", " 18.240", " 343.240"},
+    {" 14", " 17.217", " 360.457"}, {" 15", " 16.250", " 376.708"},
+    {" 16", " 15.338", " 392.047"}, {" 17", " 14.477", " 406.525"},
+    {" 18", " 13.665", " 420.190"}, {" 19", " 12.898", " 433.088"},
+    {" 20", " 12.174", " 445.262"}, {" 21", " 11.491", " 456.753"},
+    {" 22", " 10.846", " 467.599"}, {" 23", " 10.237", " 477.837"},
+    {" 24", "  9.662", " 487.5"},   {"", "", ""},
+    {" Bridge", " 162.5", " 650"},
+};
+
+QVector<QStringList> ZeroRows() {
+  QVector<QStringList> rows;
+  for (int fret = 0; fret <= 24; ++fret) {
+    rows << QStringList{QStringLiteral("%1").arg(fret, 3), "  0.000", "   0.000"};
+  }
+  rows << QStringList{"", "", ""} << QStringList{" Bridge", "  0.000", "   0.000"};
+  return rows;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<korvanel::mMain> window_;
+
+  template <class Control>
+  Control* control(const char* name) const {
+    auto* found = window_->findChild<Control*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  QComboBox* combo() const { return control<QComboBox>("cmbLength"); }
+  QTreeWidget* list() const { return control<QTreeWidget>("lst"); }
+  QPushButton* compute() const { return control<QPushButton>("btnCompute"); }
+
+  void computeWith(const QString& text) {
+    combo()->setEditText(text);
+    QTest::mouseClick(compute(), Qt::LeftButton);
+  }
+
+ private slots:
+  void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+  void init() {
+    window_ = std::make_unique<korvanel::mMain>();
+    korvanel::qt::ShowCentred(*window_);
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  void cleanup() { window_.reset(); }
+
+  void startsWith650AndFifteenLengthsAndAnEmptyList() {
+    QCOMPARE(combo()->currentText(), QStringLiteral("650"));
+    QStringList lengths;
+    for (int i = 0; i < combo()->count(); ++i) lengths << combo()->itemText(i);
+    QCOMPARE(lengths, QStringList({"600", "605", "610", "615", "620", "625", "630", "635", "640",
+                                   "645", "650", "655", "660", "665", "670"}));
+    QCOMPARE(list()->topLevelItemCount(), 0);
+    QCOMPARE(QApplication::focusWidget(), compute());
+  }
+
+  void computeListsTheFretsOf650() {
+    QTest::mouseClick(compute(), Qt::LeftButton);
+    QCOMPARE(Rows(*list()), kRowsFor650);
+  }
+
+  void computingTwiceKeepsTwentySevenRows() {
+    QTest::mouseClick(compute(), Qt::LeftButton);
+    QTest::mouseClick(compute(), Qt::LeftButton);
+    QCOMPARE(Rows(*list()), kRowsFor650);
+  }
+
+  void enterInsideTheComboBoxComputesWithoutAddingToItsList() {
+    QLineEdit* edit = combo()->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "650");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(Rows(*list()), kRowsFor650);
+    QCOMPARE(combo()->count(), 15);
+
+    edit->selectAll();
+    QTest::keyClicks(edit, "647.7");
+    QTest::keyClick(edit, Qt::Key_Enter);
+    QCOMPARE(combo()->count(), 15);
+    QCOMPARE(list()->topLevelItem(26)->text(2), QStringLiteral(" 647.7"));
+  }
+
+  void enterOnTheListComputes() {
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Return);
+    QCOMPARE(list()->topLevelItemCount(), 27);
+  }
+
+  void textWithoutANumberListsZeros_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("empty") << "";
+  }
+  void textWithoutANumberListsZeros() {
+    QFETCH(QString, text);
+    computeWith(text);
+    QCOMPARE(Rows(*list()), ZeroRows());
+  }
+
+  void lengthTooLargeIsRefusedAndLeavesTheListAlone() {
+    computeWith("650");
+    korvanel::test::MessageBoxAnswerer answerer;
+    computeWith("1E400");
+    QCOMPARE(answerer.texts(), QStringList{"The scale length is too large."});
+    QCOMPARE(Rows(*list()), kRowsFor650);
+  }
+
+  void controlsStandWhereTheDesignPutsThem() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Korvanel"));
+    QCOMPARE(window_->centralWidget()->size(), QSize(555, 487));
+    QCOMPARE(control<QLabel>("lblLength")->geometry(), Twips(120, 170, 1455, 285));
+    QCOMPARE(combo()->geometry(), Twips(1680, 120, 1335, 315));
+    QCOMPARE(control<QLabel>("lblmm")->geometry(), Twips(3120, 170, 495, 285));
+    QCOMPARE(compute()->geometry(), Twips(3840, 70, 1215, 405));
+    QCOMPARE(list()->geometry(), Twips(120, 720, 8055, 6450));
+    QCOMPARE(control<QLabel>("lblLength")->text(), QStringLiteral("Scale Guitar Length"));
+    QCOMPARE(control<QLabel>("lblmm")->text(), QStringLiteral("mm"));
+    QCOMPARE(compute()->text(), QStringLiteral("Compute"));
+
+    const QStringList headers{"Fret", "Distance from previous (mm)", "Whole Distance (mm)"};
+    const int widths[] = {1000, 3500, 3500};
+    for (int column = 0; column < 3; ++column) {
+      QCOMPARE(list()->headerItem()->text(column), headers[column]);
+      QCOMPARE(list()->columnWidth(column), korvanel::test::Pixels(widths[column]));
+    }
+
+    // Resizing moves nothing.
+    window_->resize(window_->size() + QSize(200, 150));
+    QCOMPARE(list()->geometry(), Twips(120, 720, 8055, 6450));
+  }
+
+  void windowIsCentredOnTheScreen() {
+    const QRect screen = window_->screen()->availableGeometry();
+    const QPoint offset = window_->frameGeometry().center() - screen.center();
+    QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
+             qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
+  }
+
+  void tabGoesFromComputeToTheListToTheComboBox() {
+    QTest::keyClick(compute(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), list());
+    QTest::keyClick(list(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus == combo() || focus == combo()->lineEdit());
+    QTest::keyClick(focus, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), compute());
+  }
+
+  void menusHoldTheirItemsInOrderWithoutShortcuts() {
+    const auto items = [this](const char* menu) {
+      QStringList texts;
+      for (QAction* action : control<QMenu>(menu)->actions()) {
+        texts << (action->isSeparator() ? action->objectName() + ":-" : action->text());
+        if (!action->shortcut().isEmpty()) texts << "shortcut " + action->shortcut().toString();
+      }
+      return texts;
+    };
+    QStringList titles;
+    for (QAction* action : window_->menuBar()->actions()) titles << action->text();
+    QCOMPARE(titles, QStringList({"File", "?"}));
+    QCOMPARE(items("mnuFile"), QStringList({"Print", "Riga1:-", "Exit"}));
+    QCOMPARE(items("mnuInfo"), QStringList({"Tension and Frequency", "Riga6:-", "About"}));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,107 @@
+#include <QFontInfo>
+#include <QLabel>
+#include <QRawFont>
+#include <QTest>
+
+#include <stdexcept>
+
+#include "UiTestSupport.h"
+#include "platform/ControlError.h"
+#include "platform/qt/Controls.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/Handler.h"
+#include "platform/qt/ReportList.h"
+
+using korvanel::ListControl;
+using korvanel::test::Rows;
+using korvanel::test::Twips;
+
+class RuntimeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+  void reportListKeepsRowsInTheOrderAdded() {
+    QWidget window;
+    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, {{"A", 600}, {"B", 1500}});
+    ListControl& control = list;
+    for (const char* text : {"b", "a", "c"}) {
+      const auto row = control.AddItem(text);
+      control.SetSubItem(row, ListControl::SubItem::First, std::string(text) + "1");
+    }
+    QCOMPARE(Rows(list), QVector<QStringList>({{"b", "b1"}, {"a", "a1"}, {"c", "c1"}}));
+    QVERIFY(!list.isSortingEnabled());
+    QVERIFY(!list.rootIsDecorated());
+    QCOMPARE(list.columnWidth(0), 40);
+    QCOMPARE(list.columnWidth(1), 100);
+
+    control.RemoveAll();
+    QCOMPARE(control.AddItem("again"), ListControl::ItemId{0});
+    QCOMPARE(Rows(list), QVector<QStringList>({{"again", ""}}));
+  }
+
+  void reportListRefusesASubItemOfAMissingRow() {
+    QWidget window;
+    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, {{"A", 600}, {"B", 600}});
+    list.AddItem("only");
+    QVERIFY_THROWS_EXCEPTION(korvanel::ControlError,
+                             list.SetSubItem(1, ListControl::SubItem::First, "x"));
+  }
+
+  void reportListShowsTextsAsUtf8() {
+    QWidget window;
+    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, {{"A", 600}});
+    list.AddItem("82.4\u2026");
+    QCOMPARE(list.topLevelItem(0)->text(0), QStringLiteral(u"82.4\u2026"));
+  }
+
+  void handlerErrorsBecomeAMessageAndGoNoFurther() {
+    QWidget window;
+    korvanel::test::MessageBoxAnswerer answerer;
+    korvanel::qt::RunHandler(&window, [] { throw korvanel::ControlError("The list failed."); });
+    korvanel::qt::RunHandler(&window, [] { throw std::domain_error("Not finite."); });
+    korvanel::qt::RunHandler(&window, [] { throw 42; });
+    QCOMPARE(answerer.texts().size(), 3);
+    QCOMPARE(answerer.texts().at(0), QStringLiteral("The list failed."));
+    QCOMPARE(answerer.texts().at(1), QStringLiteral("Not finite."));
+  }
+
+  void labelKeepsItsPlaceAndOneLineWhateverItsText() {
+    QWidget window;
+    QLabel* label = korvanel::qt::AddLabel(window, "Label1", "short", 120, 170, 1455, 285);
+    label->setText(QString(200, QLatin1Char('x')));
+    QCOMPARE(label->geometry(), Twips(120, 170, 1455, 285));
+    QVERIFY(!label->wordWrap());
+    QVERIFY(label->autoFillBackground());
+    QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+  }
+
+  void lineSpansItsEndPointsInclusive() {
+    QWidget window;
+    const korvanel::qt::LineShape level(window, "Line", 120, 2880, 6960, 2880);
+    QCOMPARE(level.geometry(), QRect(QPoint(8, 192), QPoint(464, 192)));
+    const korvanel::qt::LineShape slope(window, "Line", 2400, 960, 2280, 1320);
+    QCOMPARE(slope.geometry(), QRect(QPoint(152, 64), QPoint(160, 88)));
+    QCOMPARE(slope.p1(), QPoint(8, 0));
+    QCOMPARE(slope.p2(), QPoint(0, 24));
+    QVERIFY(slope.testAttribute(Qt::WA_TransparentForMouseEvents));
+  }
+
+  void fontsStandInForTheDesignFonts() {
+    const QFont& text = korvanel::qt::DefaultFont();
+    QCOMPARE(text.pointSizeF(), 8.25);
+    QVERIFY(!QFontInfo(text).fixedPitch());
+
+    const QFont& list = korvanel::qt::ListFont();
+    QCOMPARE(list.pointSizeF(), 8.25);
+    QVERIFY(QFontInfo(list).fixedPitch());
+    QVERIFY(QRawFont::fromFont(list).supportsCharacter(QChar(0x2026)));
+
+    QCOMPARE(korvanel::qt::TitleFont().pointSizeF(), 18.0);
+    QCOMPARE(korvanel::qt::TitleFont().family(), text.family());
+  }
+};
+
+QTEST_MAIN(RuntimeTest)
+#include "RuntimeTest.moc"
