@@ -9,6 +9,14 @@ namespace {
 
 constexpr qreal kMarginMillimetres = 15;
 
+// Names the document and sets its margins before the dialog reads them: the
+// dialog proposes the name for printing to a file.
+QPrinter& Prepared(QPrinter& device) {
+  device.setDocName(QStringLiteral("Korvanel"));
+  SetPrintMargins(device);
+  return device;
+}
+
 }  // namespace
 
 void SetPrintMargins(QPrinter& device) {
@@ -17,8 +25,7 @@ void SetPrintMargins(QPrinter& device) {
   device.setPageMargins(wanted, QPageLayout::Millimeter);
 }
 
-QtPrintJob::QtPrintJob(QWidget* parent) : dialog_(device_, parent), printer_(device_) {
-  SetPrintMargins(device_);
-}
+QtPrintJob::QtPrintJob(QWidget* parent)
+    : dialog_(Prepared(device_), parent), printer_(device_) {}
 
 }  // namespace korvanel::qt

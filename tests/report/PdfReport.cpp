@@ -1,0 +1,36 @@
+#include "PdfReport.h"
+
+#include <QPageSize>
+#include <QPrinter>
+
+#include "platform/CommonDialog.h"
+#include "platform/qt/QtPrintJob.h"
+#include "platform/qt/QtPrinter.h"
+#include "report/FretReport.h"
+
+namespace korvanel::testing {
+
+namespace {
+
+// Stands for a dialog the user confirms at once.
+class ConfirmedDialog : public CommonDialog {
+ public:
+  void SetPrintToFileOffered(bool) override {}
+  void ShowPrinter() override {}
+};
+
+}  // namespace
+
+void PrintReportToPdf(FretTable& table, char decimalSeparator, const QString& path) {
+  QPrinter device(QPrinter::HighResolution);
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setPageSize(QPageSize(QPageSize::A4));
+  device.setOutputFileName(path);
+  qt::SetPrintMargins(device);
+  qt::QtPrinter printer(device);
+  ConfirmedDialog dialog;
+  PrintFretTable(table, decimalSeparator, dialog, printer);
+  printer.EndDoc();
+}
+
+}  // namespace korvanel::testing

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include "core/FretTable.h"
+
+namespace korvanel::testing {
+
+// Prints the report of `table` into the A4 PDF file `path` through the Qt
+// line printer, as File > Print does once its dialog is confirmed, and ends
+// the document. Throws ControlError when the document cannot be finished.
+void PrintReportToPdf(FretTable& table, char decimalSeparator, const QString& path);
+
+}  // namespace korvanel::testing
