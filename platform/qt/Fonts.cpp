@@ -38,9 +38,15 @@ QFont Resolve(std::initializer_list<const char*> candidates, QFontDatabase::Syst
 }
 
 QFont ResolveSans(qreal pointSize) {
-  return Resolve({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
-                 QFontDatabase::GeneralFont, pointSize,
-                 [](const QFont& font) { return !QFontInfo(font).fixedPitch(); });
+  QFont font = Resolve({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
+                       QFontDatabase::GeneralFont, pointSize,
+                       [](const QFont& candidate) { return !QFontInfo(candidate).fixedPitch(); });
+  // MS Sans Serif runs narrower than the fonts that stand in for it; 2% less
+  // advance lets the longest design text keep its last character.
+  if (font.family() != QLatin1String("MS Sans Serif")) {
+    font.setLetterSpacing(QFont::PercentageSpacing, 98);
+  }
+  return font;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -151,6 +152,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(control<QLabel>("lblLength")->text(), QStringLiteral("Scale Guitar Length"));
     QCOMPARE(control<QLabel>("lblmm")->text(), QStringLiteral("mm"));
     QCOMPARE(compute()->text(), QStringLiteral("Compute"));
+    for (const char* name : {"lblLength", "lblmm"}) {
+      const QLabel* label = control<QLabel>(name);
+      QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
+               name);
+    }
 
     const QStringList headers{"Fret", "Distance from previous (mm)", "Whole Distance (mm)"};
     const int widths[] = {1000, 3500, 3500};

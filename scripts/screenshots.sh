@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Screenshots of the windows on a virtual X screen: the main window after
+# "Compute", then with the Tension and Frequency window, then with the About
+# window. Usage: scripts/screenshots.sh OUTPUT_DIR [BUILD_DIR]
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="${1:?usage: $0 OUTPUT_DIR [BUILD_DIR]}"
+build="${2:-$root/build-ui}"
+
+if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
+  cmake --build "$build" --target korvanel_screen_tour >/dev/null
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORVANEL_ON_XVFB=1 "$0" "$out" "$build"
+fi
+
+mkdir -p "$out"
+coproc TOUR { QT_QPA_PLATFORM=xcb "$build/tests/ui/korvanel_screen_tour"; }
+tour_pid=$TOUR_PID
+while read -r step <&"${TOUR[0]}"; do
+  import -window root "$out/$step.png"
+  echo "$step.png"
+  echo >&"${TOUR[1]}"
+done
+wait "$tour_pid"

@@ -1,0 +1,38 @@
+// Walks through the program's windows for screenshots taken from outside:
+// after each step it prints the step's name and waits for a line on its
+// input, while the screen holds that step. Used by scripts/screenshots.sh.
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <iostream>
+#include <string>
+
+#include "platform/qt/Form.h"
+#include "ui/main/mMain.h"
+
+namespace {
+
+void Hold(const char* step) {
+  QTest::qWait(500);
+  std::cout << step << std::endl;
+  std::string answer;
+  std::getline(std::cin, answer);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  korvanel::mMain window;
+  korvanel::qt::ShowCentred(window);
+  Hold("start");
+  window.findChild<QPushButton*>("btnCompute")->click();
+  Hold("main");
+  window.findChild<QAction*>("mnuTension")->trigger();
+  Hold("tension");
+  window.findChild<QAction*>("mnuAbout")->trigger();
+  Hold("about");
+  return 0;
+}
