@@ -64,25 +64,6 @@ TEST(FretReportLines, ReportFor650IsTheExpectedPage) {
   EXPECT_EQ(Texts(FretReportLines(ComputedTable(650), '.')), expected);
 }
 
-TEST(FretReportLines, ColumnTitleAndFullWidthFretLinesShareTheirBars) {
-  const std::vector<ReportLine> lines = FretReportLines(ComputedTable(650), '.');
-  const std::string& titles = lines[8].text;
-  ASSERT_EQ(titles.size(), 70u);
-  EXPECT_EQ(titles[17], '|');
-  EXPECT_EQ(titles[49], '|');
-  EXPECT_EQ(titles.find('|', 18), 49u);
-
-  int fullWidthLines = 0;
-  for (std::size_t i = kHeadingLineCount; i < lines.size(); ++i) {
-    const std::string& line = lines[i].text;
-    if (line.size() != 60) continue;
-    ++fullWidthLines;
-    EXPECT_EQ(line.find('|'), 17u) << line;
-    EXPECT_EQ(line.find('|', 18), 49u) << line;
-  }
-  EXPECT_EQ(fullWidthLines, 23);  // all but frets 12 and 24
-}
-
 TEST(FretReportLines, TableBeforeAnyComputationPrintsZeros) {
   const FretTable table;
   const std::vector<ReportLine> lines = FretReportLines(table, '.');

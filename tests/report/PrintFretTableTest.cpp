@@ -18,7 +18,6 @@ namespace {
 
 using testing::Document;
 using testing::OperationLog;
-using testing::PrintedLine;
 using testing::RecordingDialog;
 using testing::RecordingPrinter;
 
@@ -80,12 +79,6 @@ std::vector<std::string> ExpectedOperations(const FretTable& table) {
   return expected;
 }
 
-std::vector<std::string> Texts(const Document& document) {
-  std::vector<std::string> texts;
-  for (const PrintedLine& line : document.lines) texts.push_back(line.text);
-  return texts;
-}
-
 std::vector<std::string> ReportTexts(const FretTable& table, std::size_t count) {
   std::vector<std::string> texts;
   for (const ReportLine& line : FretReportLines(table, '.')) texts.push_back(line.text);
@@ -103,41 +96,6 @@ TEST(PrintFretTable, FullReportMakesEveryOperationInOrderThenTheCallerEndsTheDoc
   expected.push_back("EndDoc");
   EXPECT_EQ(command.log.Operations(), expected);
   EXPECT_EQ(table.FretIndex, 25);
-}
-
-TEST(PrintFretTable, EveryLineHasTheFontOfTheReportAndBoldOnlyInTheHeading) {
-  FretTable table = Table650();
-  PrintCommand command;
-  command.Run(table);
-
-  ASSERT_EQ(command.printer.Documents().size(), 1u);
-  const Document& document = command.printer.Documents()[0];
-  const std::vector<ReportLine> expected = FretReportLines(table, '.');
-  ASSERT_EQ(document.lines.size(), kReportLineCount);
-  for (std::size_t i = 0; i < kReportLineCount; ++i) {
-    SCOPED_TRACE("line " + std::to_string(i + 1));
-    const PrintedLine& line = document.lines[i];
-    EXPECT_EQ(line.text, expected[i].text);
-    EXPECT_EQ(line.bold, expected[i].heading);
-    EXPECT_EQ(line.fontName, "Fixedsys");
-    EXPECT_EQ(line.fontSize, 10.0f);
-    EXPECT_FALSE(line.italic);
-    EXPECT_EQ(line.color, 0);
-  }
-  EXPECT_TRUE(document.ended);
-}
-
-TEST(PrintFretTable, CancelledDialogPrintsNothingAndTheDocumentIsStillEndedOnce) {
-  FretTable table = Table650();
-  PrintCommand command;
-  command.log.FailAt(kDialogOperation, std::make_exception_ptr(ControlError("cancelled")));
-  EXPECT_NO_THROW(command.Run(table));
-
-  const std::vector<std::string> expected = {"SetPrintToFileOffered(true)", "EndDoc"};
-  EXPECT_EQ(command.log.Operations(), expected);
-  EXPECT_TRUE(command.printer.Documents().empty());
-  EXPECT_EQ(command.printer.EndDocCount(), 1);
-  EXPECT_EQ(table.FretIndex, kUntouchedFretIndex);
 }
 
 TEST(PrintFretTable, FailureBeforeTheDialogIsNotTrapped) {
@@ -179,7 +137,7 @@ TEST(PrintFretTable, TwoPrintCommandsGiveTwoDocumentsWithTheirOwnSettings) {
   const std::vector<Document>& documents = command.printer.Documents();
   ASSERT_EQ(documents.size(), 2u);
   for (const Document& document : documents) {
-    EXPECT_EQ(Texts(document), ReportTexts(table, kReportLineCount));
+    EXPECT_EQ(document.lines, ReportTexts(table, kReportLineCount));
     EXPECT_TRUE(document.ended);
   }
   EXPECT_EQ(command.printer.EndDocCount(), 2);
@@ -210,7 +168,7 @@ TEST_P(PrintFretTableFailingAt, KeepsWhatWasPrintedAndStopsThere) {
     const int afterSwitch = failing > kFirstFretOperation - 6 ? 1 : 0;
     const auto printed = static_cast<std::size_t>(failing - kFirstLineOperation - afterSwitch);
     ASSERT_EQ(documents.size(), 1u);
-    EXPECT_EQ(Texts(documents[0]), ReportTexts(table, printed));
+    EXPECT_EQ(documents[0].lines, ReportTexts(table, printed));
     EXPECT_TRUE(documents[0].ended);
   }
 

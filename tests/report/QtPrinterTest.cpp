@@ -10,7 +10,6 @@
 #include <QFontInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,6 @@ using testing::PdfLine;
 using testing::PdfLines;
 
 constexpr double kCharWidthTolerance = 0.1;
-constexpr double kLineTolerance = 0.1;
 
 class QtPrinterTest : public ::testing::Test {
  protected:
@@ -105,31 +103,6 @@ TEST_F(PdfReadBackTest, ReportLinesComeOutInOrderOnOnePage) {
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(printed[static_cast<qsizetype>(i)].simplified(), Words(expected[i].text))
         << "line " << i + 1;
-  }
-}
-
-TEST_F(PdfReadBackTest, LinesFollowEachOtherAtOneSpacingWithTheEmptyLinesBetween) {
-  FretTable table = Table650();
-  const QString pdf = Path("report.pdf");
-  testing::PrintReportToPdf(table, '.', pdf);
-
-  std::vector<std::size_t> printedLineNumbers;  // 0-based lines with text
-  const std::vector<ReportLine> expected = FretReportLines(table, '.');
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    if (!expected[i].text.empty()) printedLineNumbers.push_back(i);
-  }
-  const std::vector<PdfLine> lines = PdfLines(pdf);
-  ASSERT_EQ(lines.size(), printedLineNumbers.size());
-
-  const double spacing =
-      (lines.back().top - lines.front().top) /
-      static_cast<double>(printedLineNumbers.back() - printedLineNumbers.front());
-  ASSERT_GT(spacing, 0);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto lineNumber = static_cast<double>(printedLineNumbers[i]);
-    EXPECT_NEAR(lines[i].top, lines.front().top + lineNumber * spacing, kLineTolerance * spacing)
-        << "line " << printedLineNumbers[i] + 1;
-    EXPECT_EQ(lines[i].Text(), Words(expected[printedLineNumbers[i]].text));
   }
 }
 
@@ -245,21 +218,16 @@ TEST(QtPrinterFont, MissingFontIsReplacedByAFixedPitchOneAndAnInstalledOneIsKept
   EXPECT_EQ(qt::PrintableFontFamily(installed), installed);
 }
 
-TEST(QtPrinterSettings, ColourIsReadAsBlueGreenRed) {
-  EXPECT_EQ(qt::ColorFromBgr(0x000000), QColor(0, 0, 0));
+TEST(QtPrinterSettings, ColourIsReadAsBlueGreenRedAndImpossibleValuesAreRefused) {
   EXPECT_EQ(qt::ColorFromBgr(0x0000FF), QColor(255, 0, 0));
-  EXPECT_EQ(qt::ColorFromBgr(0x00FF00), QColor(0, 255, 0));
   EXPECT_EQ(qt::ColorFromBgr(0xFF0000), QColor(0, 0, 255));
   EXPECT_EQ(qt::ColorFromBgr(0x123456), QColor(0x56, 0x34, 0x12));
-}
 
-TEST(QtPrinterSettings, ValuesNoPrinterCanTakeAreRefused) {
   QPrinter device;
   QtPrinter printer(device);
   EXPECT_THROW(printer.SetForeColor(-1), ControlError);
   EXPECT_THROW(printer.SetForeColor(0x01000000), ControlError);
   EXPECT_THROW(printer.SetFontSize(0), ControlError);
-  EXPECT_THROW(printer.SetFontSize(-10), ControlError);
   EXPECT_NO_THROW(printer.SetForeColor(0x00FFFFFF));
 }
 

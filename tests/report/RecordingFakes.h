@@ -52,20 +52,10 @@ class RecordingDialog : public CommonDialog {
   OperationLog& log_;
 };
 
-// A line as it came out, with the settings in force for it.
-struct PrintedLine {
-  std::string text;
-  std::string fontName;
-  float fontSize = 0;
-  bool bold = false;
-  bool italic = false;
-  std::int32_t color = -1;
-};
-
-// Documents as a real printer would make them: the first line after the end
-// of a document (or at the start) opens a new one.
+// Documents as a real printer makes them: the first line after the end of
+// a document (or at the start) opens a new one.
 struct Document {
-  std::vector<PrintedLine> lines;
+  std::vector<std::string> lines;
   bool ended = false;
 };
 
@@ -75,23 +65,14 @@ class RecordingPrinter : public Printer {
 
   void SetFontName(std::string_view name) override {
     log_.Record("SetFontName(" + std::string(name) + ")");
-    style_.fontName = name;
   }
   void SetFontSize(float points) override {
     log_.Record("SetFontSize(" + std::to_string(points) + ")");
-    style_.fontSize = points;
   }
-  void SetFontBold(bool bold) override {
-    log_.Record(std::string("SetFontBold(") + (bold ? "true" : "false") + ")");
-    style_.bold = bold;
-  }
-  void SetFontItalic(bool italic) override {
-    log_.Record(std::string("SetFontItalic(") + (italic ? "true" : "false") + ")");
-    style_.italic = italic;
-  }
+  void SetFontBold(bool bold) override { log_.Record("SetFontBold(" + Text(bold) + ")"); }
+  void SetFontItalic(bool italic) override { log_.Record("SetFontItalic(" + Text(italic) + ")"); }
   void SetForeColor(std::int32_t color) override {
     log_.Record("SetForeColor(" + std::to_string(color) + ")");
-    style_.color = color;
   }
   void PrintLine(std::string_view text) override {
     log_.Record("PrintLine(" + std::string(text) + ")");
@@ -111,15 +92,14 @@ class RecordingPrinter : public Printer {
   int EndDocCount() const { return endDocCount_; }
 
  private:
+  static std::string Text(bool value) { return value ? "true" : "false"; }
+
   void Print(std::string_view text) {
     if (documents_.empty() || documents_.back().ended) documents_.emplace_back();
-    PrintedLine line = style_;
-    line.text = text;
-    documents_.back().lines.push_back(std::move(line));
+    documents_.back().lines.emplace_back(text);
   }
 
   OperationLog& log_;
-  PrintedLine style_;
   std::vector<Document> documents_;
   int endDocCount_ = 0;
 };
