@@ -25,7 +25,6 @@ void SetPrintMargins(QPrinter& device) {
   device.setPageMargins(wanted, QPageLayout::Millimeter);
 }
 
-QtPrintJob::QtPrintJob(QWidget* parent)
-    : dialog_(Prepared(device_), parent), printer_(device_) {}
+QtPrintJob::QtPrintJob(QWidget* parent) : dialog_(Prepared(device_), parent), printer_(device_) {}
 
 }  // namespace korvanel::qt
