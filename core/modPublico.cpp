@@ -173,7 +173,9 @@ std::string BasicStr(double value) {
 std::string FormatFretNumber(std::int16_t fret) {
   TextBuffer buffer;
   const std::string_view text = BasicText(fret, buffer);
-  return text.size() == 2 ? " " + std::string(text) : std::string(text);
+  std::string aligned(text.size() == 2 ? 1 : 0, ' ');
+  aligned += text;
+  return aligned;
 }
 
 std::string FormatStepDistance(double distance) {
