@@ -10,7 +10,7 @@ packages=(
   fonts-liberation fontconfig locales
   poppler-utils xvfb xauth imagemagick x11-utils
   clang libclang-rt-14-dev
-  cups cups-client cups-bsd printer-driver-cups-pdf
+  cups cups-client cups-bsd libcups2-dev
 )
 
 missing=()

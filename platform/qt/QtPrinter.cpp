@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "platform/ControlError.h"
+#include "platform/qt/CupsSubmission.h"
 
 namespace korvanel::qt {
 
@@ -67,6 +68,7 @@ void QtPrinter::EndDoc() {
   nextTop_ = 0;
   linesOnPage_ = 0;
   if (failed) throw ControlError("The printer could not finish the document.");
+  if (printed) CheckCupsSubmission(device_);
 }
 
 void QtPrinter::BeginDocument() {

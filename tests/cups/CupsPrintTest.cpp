@@ -1,0 +1,173 @@
+// The report printed through a real CUPS queue, as a user's printer gets
+// it. scripts/cups-test.sh starts a private print system, names the queue in
+// KORVANEL_CUPS_QUEUE and the file its backend writes in
+// KORVANEL_CUPS_OUTPUT.
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QThread>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "PdfTools.h"
+#include "platform/CommonDialog.h"
+#include "platform/ControlError.h"
+#include "platform/qt/QtPrintJob.h"
+#include "platform/qt/QtPrinter.h"
+#include "report/FretReport.h"
+
+namespace korvanel {
+namespace {
+
+// Stands for a dialog the user confirms at once.
+class ConfirmedDialog : public CommonDialog {
+ public:
+  void SetPrintToFileOffered(bool) override {}
+  void ShowPrinter() override {}
+};
+
+// Passes every operation on to the Qt printer, and runs `interruption`
+// just before line `interruptAt` (counting from 1).
+class InterruptedPrinter : public Printer {
+ public:
+  InterruptedPrinter(Printer& printer, int interruptAt, std::function<void()> interruption)
+      : printer_(printer), interruptAt_(interruptAt), interruption_(std::move(interruption)) {}
+
+  void SetFontName(std::string_view name) override { printer_.SetFontName(name); }
+  void SetFontSize(float points) override { printer_.SetFontSize(points); }
+  void SetFontBold(bool bold) override { printer_.SetFontBold(bold); }
+  void SetFontItalic(bool italic) override { printer_.SetFontItalic(italic); }
+  void SetForeColor(std::int32_t color) override { printer_.SetForeColor(color); }
+  void PrintLine(std::string_view text) override {
+    BeforeLine();
+    printer_.PrintLine(text);
+  }
+  void PrintEmptyLine() override {
+    BeforeLine();
+    printer_.PrintEmptyLine();
+  }
+  void EndDoc() override { printer_.EndDoc(); }
+
+ private:
+  void BeforeLine() {
+    if (++lines_ == interruptAt_) interruption_();
+  }
+
+  Printer& printer_;
+  int interruptAt_;
+  std::function<void()> interruption_;
+  int lines_ = 0;
+};
+
+class CupsPrintTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* queue = std::getenv("KORVANEL_CUPS_QUEUE");
+    const char* output = std::getenv("KORVANEL_CUPS_OUTPUT");
+    if (queue == nullptr || output == nullptr) {
+      GTEST_SKIP() << "no print system to print to; scripts/cups-test.sh provides one";
+    }
+    queue_ = QString::fromLocal8Bit(queue);
+    output_ = QString::fromLocal8Bit(output);
+    QFile::remove(output_);
+    device_.setPrinterName(queue_);
+    ASSERT_TRUE(device_.isValid()) << "queue " << queue;
+    ASSERT_EQ(device_.outputFormat(), QPrinter::NativeFormat);
+    qt::SetPrintMargins(device_);
+    table_.ScaleLength = 650;
+    ComputeFrets(table_);
+  }
+
+  void TearDown() override {
+    if (!queue_.isEmpty()) SetAccepting(true);
+  }
+
+  void SetAccepting(bool accepting) {
+    ASSERT_EQ(QProcess::execute(accepting ? "cupsaccept" : "cupsreject", {queue_}), 0);
+  }
+
+  // The queue's backend writes the file once the whole job has gone through.
+  bool WaitForOutput() const {
+    const QDeadlineTimer deadline(30'000);
+    while (!QFile::exists(output_)) {
+      if (deadline.hasExpired()) return false;
+      QThread::msleep(50);
+    }
+    return true;
+  }
+
+  QString queue_;
+  QString output_;
+  QPrinter device_{QPrinter::HighResolution};
+  FretTable table_;
+  ConfirmedDialog dialog_;
+};
+
+int PageCount(const QString& pdf) {
+  const auto info = testing::RunTool("pdfinfo", {pdf});
+  if (!info) return -1;
+  for (const QString& line : info->split('\n')) {
+    if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+  }
+  return -1;
+}
+
+TEST_F(CupsPrintTest, JobCompletesAsOnePageShowingTheReport) {
+  qt::QtPrinter printer(device_);
+  PrintFretTable(table_, '.', dialog_, printer);
+  ASSERT_NO_THROW(printer.EndDoc());
+  ASSERT_TRUE(WaitForOutput()) << "the job did not come out of the queue";
+
+  EXPECT_EQ(PageCount(output_), 1);
+  std::vector<QString> expected;
+  for (const ReportLine& line : FretReportLines(table_, '.')) {
+    if (!line.text.empty()) expected.push_back(QString::fromStdString(line.text).simplified());
+  }
+  const std::vector<testing::PdfLine> printed = testing::PdfLines(output_);
+  ASSERT_EQ(printed.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(printed[i].Text(), expected[i]) << "printed line " << i + 1;
+  }
+}
+
+TEST_F(CupsPrintTest, QueueThatStopsAcceptingMidReportFailsTheEndOfDocumentOnly) {
+  qt::QtPrinter qtPrinter(device_);
+  InterruptedPrinter printer(qtPrinter, 20, [this] { SetAccepting(false); });
+  PrintFretTable(table_, '.', dialog_, printer);
+  EXPECT_EQ(table_.FretIndex, 25) << "the report went on to its last line";
+
+  try {
+    printer.EndDoc();
+    FAIL() << "a refused document was reported as printed";
+  } catch (const ControlError& error) {
+    EXPECT_NE(std::string(error.what()).find("did not accept the document"), std::string::npos)
+        << error.what();
+  }
+  QThread::msleep(500);
+  EXPECT_FALSE(QFile::exists(output_));
+}
+
+TEST_F(CupsPrintTest, QueueAcceptsAgainAfterARefusal) {
+  SetAccepting(false);
+  {
+    qt::QtPrinter printer(device_);
+    printer.PrintLine("refused");
+    EXPECT_THROW(printer.EndDoc(), ControlError);
+  }
+  SetAccepting(true);
+  qt::QtPrinter printer(device_);
+  PrintFretTable(table_, '.', dialog_, printer);
+  EXPECT_NO_THROW(printer.EndDoc());
+  EXPECT_TRUE(WaitForOutput());
+}
+
+}  // namespace
+}  // namespace korvanel
