@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 
+#include "platform/PrintJob.h"
 #include "platform/qt/QtPrintDialog.h"
 #include "platform/qt/QtPrinter.h"
 
@@ -17,15 +18,15 @@ void SetPrintMargins(QPrinter& device);
 // Everything one File > Print needs: the printer device, the dialog that
 // sets it up and the line printer that draws on it. Make one per print
 // command; the dialog is modal over `parent`.
-class QtPrintJob {
+class QtPrintJob : public PrintJob {
  public:
   explicit QtPrintJob(QWidget* parent);
 
   QtPrintJob(const QtPrintJob&) = delete;
   QtPrintJob& operator=(const QtPrintJob&) = delete;
 
-  CommonDialog& Dialog() { return dialog_; }
-  Printer& LinePrinter() { return printer_; }
+  CommonDialog& Dialog() override { return dialog_; }
+  Printer& LinePrinter() override { return printer_; }
   QPrinter& Device() { return device_; }
 
  private:

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "RecordingFakes.h"
+#include "tests/fakes/RecordingPrint.h"
 #include "core/FretTable.h"
 #include "platform/ControlError.h"
 #include "report/FretReport.h"

@@ -2,14 +2,19 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <memory>
+#include <utility>
 
 #include "core/FretList.h"
 #include "core/NumberReading.h"
 #include "platform/qt/Controls.h"
+#include "platform/qt/QtPrintJob.h"
 #include "platform/qt/ReportList.h"
 #include "platform/qt/Twips.h"
+#include "report/FretReport.h"
 #include "ui/ProgramIcon.h"
 #include "ui/info/mAbout.h"
 #include "ui/info/mTension.h"
@@ -35,9 +40,21 @@ void AddSeparator(QMenu& menu, const char* name) {
   menu.addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
+std::unique_ptr<PrintJob> MakeSystemPrintJob(QWidget* window) {
+  return std::make_unique<qt::QtPrintJob>(window);
+}
+
+// The user's decimal separator, for the scale length in the report heading.
+char DecimalSeparator() {
+  const QString separator = QLocale().decimalPoint();
+  const bool oneAsciiCharacter = separator.size() == 1 && separator[0].unicode() < 0x80;
+  return oneAsciiCharacter ? separator[0].toLatin1() : '.';
+}
+
 }  // namespace
 
-mMain::mMain() {
+mMain::mMain(PrintJobFactory makePrintJob)
+    : makePrintJob_(makePrintJob ? std::move(makePrintJob) : MakeSystemPrintJob) {
   qt::DesignWindow(*this, "mMain", QStringLiteral("Korvanel"), ProgramIcon());
   BuildMenus();
   BuildControls();
@@ -102,7 +119,13 @@ void mMain::btnCompute_Click() {
   FillFretList();
 }
 
-void mMain::mnuPrint_Click() { PrintFretTable(); }
+void mMain::mnuPrint_Click() {
+  const std::unique_ptr<PrintJob> job = makePrintJob_(this);
+  PrintFretTable(*job);
+  // Whatever the report met, its document is ended; a printer that cannot
+  // end it is the one failure of printing that reaches the user.
+  job->LinePrinter().EndDoc();
+}
 
 void mMain::mnuExit_Click() { qt::EndProgram(); }
 
@@ -120,7 +143,8 @@ void mMain::ComputeFrets() { korvanel::ComputeFrets(table_); }
 
 void mMain::FillFretList() { korvanel::FillFretList(table_, *lst); }
 
-// The printed report is not wired in yet.
-void mMain::PrintFretTable() {}
+void mMain::PrintFretTable(PrintJob& job) {
+  korvanel::PrintFretTable(table_, DecimalSeparator(), job.Dialog(), job.LinePrinter());
+}
 
 }  // namespace korvanel

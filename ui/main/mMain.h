@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
 #include "core/FretTable.h"
+#include "platform/PrintJob.h"
 #include "platform/qt/Form.h"
 
 class QAction;
@@ -26,9 +29,13 @@ class mTension;
 // the typed length and shows the core's results.
 class mMain : public QMainWindow {
  public:
+  // Makes the dialog and printer of one File > Print over `window`.
+  using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(QWidget* window)>;
+
   // Builds the window from its design and loads it (Form_Load); the caller
-  // shows it.
-  mMain();
+  // shows it. File > Print prints on the system's printers unless given
+  // another source of print jobs.
+  explicit mMain(PrintJobFactory makePrintJob = {});
   ~mMain() override;
 
  private:
@@ -45,9 +52,10 @@ class mMain : public QMainWindow {
   void FillLengthList();
   void ComputeFrets();
   void FillFretList();
-  void PrintFretTable();
+  void PrintFretTable(PrintJob& job);
 
   FretTable table_;
+  PrintJobFactory makePrintJob_;
 
   QLabel* lblLength = nullptr;
   QLabel* lblmm = nullptr;

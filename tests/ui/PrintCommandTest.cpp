@@ -1,0 +1,156 @@
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "UiTestSupport.h"
+#include "platform/ControlError.h"
+#include "platform/PrintJob.h"
+#include "tests/fakes/RecordingPrint.h"
+#include "ui/main/mMain.h"
+
+using korvanel::ControlError;
+using korvanel::testing::OperationLog;
+using korvanel::testing::RecordingDialog;
+using korvanel::testing::RecordingPrinter;
+
+namespace {
+
+// A print job over the test's own recording dialog and printer, so that
+// what one File > Print did can be read after the job is gone.
+class BorrowedJob : public korvanel::PrintJob {
+ public:
+  BorrowedJob(korvanel::CommonDialog& dialog, korvanel::Printer& printer)
+      : dialog_(dialog), printer_(printer) {}
+  korvanel::CommonDialog& Dialog() override { return dialog_; }
+  korvanel::Printer& LinePrinter() override { return printer_; }
+
+ private:
+  korvanel::CommonDialog& dialog_;
+  korvanel::Printer& printer_;
+};
+
+// Operations of one print command: the dialog's option and showing it, six
+// settings, 35 lines, the heading switch after line 5, the end of document.
+constexpr int kOperationsOfAFullPrint = 2 + 6 + 35 + 1 + 1;
+
+}  // namespace
+
+// File > Print on the main window: the report goes to the printer of a
+// fresh print job, whose document is ended once whatever the report met.
+class PrintCommandTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<OperationLog> log_;
+  std::unique_ptr<RecordingDialog> dialog_;
+  std::unique_ptr<RecordingPrinter> printer_;
+  std::unique_ptr<korvanel::mMain> window_;
+  int jobsMade_ = 0;
+
+  void print() { window_->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger(); }
+  void computeWith(const QString& text) {
+    window_->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText(text);
+    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("btnCompute")),
+                      Qt::LeftButton);
+  }
+  void failAt(int operation, const char* message) {
+    log_->FailAt(operation, std::make_exception_ptr(ControlError(message)));
+  }
+  const std::vector<std::string>& lines() const { return printer_->Documents().at(0).lines; }
+
+ private slots:
+  void init() {
+    QLocale::setDefault(QLocale::c());
+    log_ = std::make_unique<OperationLog>();
+    dialog_ = std::make_unique<RecordingDialog>(*log_);
+    printer_ = std::make_unique<RecordingPrinter>(*log_);
+    jobsMade_ = 0;
+    window_ = std::make_unique<korvanel::mMain>([this](QWidget*) {
+      ++jobsMade_;
+      return std::make_unique<BorrowedJob>(*dialog_, *printer_);
+    });
+    korvanel::qt::ShowCentred(*window_);
+  }
+
+  void cleanup() { window_.reset(); }
+
+  void printsTheComputedTableAndEndsTheDocument() {
+    korvanel::test::MessageBoxAnswerer answerer;
+    computeWith("650");
+    print();
+    QCOMPARE(log_->Operations().size(), std::size_t{kOperationsOfAFullPrint});
+    QCOMPARE(printer_->Documents().size(), std::size_t{1});
+    QVERIFY(printer_->Documents()[0].ended);
+    QCOMPARE(lines().size(), std::size_t{35});
+    QCOMPARE(lines()[5], std::string("   Scale Guitar Length  =  650 mm"));
+    QCOMPARE(lines()[34],
+             std::string("    24           |    9.662                      |   487.5"));
+    QVERIFY(answerer.texts().isEmpty());
+  }
+
+  void printsTheLastComputationNotATypedLength() {
+    computeWith("650");
+    window_->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText("600");
+    print();
+    QCOMPARE(lines()[5], std::string("   Scale Guitar Length  =  650 mm"));
+  }
+
+  void printsZerosBeforeAnyComputation() {
+    print();
+    QCOMPARE(lines()[5], std::string("   Scale Guitar Length  =  0 mm"));
+    QCOMPARE(lines()[10],
+             std::string("     0           |    0.000                      |     0.000"));
+  }
+
+  void writesTheLengthWithTheUsersDecimalSeparator() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    computeWith("647.7");
+    print();
+    QCOMPARE(lines()[5], std::string("   Scale Guitar Length  =  647,7 mm"));
+    QCOMPARE(lines()[11],
+             std::string("     1           |   36.352                      |    36.352"));
+  }
+
+  void cancelledDialogPrintsNothingSaysNothingAndEndsOnce() {
+    korvanel::test::MessageBoxAnswerer answerer;
+    failAt(2, "cancelled");
+    print();
+    QVERIFY(printer_->Documents().empty());
+    QCOMPARE(printer_->EndDocCount(), 1);
+    QVERIFY(answerer.texts().isEmpty());
+  }
+
+  void failingLineKeepsEarlierLinesSaysNothingAndEndsOnce() {
+    korvanel::test::MessageBoxAnswerer answerer;
+    computeWith("650");
+    failAt(2 + 6 + 20 + 1, "out of paper");  // line 20, after the heading switch
+    print();
+    QCOMPARE(lines().size(), std::size_t{19});
+    QVERIFY(printer_->Documents()[0].ended);
+    QCOMPARE(printer_->EndDocCount(), 1);
+    QVERIFY(answerer.texts().isEmpty());
+  }
+
+  void failingEndOfDocumentIsTheOneMessage() {
+    korvanel::test::MessageBoxAnswerer answerer;
+    failAt(kOperationsOfAFullPrint, "The printer could not finish the document.");
+    print();
+    QTRY_COMPARE(answerer.texts(), QStringList{"The printer could not finish the document."});
+    QCOMPARE(lines().size(), std::size_t{35});
+  }
+
+  void eachPrintCommandGivesItsOwnDocument() {
+    print();
+    print();
+    QCOMPARE(jobsMade_, 2);
+    QCOMPARE(printer_->Documents().size(), std::size_t{2});
+    QCOMPARE(printer_->EndDocCount(), 2);
+  }
+};
+
+QTEST_MAIN(PrintCommandTest)
+#include "PrintCommandTest.moc"
