@@ -111,22 +111,13 @@ class CupsPrintTest : public ::testing::Test {
   ConfirmedDialog dialog_;
 };
 
-int PageCount(const QString& pdf) {
-  const auto info = testing::RunTool("pdfinfo", {pdf});
-  if (!info) return -1;
-  for (const QString& line : info->split('\n')) {
-    if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-  }
-  return -1;
-}
-
 TEST_F(CupsPrintTest, JobCompletesAsOnePageShowingTheReport) {
   qt::QtPrinter printer(device_);
   PrintFretTable(table_, '.', dialog_, printer);
   ASSERT_NO_THROW(printer.EndDoc());
   ASSERT_TRUE(WaitForOutput()) << "the job did not come out of the queue";
 
-  EXPECT_EQ(PageCount(output_), 1);
+  EXPECT_EQ(testing::PageCount(output_), 1);
   std::vector<QString> expected;
   for (const ReportLine& line : FretReportLines(table_, '.')) {
     if (!line.text.empty()) expected.push_back(QString::fromStdString(line.text).simplified());

@@ -78,4 +78,13 @@ std::vector<PdfLine> PdfLines(const QString& pdfPath) {
   return lines;
 }
 
+int PageCount(const QString& pdfPath) {
+  const auto info = RunTool("pdfinfo", {pdfPath});
+  if (!info) return -1;
+  for (const QString& line : info->split('\n')) {
+    if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+  }
+  return -1;
+}
+
 }  // namespace korvanel::testing

@@ -16,6 +16,9 @@ std::optional<QString> RunTool(const QString& program, const QStringList& argume
 
 bool HasTool(const QString& program);
 
+// The number of pages `pdfinfo` finds in the file, or -1 when it cannot tell.
+int PageCount(const QString& pdfPath);
+
 struct Word {
   int page = 0;
   double xMin = 0;

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/fakes/RecordingPrint.h"
 #include "core/FretTable.h"
 #include "platform/ControlError.h"
 #include "report/FretReport.h"
+#include "tests/fakes/RecordingPrint.h"
 
 namespace korvanel {
 namespace {

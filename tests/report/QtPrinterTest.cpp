@@ -70,15 +70,6 @@ FretTable Table650() {
 // The words of a line, as pdftotext finds them.
 QString Words(const std::string& text) { return QString::fromStdString(text).simplified(); }
 
-int PageCount(const QString& pdfPath) {
-  const auto info = testing::RunTool("pdfinfo", {pdfPath});
-  if (!info) return -1;
-  for (const QString& line : info->split('\n')) {
-    if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-  }
-  return -1;
-}
-
 std::vector<double> BarPositions(const PdfLine& line) {
   std::vector<double> bars;
   for (const testing::Word& word : line.words) {
@@ -91,7 +82,7 @@ TEST_F(PdfReadBackTest, ReportLinesComeOutInOrderOnOnePage) {
   FretTable table = Table650();
   const QString pdf = Path("report.pdf");
   testing::PrintReportToPdf(table, '.', pdf);
-  EXPECT_EQ(PageCount(pdf), 1);
+  EXPECT_EQ(testing::PageCount(pdf), 1);
 
   const auto layout = testing::RunTool("pdftotext", {"-layout", pdf, "-"});
   ASSERT_TRUE(layout);
@@ -170,7 +161,7 @@ TEST_F(PdfReadBackTest, LinesPastTheBottomOfThePageGoOnTheNextPage) {
 
   const std::vector<PdfLine> lines = PdfLines(pdf);
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(kLines));
-  EXPECT_EQ(PageCount(pdf), lines.back().page);
+  EXPECT_EQ(testing::PageCount(pdf), lines.back().page);
   EXPECT_GE(lines.back().page, 2);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     EXPECT_EQ(lines[i].Text(), QString("line %1").arg(i + 1));

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "UiTestSupport.h"
+#include "tests/expected/FretRows650.h"
 #include "ui/main/mMain.h"
 
 using korvanel::test::Rows;
@@ -19,22 +20,12 @@ using korvanel::test::Twips;
 namespace {
 
 // The fret list for a scale length of 650, row by row.
-const QVector<QStringList> kRowsFor650 = {
-    {"  0", "  0.000", "   0.000"}, {"  1", " 36.481", "  36.481"},
-    {"  2", " 34.434", "  70.915"}, {"  3", " 32.501", " 103.417"},
-    {"  4", " 30.677", " 134.094"}, {"  5", " 28.955", " 163.050"},
-    {"  6", " 27.330", " 190.380"}, {"  7", " 25.796", " 216.177"},
-    {"  8", " 24.348", " 240.525"}, {"  9", " 22.982", " 263.507"},
-    {" 10", " 21.692", " 285.199"}, {" 11", " 20.474", " 305.674"},
-    {" 12", " 19.325", " 325"},     {" 13", " 18.240", " 343.240"},
-    {" 14", " 17.217", " 360.457"}, {" 15", " 16.250", " 376.708"},
-    {" 16", " 15.338", " 392.047"}, {" 17", " 14.477", " 406.525"},
-    {" 18", " 13.665", " 420.190"}, {" 19", " 12.898", " 433.088"},
-    {" 20", " 12.174", " 445.262"}, {" 21", " 11.491", " 456.753"},
-    {" 22", " 10.846", " 467.599"}, {" 23", " 10.237", " 477.837"},
-    {" 24", "  9.662", " 487.5"},   {"", "", ""},
-    {" Bridge", " 162.5", " 650"},
-};
+QVector<QStringList> RowsFor650() {
+  QVector<QStringList> rows;
+  for (const auto& row : korvanel::testing::kFretRows650)
+    rows << QStringList{row[0], row[1], row[2]};
+  return rows;
+}
 
 QVector<QStringList> ZeroRows() {
   QVector<QStringList> rows;
@@ -91,13 +82,13 @@ class MainWindowTest : public QObject {
 
   void computeListsTheFretsOf650() {
     QTest::mouseClick(compute(), Qt::LeftButton);
-    QCOMPARE(Rows(*list()), kRowsFor650);
+    QCOMPARE(Rows(*list()), RowsFor650());
   }
 
   void computingTwiceKeepsTwentySevenRows() {
     QTest::mouseClick(compute(), Qt::LeftButton);
     QTest::mouseClick(compute(), Qt::LeftButton);
-    QCOMPARE(Rows(*list()), kRowsFor650);
+    QCOMPARE(Rows(*list()), RowsFor650());
   }
 
   void enterInsideTheComboBoxComputesWithoutAddingToItsList() {
@@ -106,7 +97,7 @@ class MainWindowTest : public QObject {
     edit->selectAll();
     QTest::keyClicks(edit, "650");
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(Rows(*list()), kRowsFor650);
+    QCOMPARE(Rows(*list()), RowsFor650());
     QCOMPARE(combo()->count(), 15);
 
     edit->selectAll();
@@ -138,7 +129,7 @@ class MainWindowTest : public QObject {
     korvanel::test::MessageBoxAnswerer answerer;
     computeWith("1E400");
     QCOMPARE(answerer.texts(), QStringList{"The scale length is too large."});
-    QCOMPARE(Rows(*list()), kRowsFor650);
+    QCOMPARE(Rows(*list()), RowsFor650());
   }
 
   void controlsStandWhereTheDesignPutsThem() {

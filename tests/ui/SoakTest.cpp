@@ -64,7 +64,7 @@ QtMessageHandler gQtHandler = nullptr;
 // pass size hints on or raise a window; thousands of those would bury the
 // soak's own report.
 void DropPlatformLimitWarnings(QtMsgType type, const QMessageLogContext& context,
-                          const QString& message) {
+                               const QString& message) {
   if (!message.startsWith(QStringLiteral("This plugin does not support"))) {
     gQtHandler(type, context, message);
   }
