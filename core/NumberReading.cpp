@@ -1,6 +1,5 @@
 #include "core/NumberReading.h"
 
-#include <array>
 #include <charconv>
 #include <cstddef>
 #include <string>
@@ -122,19 +121,6 @@ NumberReading ReadNumber(std::string_view text) {
   }
   if (error != std::errc{}) return {};
   return {value + 0.0, false};  // + 0.0 turns "-0" into a plain 0
-}
-
-std::string NumberText(double value, char decimalSeparator) {
-  if (value == 0) value = 0;  // no "-0"
-  std::array<char, 64> buffer{};
-  const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                          std::chars_format::general, 15);
-  std::string text(buffer.data(), error == std::errc{} ? end : buffer.data());
-  for (char& c : text) {
-    if (c == '.') c = decimalSeparator;
-    if (c == 'e') c = 'E';
-  }
-  return text;
 }
 
 }  // namespace korvanel

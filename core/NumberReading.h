@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace korvanel {
@@ -19,11 +18,5 @@ struct NumberReading {
 // leading number gives 0. The point is "." whatever the locale. A value too
 // small for a double reads as 0; one too large is reported as overflow.
 NumberReading ReadNumber(std::string_view text);
-
-// The plain text of a number: '-' only when negative, at most 15 significant
-// digits, no trailing zeros, no separator for a whole number and
-// `decimalSeparator` for a fractional one: 650 -> "650", 647.7 -> "647,7"
-// with ','. Magnitudes from 1E15 up and below 1E-4 take an exponent.
-std::string NumberText(double value, char decimalSeparator);
 
 }  // namespace korvanel

@@ -186,4 +186,15 @@ std::string FormatWholeDistance(double distance) {
   return FormatDistance(distance, 4, 8, "   0.000");
 }
 
+std::string NumberText(double value, char decimalSeparator) {
+  TextBuffer buffer;
+  std::string_view digits = BasicText(value, buffer);
+  std::string text(digits.front() == '-' ? "-" : "");
+  digits.remove_prefix(1);
+  if (digits.front() == '.') text += '0';
+  text += digits;
+  std::replace(text.begin(), text.end(), '.', decimalSeparator);
+  return text;
+}
+
 }  // namespace korvanel

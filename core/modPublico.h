@@ -6,7 +6,7 @@
 namespace korvanel {
 
 // Number texts of the fret table, shared by the fret list and the report.
-// All use "." as the decimal point whatever the user's locale.
+// All but NumberText use "." as the decimal point whatever the user's locale.
 
 // The number with a sign position (a blank, or '-' when negative), then the
 // magnitude with at most 15 significant digits, no trailing zeros and no '0'
@@ -25,5 +25,10 @@ std::string FormatFretNumber(std::int16_t fret);
 // is shortened to fit the column.
 std::string FormatStepDistance(double distance);
 std::string FormatWholeDistance(double distance);
+
+// The plain text of a number, for the report heading: '-' only when
+// negative, the digits of BasicStr with the '0' before a leading point, and
+// `decimalSeparator` for the point: 650 -> "650", 647.7 -> "647,7" with ','.
+std::string NumberText(double value, char decimalSeparator);
 
 }  // namespace korvanel

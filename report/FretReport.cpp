@@ -1,8 +1,8 @@
 #include "report/FretReport.h"
 
 #include <exception>
+#include <string_view>
 
-#include "core/NumberReading.h"
 #include "core/modPublico.h"
 
 namespace korvanel {
@@ -18,6 +18,8 @@ constexpr std::string_view kLengthUnit = " mm";
 constexpr std::string_view kTitleSeparator = "   | ";
 constexpr std::string_view kAfterFretNumber = "           |  ";
 constexpr std::string_view kAfterStepDistance = "                      |  ";
+constexpr std::string_view kReportFontName = "Fixedsys";
+constexpr float kReportFontSize = 10.0f;
 
 std::string Margined(std::string_view text) {
   std::string line(kMargin);

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/FretTable.h"
@@ -23,9 +22,6 @@ struct ReportLine {
 
 inline constexpr std::size_t kHeadingLineCount = 10;
 inline constexpr std::size_t kReportLineCount = kHeadingLineCount + kFretCount + 1;
-
-inline constexpr std::string_view kReportFontName = "Fixedsys";
-inline constexpr float kReportFontSize = 10.0f;
 
 // Lines 1 to 10 of the report: title, credit line, scale length and the
 // column titles, with the blank lines between them. The scale length is

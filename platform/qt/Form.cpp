@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QScreen>
 #include <QString>
 
@@ -11,10 +10,9 @@
 
 namespace korvanel::qt {
 
-void DesignWindow(QWidget& window, const char* name, const QString& caption, const QIcon& icon) {
+void DesignWindow(QWidget& window, const char* name, const QString& caption) {
   window.setObjectName(QString::fromLatin1(name));
   window.setWindowTitle(caption);
-  window.setWindowIcon(icon);
   window.setFont(DefaultFont());
 }
 
@@ -31,9 +29,8 @@ void EndProgram() {
   QCoreApplication::quit();
 }
 
-Form::Form(const char* name, const QString& caption, const QIcon& icon, int clientWidth,
-           int clientHeight) {
-  DesignWindow(*this, name, caption, icon);
+Form::Form(const char* name, const QString& caption, int clientWidth, int clientHeight) {
+  DesignWindow(*this, name, caption);
   setAttribute(Qt::WA_DeleteOnClose);
   resize(TwipsSize(clientWidth, clientHeight));
 }

@@ -6,14 +6,13 @@
 #include "platform/qt/Handler.h"
 
 class QCloseEvent;
-class QIcon;
 class QString;
 
 namespace korvanel::qt {
 
-// Gives a top-level window its design: object name, caption, icon and the
-// default font that its controls inherit.
-void DesignWindow(QWidget& window, const char* name, const QString& caption, const QIcon& icon);
+// Gives a top-level window its design: object name, caption and the default
+// font that its controls inherit. The icon is the application's.
+void DesignWindow(QWidget& window, const char* name, const QString& caption);
 
 // Shows `window` centred on its screen.
 void ShowCentred(QWidget& window);
@@ -27,8 +26,7 @@ void EndProgram();
 // deleted once the event that closed it is over.
 class Form : public QWidget {
  public:
-  Form(const char* name, const QString& caption, const QIcon& icon, int clientWidth,
-       int clientHeight);
+  Form(const char* name, const QString& caption, int clientWidth, int clientHeight);
 
   // Runs once per load, before the window is first drawn.
   virtual void Form_Load() {}

@@ -32,9 +32,6 @@ class QtPrinter : public Printer {
   // nothing to do; a document that could not be painted is an error.
   void EndDoc() override;
 
-  // The font lines are printed in, after any replacement of its family.
-  const QFont& Font() const { return font_; }
-
  private:
   // Opens the document or the next page as needed and returns the baseline
   // of a line in the current font.

@@ -7,7 +7,6 @@
 
 #include "platform/qt/Controls.h"
 #include "platform/qt/Fonts.h"
-#include "ui/ProgramIcon.h"
 
 namespace korvanel {
 
@@ -17,7 +16,7 @@ const QColor kTitleColour(0, 0, 192);
 
 }  // namespace
 
-mAbout::mAbout() : Form("mAbout", QStringLiteral("About"), ProgramIcon(), 5715, 3915) {
+mAbout::mAbout() : Form("mAbout", QStringLiteral("About"), 5715, 3915) {
   // Created in tab order; only the button takes the focus.
   qt::AddLabel(*this, "Label1", QStringLiteral("Korvanel 1.00, a fret calculator,"), 240, 1080,
                4215, 255);

@@ -4,7 +4,6 @@
 
 #include "platform/qt/Controls.h"
 #include "platform/qt/ReportList.h"
-#include "ui/ProgramIcon.h"
 
 namespace korvanel {
 
@@ -36,8 +35,7 @@ void AddRootSign(QWidget& window, int y, const char* tick, const char* down, con
 
 }  // namespace
 
-mTension::mTension()
-    : Form("mTension", QStringLiteral("Frequency and Tension"), ProgramIcon(), 7185, 5595) {
+mTension::mTension() : Form("mTension", QStringLiteral("Frequency and Tension"), 7185, 5595) {
   BuildFormula();
   qt::AddLabel(*this, "Label7", QStringLiteral("Frequency:   Hz"), 5280, 840, 1335, 255);
   qt::AddLabel(*this, "Label8", QStringLiteral("Tension:   N"), 5280, 1200, 1215, 255);

@@ -15,7 +15,6 @@
 #include "platform/qt/ReportList.h"
 #include "platform/qt/Twips.h"
 #include "report/FretReport.h"
-#include "ui/ProgramIcon.h"
 #include "ui/info/mAbout.h"
 #include "ui/info/mTension.h"
 
@@ -55,7 +54,7 @@ char DecimalSeparator() {
 
 mMain::mMain(PrintJobFactory makePrintJob)
     : makePrintJob_(makePrintJob ? std::move(makePrintJob) : MakeSystemPrintJob) {
-  qt::DesignWindow(*this, "mMain", QStringLiteral("Korvanel"), ProgramIcon());
+  qt::DesignWindow(*this, "mMain", QStringLiteral("Korvanel"));
   BuildMenus();
   BuildControls();
   // The client area of the design lies below the menu bar.
