@@ -12,6 +12,7 @@
 
 #include "UiTestSupport.h"
 #include "tests/expected/FretRows650.h"
+#include "ui/ProgramIcon.h"
 #include "ui/main/mMain.h"
 
 using korvanel::test::Rows;
@@ -192,6 +193,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(titles, QStringList({"File", "?"}));
     QCOMPARE(items("mnuFile"), QStringList({"Print", "Riga1:-", "Exit"}));
     QCOMPARE(items("mnuInfo"), QStringList({"Tension and Frequency", "Riga6:-", "About"}));
+  }
+
+  // Windows show the same icon that the desktop theme installs.
+  void programIconMatchesTheThemeIconsInEverySize() {
+    const QIcon icon = korvanel::ProgramIcon();
+    QCOMPARE(icon.availableSizes(),
+             QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
+    for (const int size : {16, 32, 48, 64}) {
+      const QImage theme = QImage(QStringLiteral(KORVANEL_ICON_DIR "/%1.png").arg(size))
+                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      QVERIFY2(!theme.isNull(), qPrintable(QStringLiteral("%1.png").arg(size)));
+      const QImage shown =
+          icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      QCOMPARE(shown, theme);
+    }
   }
 };
 
