@@ -101,11 +101,13 @@ until LC_ALL=C lpstat -r 2>/dev/null | grep -q 'scheduler is running'; do
   sleep 0.2
 done
 say "cupsd answered after $((SECONDS - started)) s."
-if ! added="$(lpadmin -p KorvanelTest -E -v "korvanelfile:$scratch/out/job.pdf" -m raw 2>&1)"; then
+device="korvanelfile:$scratch/out/job.pdf"
+if ! added="$(lpadmin -p KorvanelTest -E -v "$device" -m raw 2>&1)"; then
   skip "the test queue could not be added: $added"
 fi
 
 export KORVANEL_CUPS_QUEUE=KorvanelTest
+export KORVANEL_CUPS_DEVICE="$device"
 export KORVANEL_CUPS_OUTPUT="$scratch/out/job.pdf"
 # Line-buffered, so that a test that dies still shows how far it got.
 QT_QPA_PLATFORM=offscreen stdbuf -oL -eL "$test_binary" && status=0 || status=$?

@@ -1,7 +1,7 @@
 // The report printed through a real CUPS queue, as a user's printer gets
 // it. scripts/cups-test.sh starts a private print system, names the queue in
-// KORVANEL_CUPS_QUEUE and the file its backend writes in
-// KORVANEL_CUPS_OUTPUT.
+// KORVANEL_CUPS_QUEUE, its device in KORVANEL_CUPS_DEVICE and the file its
+// backend writes in KORVANEL_CUPS_OUTPUT.
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
@@ -72,11 +72,13 @@ class CupsPrintTest : public ::testing::Test {
   void SetUp() override {
     const char* queue = std::getenv("KORVANEL_CUPS_QUEUE");
     const char* output = std::getenv("KORVANEL_CUPS_OUTPUT");
-    if (queue == nullptr || output == nullptr) {
+    const char* device = std::getenv("KORVANEL_CUPS_DEVICE");
+    if (queue == nullptr || output == nullptr || device == nullptr) {
       GTEST_SKIP() << "no print system to print to; scripts/cups-test.sh provides one";
     }
     queue_ = QString::fromLocal8Bit(queue);
     output_ = QString::fromLocal8Bit(output);
+    deviceUri_ = QString::fromLocal8Bit(device);
     QFile::remove(output_);
     device_.setPrinterName(queue_);
     ASSERT_TRUE(device_.isValid()) << "queue " << queue;
@@ -87,11 +89,38 @@ class CupsPrintTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    if (queueRemoved_) RestoreQueue();
     if (!queue_.isEmpty()) SetAccepting(true);
   }
 
   void SetAccepting(bool accepting) {
     ASSERT_EQ(QProcess::execute(accepting ? "cupsaccept" : "cupsreject", {queue_}), 0);
+  }
+
+  // As when the printer is deleted from the system while the report runs.
+  void RemoveQueue() {
+    ASSERT_EQ(QProcess::execute("lpadmin", {"-x", queue_}), 0);
+    queueRemoved_ = true;
+  }
+
+  void RestoreQueue() {
+    ASSERT_EQ(QProcess::execute("lpadmin", {"-p", queue_, "-E", "-v", deviceUri_, "-m", "raw"}), 0);
+    queueRemoved_ = false;
+  }
+
+  // The report has run to its end; only ending the document fails, with
+  // CUPS's refusal in the message.
+  void ExpectOnlyTheEndRefused(Printer& printer) {
+    EXPECT_EQ(table_.FretIndex, 25) << "the report went on to its last line";
+    try {
+      printer.EndDoc();
+      FAIL() << "a refused document was reported as printed";
+    } catch (const ControlError& error) {
+      EXPECT_NE(std::string(error.what()).find("did not accept the document"), std::string::npos)
+          << error.what();
+    }
+    QThread::msleep(500);
+    EXPECT_FALSE(QFile::exists(output_));
   }
 
   // The queue's backend writes the file once the whole job has gone through.
@@ -106,6 +135,8 @@ class CupsPrintTest : public ::testing::Test {
 
   QString queue_;
   QString output_;
+  QString deviceUri_;
+  bool queueRemoved_ = false;
   QPrinter device_{QPrinter::HighResolution};
   FretTable table_;
   ConfirmedDialog dialog_;
@@ -133,17 +164,14 @@ TEST_F(CupsPrintTest, QueueThatStopsAcceptingMidReportFailsTheEndOfDocumentOnly)
   qt::QtPrinter qtPrinter(device_);
   InterruptedPrinter printer(qtPrinter, 20, [this] { SetAccepting(false); });
   PrintFretTable(table_, '.', dialog_, printer);
-  EXPECT_EQ(table_.FretIndex, 25) << "the report went on to its last line";
+  ExpectOnlyTheEndRefused(printer);
+}
 
-  try {
-    printer.EndDoc();
-    FAIL() << "a refused document was reported as printed";
-  } catch (const ControlError& error) {
-    EXPECT_NE(std::string(error.what()).find("did not accept the document"), std::string::npos)
-        << error.what();
-  }
-  QThread::msleep(500);
-  EXPECT_FALSE(QFile::exists(output_));
+TEST_F(CupsPrintTest, QueueRemovedMidReportFailsTheEndOfDocumentOnly) {
+  qt::QtPrinter qtPrinter(device_);
+  InterruptedPrinter printer(qtPrinter, 20, [this] { RemoveQueue(); });
+  PrintFretTable(table_, '.', dialog_, printer);
+  ExpectOnlyTheEndRefused(printer);
 }
 
 TEST_F(CupsPrintTest, QueueAcceptsAgainAfterARefusal) {
