@@ -4,7 +4,7 @@
 
 namespace korvanel {
 
-// The program's icon, shared by its windows. Its images load when first drawn.
+// The program's icon in 16, 32, 48 and 64 pixels, shared by its windows.
 QIcon ProgramIcon();
 
 }  // namespace korvanel

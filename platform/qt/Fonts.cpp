@@ -5,8 +5,6 @@
 #include <QRawFont>
 #include <QStringList>
 
-#include <initializer_list>
-
 namespace korvanel::qt {
 
 namespace {
@@ -20,27 +18,17 @@ bool HasEllipsis(const QFont& font) {
   return QRawFont::fromFont(font).supportsCharacter(QChar(kEllipsis));
 }
 
-// The first installed family of `candidates` that `fits`, else the system's
-// own font of that kind.
-template <class Fits>
-QFont Resolve(std::initializer_list<const char*> candidates, QFontDatabase::SystemFont kind,
-              qreal pointSize, Fits fits) {
-  const QStringList installed = QFontDatabase::families();
-  for (const char* family : candidates) {
-    if (!installed.contains(QLatin1String(family), Qt::CaseInsensitive)) continue;
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(pointSize);
-    if (fits(font)) return font;
-  }
-  QFont font = QFontDatabase::systemFont(kind);
+QFont Sized(QFont font, qreal pointSize) {
   font.setPointSizeF(pointSize);
   return font;
 }
 
 QFont ResolveSans(qreal pointSize) {
-  QFont font = Resolve({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
-                       QFontDatabase::GeneralFont, pointSize,
-                       [](const QFont& candidate) { return !QFontInfo(candidate).fixedPitch(); });
+  QFont font = Sized(
+      FirstInstalledFont({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
+                         QFontDatabase::GeneralFont,
+                         [](const QFont& candidate) { return !QFontInfo(candidate).fixedPitch(); }),
+      pointSize);
   // MS Sans Serif runs narrower than the fonts that stand in for it; 2% less
   // advance lets the longest design text keep its last character.
   if (font.family() != QLatin1String("MS Sans Serif")) {
@@ -51,6 +39,17 @@ QFont ResolveSans(qreal pointSize) {
 
 }  // namespace
 
+QFont FirstInstalledFont(const QStringList& candidates, QFontDatabase::SystemFont kind,
+                         const std::function<bool(const QFont&)>& fits) {
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family : candidates) {
+    if (!installed.contains(family, Qt::CaseInsensitive)) continue;
+    QFont font(family);
+    if (!fits || fits(font)) return font;
+  }
+  return QFontDatabase::systemFont(kind);
+}
+
 const QFont& DefaultFont() {
   static const QFont font = ResolveSans(kDesignPointSize);
   return font;
@@ -59,10 +58,12 @@ const QFont& DefaultFont() {
 const QFont& ListFont() {
   // Fixed pitch keeps the number columns aligned on their points.
   static const QFont font =
-      Resolve({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, QFontDatabase::FixedFont,
-              kDesignPointSize, [](const QFont& candidate) {
-                return QFontInfo(candidate).fixedPitch() && HasEllipsis(candidate);
-              });
+      Sized(FirstInstalledFont({"Courier New", "Liberation Mono", "DejaVu Sans Mono"},
+                               QFontDatabase::FixedFont,
+                               [](const QFont& candidate) {
+                                 return QFontInfo(candidate).fixedPitch() && HasEllipsis(candidate);
+                               }),
+            kDesignPointSize);
   return font;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <exception>
 #include <utility>
 
-class QString;
 class QWidget;
 
 namespace korvanel::qt {

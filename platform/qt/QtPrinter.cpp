@@ -8,16 +8,13 @@
 
 #include "platform/ControlError.h"
 #include "platform/qt/CupsSubmission.h"
+#include "platform/qt/Fonts.h"
 
 namespace korvanel::qt {
 
 namespace {
 
 constexpr std::int32_t kLargestColor = 0x00FFFFFF;
-
-bool SystemHasFamily(const QString& family) {
-  return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
-}
 
 }  // namespace
 
@@ -26,10 +23,9 @@ QColor ColorFromBgr(std::int32_t color) {
 }
 
 QString PrintableFontFamily(const QString& requested) {
-  if (SystemHasFamily(requested)) return requested;
-  const QString liberationMono = QStringLiteral("Liberation Mono");
-  if (SystemHasFamily(liberationMono)) return liberationMono;
-  return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  return FirstInstalledFont({requested, QStringLiteral("Liberation Mono")},
+                            QFontDatabase::FixedFont)
+      .family();
 }
 
 QtPrinter::QtPrinter(QPrinter& device) : device_(device) { font_.setStyleHint(QFont::TypeWriter); }
