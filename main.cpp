@@ -3,8 +3,14 @@
 #include "ui/ProgramIcon.h"
 #include "ui/main/mMain.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+int main() {
+  // Korvanel takes no command-line arguments, and the toolkit is given none
+  // of the user's: no option of Qt's can load a style sheet or change a
+  // caption behind the program's back.
+  int toolkitArgc = 1;
+  char programName[] = "korvanel";
+  char* toolkitArgv[] = {programName, nullptr};
+  QApplication app(toolkitArgc, toolkitArgv);
   QApplication::setApplicationName(QStringLiteral("Korvanel"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
   // Every window shows the program's icon.

@@ -34,7 +34,7 @@ class ConfirmedDialog : public korvanel::CommonDialog {
 void BM_FretReportLines(benchmark::State& state) {
   const FretTable table = Table650();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(korvanel::FretReportLines(table, '.'));
+    benchmark::DoNotOptimize(korvanel::FretReportLines(table, "."));
   }
 }
 BENCHMARK(BM_FretReportLines);
@@ -51,7 +51,7 @@ void BM_PrintReportToPdf(benchmark::State& state) {
     device.setOutputFileName(path);
     korvanel::qt::SetPrintMargins(device);
     korvanel::qt::QtPrinter printer(device);
-    korvanel::PrintFretTable(table, '.', dialog, printer);
+    korvanel::PrintFretTable(table, ".", dialog, printer);
     printer.EndDoc();
   }
 }

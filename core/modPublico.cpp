@@ -186,14 +186,18 @@ std::string FormatWholeDistance(double distance) {
   return FormatDistance(distance, 4, 8, "   0.000");
 }
 
-std::string NumberText(double value, char decimalSeparator) {
+std::string NumberText(double value, std::string_view decimalSeparator) {
   TextBuffer buffer;
   std::string_view digits = BasicText(value, buffer);
   std::string text(digits.front() == '-' ? "-" : "");
   digits.remove_prefix(1);
   if (digits.front() == '.') text += '0';
-  text += digits;
-  std::replace(text.begin(), text.end(), '.', decimalSeparator);
+  const std::size_t point = digits.find('.');
+  text += digits.substr(0, point);
+  if (point != std::string_view::npos) {
+    text += decimalSeparator;
+    text += digits.substr(point + 1);
+  }
   return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace korvanel {
 
@@ -28,7 +29,8 @@ std::string FormatWholeDistance(double distance);
 
 // The plain text of a number, for the report heading: '-' only when
 // negative, the digits of BasicStr with the '0' before a leading point, and
-// `decimalSeparator` for the point: 650 -> "650", 647.7 -> "647,7" with ','.
-std::string NumberText(double value, char decimalSeparator);
+// `decimalSeparator` (UTF-8, the user's, possibly more than one byte) for the
+// point: 650 -> "650", 647.7 -> "647,7" with ",".
+std::string NumberText(double value, std::string_view decimalSeparator);
 
 }  // namespace korvanel

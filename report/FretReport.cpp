@@ -46,7 +46,8 @@ void PrintReportLine(Printer& printer, const ReportLine& line) {
 
 }  // namespace
 
-std::vector<ReportLine> ReportHeadingLines(const FretTable& table, char decimalSeparator) {
+std::vector<ReportLine> ReportHeadingLines(const FretTable& table,
+                                           std::string_view decimalSeparator) {
   std::string length(kLengthLabel);
   length += NumberText(table.ScaleLength, decimalSeparator);
   length += kLengthUnit;
@@ -75,7 +76,7 @@ std::string FretLine(const FretTable& table, std::int16_t fret) {
   return line;
 }
 
-std::vector<ReportLine> FretReportLines(const FretTable& table, char decimalSeparator) {
+std::vector<ReportLine> FretReportLines(const FretTable& table, std::string_view decimalSeparator) {
   std::vector<ReportLine> lines = ReportHeadingLines(table, decimalSeparator);
   lines.reserve(kReportLineCount);
   for (std::int16_t fret = 0; fret <= kFretCount; ++fret) {
@@ -84,7 +85,8 @@ std::vector<ReportLine> FretReportLines(const FretTable& table, char decimalSepa
   return lines;
 }
 
-void PrintFretTable(FretTable& table, char decimalSeparator, CommonDialog& cmd, Printer& printer) {
+void PrintFretTable(FretTable& table, std::string_view decimalSeparator, CommonDialog& cmd,
+                    Printer& printer) {
   cmd.SetPrintToFileOffered(true);
   // The report's only error trap: whatever fails from the dialog on ends the
   // report quietly, and the caller still ends the document.

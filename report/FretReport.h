@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/FretTable.h"
@@ -26,7 +27,8 @@ inline constexpr std::size_t kReportLineCount = kHeadingLineCount + kFretCount +
 // Lines 1 to 10 of the report: title, credit line, scale length and the
 // column titles, with the blank lines between them. The scale length is
 // written with `decimalSeparator`, the user's one.
-std::vector<ReportLine> ReportHeadingLines(const FretTable& table, char decimalSeparator);
+std::vector<ReportLine> ReportHeadingLines(const FretTable& table,
+                                           std::string_view decimalSeparator);
 
 // The line of fret `fret` (0..24): number, distance from the previous fret
 // and distance from the nut, separated by bars that stand under those of
@@ -34,13 +36,14 @@ std::vector<ReportLine> ReportHeadingLines(const FretTable& table, char decimalS
 std::string FretLine(const FretTable& table, std::int16_t fret);
 
 // All 35 lines of the report, as PrintFretTable prints them.
-std::vector<ReportLine> FretReportLines(const FretTable& table, char decimalSeparator);
+std::vector<ReportLine> FretReportLines(const FretTable& table, std::string_view decimalSeparator);
 
 // Prints the fret table: offers printing to a file, shows the printer dialog,
 // sets the report font and prints the 35 lines, walking the frets with
 // `table.FretIndex`. From the dialog on, any failure ends the report at once
 // and is not passed on: what was printed stays printed. Ending the document
 // is left to the caller, who must do it whatever happened here.
-void PrintFretTable(FretTable& table, char decimalSeparator, CommonDialog& cmd, Printer& printer);
+void PrintFretTable(FretTable& table, std::string_view decimalSeparator, CommonDialog& cmd,
+                    Printer& printer);
 
 }  // namespace korvanel

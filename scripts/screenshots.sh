@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Screenshots of the windows on a virtual X screen: the main window after
-# "Compute", then with the Tension and Frequency window, then with the About
-# window. Usage: scripts/screenshots.sh OUTPUT_DIR [BUILD_DIR]
+# Screenshots of the windows on a virtual X screen under a window manager
+# (openbox), frames and title bars included: the main window after "Compute",
+# then with the Tension and Frequency window, then with the About window.
+# Usage: scripts/screenshots.sh OUTPUT_DIR [BUILD_DIR]
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -14,6 +15,13 @@ if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
 fi
 
 mkdir -p "$out"
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+trap 'kill "$wm_pid" 2>/dev/null || true' EXIT
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.1
+done
 coproc TOUR { QT_QPA_PLATFORM=xcb "$build/tests/ui/korvanel_screen_tour"; }
 tour_pid=$TOUR_PID
 while read -r step <&"${TOUR[0]}"; do

@@ -55,6 +55,11 @@ QComboBox* AddComboBox(QWidget& parent, const char* name, int left, int top, int
   return combo;
 }
 
+void SetComboText(QComboBox& combo, const QString& text) {
+  combo.setCurrentIndex(combo.findText(text, Qt::MatchExactly));
+  combo.setEditText(text);
+}
+
 void SetDefaultButton(QPushButton& button) {
   button.setDefault(true);
   // Window shortcuts see Enter before the focused control does, so a combo

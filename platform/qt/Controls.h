@@ -28,6 +28,11 @@ QPushButton* AddButton(QWidget& parent, const char* name, const QString& text, i
 // typed is what the box holds.
 QComboBox* AddComboBox(QWidget& parent, const char* name, int left, int top, int width, int height);
 
+// Shows `text` in the box. When its list holds the same text, that entry
+// becomes the current one, so that the opened list starts from it and the
+// arrow keys step on from there.
+void SetComboText(QComboBox& combo, const QString& text);
+
 // Makes `button` the one that Enter clicks wherever the focus is in its
 // window, including inside a combo box's text. Qt gives that only to dialogs.
 void SetDefaultButton(QPushButton& button);

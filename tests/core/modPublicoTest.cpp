@@ -143,15 +143,17 @@ TEST(LocaleTest, PointWhateverTheProcessLocale) {
 }
 
 TEST(NumberTextTest, NoSignPositionAndTheGivenSeparator) {
-  EXPECT_EQ(NumberText(650, '.'), "650");
-  EXPECT_EQ(NumberText(0, '.'), "0");
-  EXPECT_EQ(NumberText(-0.0, '.'), "0");
-  EXPECT_EQ(NumberText(647.7, '.'), "647.7");
-  EXPECT_EQ(NumberText(647.7, ','), "647,7");
-  EXPECT_EQ(NumberText(-12.5, ','), "-12,5");
-  EXPECT_EQ(NumberText(0.5, '.'), "0.5");
-  EXPECT_EQ(NumberText(1.0 / 3, '.'), "0.333333333333333");
-  EXPECT_EQ(NumberText(2.5e20, ','), "2,5E+20");
+  EXPECT_EQ(NumberText(650, "."), "650");
+  EXPECT_EQ(NumberText(0, "."), "0");
+  EXPECT_EQ(NumberText(-0.0, "."), "0");
+  EXPECT_EQ(NumberText(647.7, "."), "647.7");
+  EXPECT_EQ(NumberText(647.7, ","), "647,7");
+  EXPECT_EQ(NumberText(-12.5, ","), "-12,5");
+  EXPECT_EQ(NumberText(0.5, "."), "0.5");
+  EXPECT_EQ(NumberText(1.0 / 3, "."), "0.333333333333333");
+  EXPECT_EQ(NumberText(2.5e20, ","), "2,5E+20");
+  EXPECT_EQ(NumberText(647.7, "\u066B"), "647\u066B7");
+  EXPECT_EQ(NumberText(650, "\u066B"), "650");
 }
 
 }  // namespace

@@ -144,13 +144,13 @@ class CupsPrintTest : public ::testing::Test {
 
 TEST_F(CupsPrintTest, JobCompletesAsOnePageShowingTheReport) {
   qt::QtPrinter printer(device_);
-  PrintFretTable(table_, '.', dialog_, printer);
+  PrintFretTable(table_, ".", dialog_, printer);
   ASSERT_NO_THROW(printer.EndDoc());
   ASSERT_TRUE(WaitForOutput()) << "the job did not come out of the queue";
 
   EXPECT_EQ(testing::PageCount(output_), 1);
   std::vector<QString> expected;
-  for (const ReportLine& line : FretReportLines(table_, '.')) {
+  for (const ReportLine& line : FretReportLines(table_, ".")) {
     if (!line.text.empty()) expected.push_back(QString::fromStdString(line.text).simplified());
   }
   const std::vector<testing::PdfLine> printed = testing::PdfLines(output_);
@@ -163,14 +163,14 @@ TEST_F(CupsPrintTest, JobCompletesAsOnePageShowingTheReport) {
 TEST_F(CupsPrintTest, QueueThatStopsAcceptingMidReportFailsTheEndOfDocumentOnly) {
   qt::QtPrinter qtPrinter(device_);
   InterruptedPrinter printer(qtPrinter, 20, [this] { SetAccepting(false); });
-  PrintFretTable(table_, '.', dialog_, printer);
+  PrintFretTable(table_, ".", dialog_, printer);
   ExpectOnlyTheEndRefused(printer);
 }
 
 TEST_F(CupsPrintTest, QueueRemovedMidReportFailsTheEndOfDocumentOnly) {
   qt::QtPrinter qtPrinter(device_);
   InterruptedPrinter printer(qtPrinter, 20, [this] { RemoveQueue(); });
-  PrintFretTable(table_, '.', dialog_, printer);
+  PrintFretTable(table_, ".", dialog_, printer);
   ExpectOnlyTheEndRefused(printer);
 }
 
@@ -183,7 +183,7 @@ TEST_F(CupsPrintTest, QueueAcceptsAgainAfterARefusal) {
   }
   SetAccepting(true);
   qt::QtPrinter printer(device_);
-  PrintFretTable(table_, '.', dialog_, printer);
+  PrintFretTable(table_, ".", dialog_, printer);
   EXPECT_NO_THROW(printer.EndDoc());
   EXPECT_TRUE(WaitForOutput());
 }

@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   table.ScaleLength = reading.value;
   ComputeFrets(table);
   CheckFretList(table);
-  Require(FretReportLines(table, '.').size() == 35, "the report has 35 lines");
-  Require(FretReportLines(table, ',').size() == 35, "the report has 35 lines");
+  Require(FretReportLines(table, ".").size() == 35, "the report has 35 lines");
+  Require(FretReportLines(table, ",").size() == 35, "the report has 35 lines");
   return 0;
 }

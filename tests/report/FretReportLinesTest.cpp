@@ -61,12 +61,12 @@ TEST(FretReportLines, ReportFor650IsTheExpectedPage) {
       "    23           |   10.237                      |   477.837",
       "    24           |    9.662                      |   487.5",
   };
-  EXPECT_EQ(Texts(FretReportLines(ComputedTable(650), '.')), expected);
+  EXPECT_EQ(Texts(FretReportLines(ComputedTable(650), ".")), expected);
 }
 
 TEST(FretReportLines, TableBeforeAnyComputationPrintsZeros) {
   const FretTable table;
-  const std::vector<ReportLine> lines = FretReportLines(table, '.');
+  const std::vector<ReportLine> lines = FretReportLines(table, ".");
   ASSERT_EQ(lines.size(), kReportLineCount);
   EXPECT_EQ(lines[5].text, "   Scale Guitar Length  =  0 mm");
   EXPECT_EQ(lines[10].text, "     0           |    0.000                      |     0.000");
@@ -76,10 +76,11 @@ TEST(FretReportLines, TableBeforeAnyComputationPrintsZeros) {
 
 TEST(FretReportLines, ScaleLengthFollowsTheUserSeparatorButDistancesKeepThePoint) {
   const FretTable table = ComputedTable(647.7);
-  for (const char separator : {'.', ','}) {
+  // U+066B, the Arabic decimal separator, is two bytes in UTF-8.
+  for (const std::string separator : {".", ",", "\u066B"}) {
     SCOPED_TRACE(separator);
     const std::vector<ReportLine> lines = FretReportLines(table, separator);
-    EXPECT_EQ(lines[5].text, std::string("   Scale Guitar Length  =  647") + separator + "7 mm");
+    EXPECT_EQ(lines[5].text, "   Scale Guitar Length  =  647" + separator + "7 mm");
     EXPECT_EQ(lines[11].text, "     1           |   36.352                      |    36.352");
     EXPECT_EQ(lines[22].text, "    12           |   19.257                      |   323.85");
     EXPECT_EQ(lines[34].text, "    24           |    9.628                      |   485.775");
@@ -87,7 +88,7 @@ TEST(FretReportLines, ScaleLengthFollowsTheUserSeparatorButDistancesKeepThePoint
 }
 
 TEST(FretReportLines, HeadingStyleOnlyForTheFirstFiveLines) {
-  const std::vector<ReportLine> lines = FretReportLines(ComputedTable(650), '.');
+  const std::vector<ReportLine> lines = FretReportLines(ComputedTable(650), ".");
   ASSERT_EQ(lines.size(), kReportLineCount);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     EXPECT_EQ(lines[i].heading, i < 5) << "line " << i + 1;

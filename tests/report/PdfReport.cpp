@@ -21,7 +21,7 @@ class ConfirmedDialog : public CommonDialog {
 
 }  // namespace
 
-void PrintReportToPdf(FretTable& table, char decimalSeparator, const QString& path) {
+void PrintReportToPdf(FretTable& table, std::string_view decimalSeparator, const QString& path) {
   QPrinter device(QPrinter::HighResolution);
   device.setOutputFormat(QPrinter::PdfFormat);
   device.setPageSize(QPageSize(QPageSize::A4));

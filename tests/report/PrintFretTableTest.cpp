@@ -45,7 +45,7 @@ struct PrintCommand {
   RecordingPrinter printer{log};
 
   void Run(FretTable& table) {
-    PrintFretTable(table, '.', dialog, printer);
+    PrintFretTable(table, ".", dialog, printer);
     printer.EndDoc();
   }
 };
@@ -72,7 +72,7 @@ std::vector<std::string> ExpectedOperations(const FretTable& table) {
       "PrintLine(   Fret Number   | Distance from previous (mm)   | Whole Distance (mm))",
       "PrintEmptyLine",
   };
-  const std::vector<ReportLine> lines = FretReportLines(table, '.');
+  const std::vector<ReportLine> lines = FretReportLines(table, ".");
   for (std::size_t i = kHeadingLineCount; i < lines.size(); ++i) {
     expected.push_back("PrintLine(" + lines[i].text + ")");
   }
@@ -81,7 +81,7 @@ std::vector<std::string> ExpectedOperations(const FretTable& table) {
 
 std::vector<std::string> ReportTexts(const FretTable& table, std::size_t count) {
   std::vector<std::string> texts;
-  for (const ReportLine& line : FretReportLines(table, '.')) texts.push_back(line.text);
+  for (const ReportLine& line : FretReportLines(table, ".")) texts.push_back(line.text);
   texts.resize(count);
   return texts;
 }
@@ -102,7 +102,7 @@ TEST(PrintFretTable, FailureBeforeTheDialogIsNotTrapped) {
   FretTable table = Table650();
   PrintCommand command;
   command.log.FailAt(1, std::make_exception_ptr(ControlError("no dialog")));
-  EXPECT_THROW(PrintFretTable(table, '.', command.dialog, command.printer), ControlError);
+  EXPECT_THROW(PrintFretTable(table, ".", command.dialog, command.printer), ControlError);
   EXPECT_TRUE(command.log.Operations().empty());
 }
 

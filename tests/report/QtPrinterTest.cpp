@@ -81,7 +81,7 @@ std::vector<double> BarPositions(const PdfLine& line) {
 TEST_F(PdfReadBackTest, ReportLinesComeOutInOrderOnOnePage) {
   FretTable table = Table650();
   const QString pdf = Path("report.pdf");
-  testing::PrintReportToPdf(table, '.', pdf);
+  testing::PrintReportToPdf(table, ".", pdf);
   EXPECT_EQ(testing::PageCount(pdf), 1);
 
   const auto layout = testing::RunTool("pdftotext", {"-layout", pdf, "-"});
@@ -89,7 +89,7 @@ TEST_F(PdfReadBackTest, ReportLinesComeOutInOrderOnOnePage) {
   QStringList printed = layout->split('\n');
   while (!printed.isEmpty() && printed.back().trimmed().remove('\f').isEmpty()) printed.pop_back();
 
-  const std::vector<ReportLine> expected = FretReportLines(table, '.');
+  const std::vector<ReportLine> expected = FretReportLines(table, ".");
   ASSERT_EQ(printed.size(), static_cast<qsizetype>(expected.size())) << layout->toStdString();
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(printed[static_cast<qsizetype>(i)].simplified(), Words(expected[i].text))
@@ -100,7 +100,7 @@ TEST_F(PdfReadBackTest, ReportLinesComeOutInOrderOnOnePage) {
 TEST_F(PdfReadBackTest, BarsOfTheTitlesAndOfFullWidthFretLinesStandInOneColumn) {
   FretTable table = Table650();
   const QString pdf = Path("report.pdf");
-  testing::PrintReportToPdf(table, '.', pdf);
+  testing::PrintReportToPdf(table, ".", pdf);
 
   const std::vector<PdfLine> lines = PdfLines(pdf);
   ASSERT_FALSE(lines.empty());
@@ -108,7 +108,7 @@ TEST_F(PdfReadBackTest, BarsOfTheTitlesAndOfFullWidthFretLinesStandInOneColumn) 
   ASSERT_EQ(title.text, "Korvanel");
   const double charWidth = (title.xMax - title.xMin) / 8;
 
-  const std::vector<ReportLine> expected = FretReportLines(table, '.');
+  const std::vector<ReportLine> expected = FretReportLines(table, ".");
   const PdfLine* titles = nullptr;
   for (const PdfLine& line : lines) {
     if (line.Text().startsWith("Fret Number")) titles = &line;
@@ -135,7 +135,7 @@ TEST_F(PdfReadBackTest, BarsOfTheTitlesAndOfFullWidthFretLinesStandInOneColumn) 
 TEST_F(PdfReadBackTest, HeadingAndBodyUseTheBoldAndRegularFaceOfOneFixedPitchFont) {
   FretTable table = Table650();
   const QString pdf = Path("report.pdf");
-  testing::PrintReportToPdf(table, '.', pdf);
+  testing::PrintReportToPdf(table, ".", pdf);
 
   const auto fonts = testing::RunTool("pdffonts", {pdf});
   ASSERT_TRUE(fonts);

@@ -79,6 +79,12 @@ class MainWindowTest : public QObject {
                                    "645", "650", "655", "660", "665", "670"}));
     QCOMPARE(list()->topLevelItemCount(), 0);
     QCOMPARE(QApplication::focusWidget(), compute());
+
+    // "650" is also the list's current entry: Down steps on to "655".
+    QCOMPARE(combo()->currentIndex(), 10);
+    combo()->setFocus();
+    QTest::keyClick(combo(), Qt::Key_Down);
+    QCOMPARE(combo()->currentText(), QStringLiteral("655"));
   }
 
   void computeListsTheFretsOf650() {

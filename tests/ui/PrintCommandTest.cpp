@@ -106,11 +106,21 @@ class PrintCommandTest : public QObject {
              std::string("     0           |    0.000                      |     0.000"));
   }
 
+  void writesTheLengthWithTheUsersDecimalSeparator_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("length");
+    QTest::newRow("comma") << QLocale(QLocale::German, QLocale::Germany) << "647,7";
+    // Not ASCII: U+066B ARABIC DECIMAL SEPARATOR.
+    QTest::newRow("arabic") << QLocale(QLocale::Arabic, QLocale::Egypt) << "647\u066B7";
+  }
+
   void writesTheLengthWithTheUsersDecimalSeparator() {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QFETCH(QLocale, locale);
+    QFETCH(QString, length);
+    QLocale::setDefault(locale);
     computeWith("647.7");
     print();
-    QCOMPARE(lines()[5], std::string("   Scale Guitar Length  =  647,7 mm"));
+    QCOMPARE(QString::fromStdString(lines()[5]), "   Scale Guitar Length  =  " + length + " mm");
     QCOMPARE(lines()[11],
              std::string("     1           |   36.352                      |    36.352"));
   }

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "core/FretList.h"
@@ -43,12 +44,9 @@ std::unique_ptr<PrintJob> MakeSystemPrintJob(QWidget* window) {
   return std::make_unique<qt::QtPrintJob>(window);
 }
 
-// The user's decimal separator, for the scale length in the report heading.
-char DecimalSeparator() {
-  const QString separator = QLocale().decimalPoint();
-  const bool oneAsciiCharacter = separator.size() == 1 && separator[0].unicode() < 0x80;
-  return oneAsciiCharacter ? separator[0].toLatin1() : '.';
-}
+// The user's decimal separator in UTF-8, for the scale length in the report
+// heading.
+std::string DecimalSeparator() { return QLocale().decimalPoint().toStdString(); }
 
 }  // namespace
 
@@ -97,6 +95,9 @@ void mMain::BuildControls() {
       {{"Fret", 1000}, {"Distance from previous (mm)", 3500}, {"Whole Distance (mm)", 3500}});
   cmbLength = qt::AddComboBox(*client, "cmbLength", 1680, 120, 1335, 315);
 
+  // Screen readers name the box after the label in front of it.
+  lblLength->setBuddy(cmbLength);
+
   qt::SetDefaultButton(*btnCompute);
   btnCompute->setFocus();
   qt::OnEvent(btnCompute, &QPushButton::clicked, this, &mMain::btnCompute_Click);
@@ -104,7 +105,7 @@ void mMain::BuildControls() {
 
 void mMain::Form_Load() {
   FillLengthList();
-  cmbLength->setEditText(QStringLiteral("650"));
+  qt::SetComboText(*cmbLength, QStringLiteral("650"));
 }
 
 void mMain::btnCompute_Click() {
