@@ -1,6 +1,7 @@
 #include <QApplication>
 
-#include "ui/ProgramIcon.h"
+#include "platform/qt/ProgramIcon.h"
+#include "platform/qt/QtRuntime.h"
 #include "ui/main/mMain.h"
 
 int main() {
@@ -14,9 +15,10 @@ int main() {
   QApplication::setApplicationName(QStringLiteral("Korvanel"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
   // Every window shows the program's icon.
-  QApplication::setWindowIcon(korvanel::ProgramIcon());
+  QApplication::setWindowIcon(korvanel::qt::ProgramIcon());
 
-  korvanel::mMain window;
-  korvanel::qt::ShowCentred(window);
+  korvanel::qt::QtRuntime runtime;
+  korvanel::mMain window(runtime);
+  window.Show();
   return QApplication::exec();
 }

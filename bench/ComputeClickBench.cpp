@@ -1,13 +1,14 @@
 // "Compute" on the real main window: reading the length, the table and the
 // refill of the 27 list rows, as one click.
 #include <QApplication>
+#include <QMainWindow>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 
-#include "platform/qt/Form.h"
+#include "platform/qt/QtRuntime.h"
 #include "ui/main/mMain.h"
 
 namespace {
@@ -37,8 +38,10 @@ BENCHMARK(BM_ComputeClickAndRepaint)->Unit(benchmark::kMicrosecond);
 int main(int argc, char* argv[]) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
-  korvanel::mMain window;
-  korvanel::qt::ShowCentred(window);
+  korvanel::qt::QtRuntime runtime;
+  korvanel::mMain program(runtime);
+  program.Show();
+  QMainWindow& window = *runtime.WindowOf(program);
   QCoreApplication::processEvents();
   gCompute = window.findChild<QPushButton*>("btnCompute");
   benchmark::Initialize(&argc, argv);

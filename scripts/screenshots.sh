@@ -22,7 +22,7 @@ for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
   sleep 0.1
 done
-coproc TOUR { QT_QPA_PLATFORM=xcb "$build/tests/ui/korvanel_screen_tour"; }
+coproc TOUR { QT_QPA_PLATFORM=xcb "$build/tests/qt/korvanel_screen_tour"; }
 tour_pid=$TOUR_PID
 while read -r step <&"${TOUR[0]}"; do
   import -window root "$out/$step.png"

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "platform/qt/Text.h"
 #include "platform/qt/Twips.h"
 
 namespace korvanel::qt {
@@ -16,15 +17,15 @@ namespace korvanel::qt {
 namespace {
 
 template <class Control>
-Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
-  control->setObjectName(QString::fromLatin1(name));
+Control* Place(Control* control, std::string_view name, int left, int top, int width, int height) {
+  control->setObjectName(Utf8Text(name));
   control->setGeometry(TwipsRect(left, top, width, height));
   return control;
 }
 
 }  // namespace
 
-QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, int left, int top,
+QLabel* AddLabel(QWidget& parent, std::string_view name, const QString& text, int left, int top,
                  int width, int height) {
   auto* label = Place(new QLabel(&parent), name, left, top, width, height);
   label->setTextFormat(Qt::PlainText);
@@ -39,14 +40,14 @@ QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, int lef
   return label;
 }
 
-QPushButton* AddButton(QWidget& parent, const char* name, const QString& text, int left, int top,
-                       int width, int height) {
+QPushButton* AddButton(QWidget& parent, std::string_view name, const QString& text, int left,
+                       int top, int width, int height) {
   auto* button = Place(new QPushButton(text, &parent), name, left, top, width, height);
   button->setAutoDefault(false);
   return button;
 }
 
-QComboBox* AddComboBox(QWidget& parent, const char* name, int left, int top, int width,
+QComboBox* AddComboBox(QWidget& parent, std::string_view name, int left, int top, int width,
                        int height) {
   auto* combo = Place(new QComboBox(&parent), name, left, top, width, height);
   combo->setEditable(true);
@@ -72,9 +73,9 @@ void SetDefaultButton(QPushButton& button) {
   }
 }
 
-LineShape::LineShape(QWidget& parent, const char* name, int x1, int y1, int x2, int y2)
+LineShape::LineShape(QWidget& parent, std::string_view name, int x1, int y1, int x2, int y2)
     : QWidget(&parent) {
-  setObjectName(QString::fromLatin1(name));
+  setObjectName(Utf8Text(name));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   const QPoint a = TwipsPoint(x1, y1);
   const QPoint b = TwipsPoint(x2, y2);

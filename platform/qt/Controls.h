@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <string_view>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -17,16 +19,17 @@ namespace korvanel::qt {
 
 // An opaque, left-aligned label without border that keeps its size and shows
 // only what fits on its one line.
-QLabel* AddLabel(QWidget& parent, const char* name, const QString& text, int left, int top,
+QLabel* AddLabel(QWidget& parent, std::string_view name, const QString& text, int left, int top,
                  int width, int height);
 
-QPushButton* AddButton(QWidget& parent, const char* name, const QString& text, int left, int top,
-                       int width, int height);
+QPushButton* AddButton(QWidget& parent, std::string_view name, const QString& text, int left,
+                       int top, int width, int height);
 
 // A combo box that takes typed text as well as a pick from its list. Typed
 // text is never added to the list and never completed from it: what the user
 // typed is what the box holds.
-QComboBox* AddComboBox(QWidget& parent, const char* name, int left, int top, int width, int height);
+QComboBox* AddComboBox(QWidget& parent, std::string_view name, int left, int top, int width,
+                       int height);
 
 // Shows `text` in the box. When its list holds the same text, that entry
 // becomes the current one, so that the opened list starts from it and the
@@ -41,7 +44,7 @@ void SetDefaultButton(QPushButton& button);
 // window-text colour. It is transparent around the line and to the mouse.
 class LineShape : public QWidget {
  public:
-  LineShape(QWidget& parent, const char* name, int x1, int y1, int x2, int y2);
+  LineShape(QWidget& parent, std::string_view name, int x1, int y1, int x2, int y2);
 
   QPoint p1() const { return p1_; }
   QPoint p2() const { return p2_; }

@@ -4,13 +4,16 @@
 #include <QFontInfo>
 #include <QRawFont>
 #include <QStringList>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "platform/qt/Text.h"
 
 namespace korvanel::qt {
 
 namespace {
 
-constexpr qreal kDesignPointSize = 8.25;
-constexpr qreal kTitlePointSize = 18;
 // The list of string frequencies marks its shortened values with it.
 constexpr char16_t kEllipsis = u'\u2026';
 
@@ -18,23 +21,24 @@ bool HasEllipsis(const QFont& font) {
   return QRawFont::fromFont(font).supportsCharacter(QChar(kEllipsis));
 }
 
-QFont Sized(QFont font, qreal pointSize) {
-  font.setPointSizeF(pointSize);
-  return font;
-}
-
-QFont ResolveSans(qreal pointSize) {
-  QFont font = Sized(
-      FirstInstalledFont({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
-                         QFontDatabase::GeneralFont,
-                         [](const QFont& candidate) { return !QFontInfo(candidate).fixedPitch(); }),
-      pointSize);
+QFont ResolveSans(const QString& face) {
+  QFont font = FirstInstalledFont(
+      {face, "Liberation Sans", "Arial", "DejaVu Sans"}, QFontDatabase::GeneralFont,
+      [](const QFont& candidate) { return !QFontInfo(candidate).fixedPitch(); });
   // MS Sans Serif runs narrower than the fonts that stand in for it; 2% less
   // advance lets the longest design text keep its last character.
-  if (font.family() != QLatin1String("MS Sans Serif")) {
+  if (font.family().compare(face, Qt::CaseInsensitive) != 0) {
     font.setLetterSpacing(QFont::PercentageSpacing, 98);
   }
   return font;
+}
+
+// Fixed pitch keeps the number columns aligned on their points.
+QFont ResolveFixed(const QString& face) {
+  return FirstInstalledFont({face, "Liberation Mono", "DejaVu Sans Mono"}, QFontDatabase::FixedFont,
+                            [](const QFont& candidate) {
+                              return QFontInfo(candidate).fixedPitch() && HasEllipsis(candidate);
+                            });
 }
 
 }  // namespace
@@ -50,26 +54,23 @@ QFont FirstInstalledFont(const QStringList& candidates, QFontDatabase::SystemFon
   return QFontDatabase::systemFont(kind);
 }
 
-const QFont& DefaultFont() {
-  static const QFont font = ResolveSans(kDesignPointSize);
-  return font;
+const QFont& DesignFont(const FontDesign& design) {
+  // Few designs, looked up once each; references stay valid in a std::map.
+  static std::map<std::pair<std::string, float>, QFont> resolved;
+  const std::pair<std::string, float> key(design.face, design.points);
+  auto found = resolved.find(key);
+  if (found == resolved.end()) {
+    const QString face = Utf8Text(design.face);
+    const bool fixedPitch = face.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0;
+    QFont font = fixedPitch ? ResolveFixed(face) : ResolveSans(face);
+    font.setPointSizeF(design.points);
+    found = resolved.emplace(key, font).first;
+  }
+  return found->second;
 }
 
-const QFont& ListFont() {
-  // Fixed pitch keeps the number columns aligned on their points.
-  static const QFont font =
-      Sized(FirstInstalledFont({"Courier New", "Liberation Mono", "DejaVu Sans Mono"},
-                               QFontDatabase::FixedFont,
-                               [](const QFont& candidate) {
-                                 return QFontInfo(candidate).fixedPitch() && HasEllipsis(candidate);
-                               }),
-            kDesignPointSize);
-  return font;
-}
+const QFont& DefaultFont() { return DesignFont(kDefaultFont); }
 
-const QFont& TitleFont() {
-  static const QFont font = ResolveSans(kTitlePointSize);
-  return font;
-}
+const QFont& ListFont() { return DesignFont(kListFont); }
 
 }  // namespace korvanel::qt

@@ -5,11 +5,13 @@
 #include <QStringList>
 #include <functional>
 
+#include "platform/WindowDesign.h"
+
 namespace korvanel::qt {
 
-// The three fonts of the windows, each looked up once. Where the design's
+// The fonts of the window designs, each looked up once. Where the design's
 // font is missing (always, off Windows) a font of the same kind and size
-// stands in for it.
+// stands in for it: fixed pitch for "Courier New", proportional otherwise.
 
 // The first family of `candidates` that the system has and that `fits` (any
 // installed one, without a test), else the system's own font of `kind`. The
@@ -17,11 +19,12 @@ namespace korvanel::qt {
 QFont FirstInstalledFont(const QStringList& candidates, QFontDatabase::SystemFont kind,
                          const std::function<bool(const QFont&)>& fits = {});
 
+// The font of a design, or the one standing in for it.
+const QFont& DesignFont(const FontDesign& design);
+
 // "MS Sans Serif" 8.25 pt: labels, buttons, menus and the combo box.
 const QFont& DefaultFont();
 // "Courier New" 8.25 pt: both report lists.
 const QFont& ListFont();
-// "MS Sans Serif" 18 pt: the About title.
-const QFont& TitleFont();
 
 }  // namespace korvanel::qt

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
 
 #include <exception>
@@ -25,14 +24,6 @@ void RunHandler(QWidget* window, Handler&& handler) noexcept {
   } catch (...) {
     ShowMessage(window, QStringLiteral("The command failed."));
   }
-}
-
-// Binds `signal` of `sender` to the event handler `handler` of `form`, run
-// through RunHandler.
-template <class Sender, class Signal, class Form>
-void OnEvent(Sender* sender, Signal signal, Form* form, void (Form::*handler)()) {
-  QObject::connect(sender, signal, form,
-                   [form, handler] { RunHandler(form, [form, handler] { (form->*handler)(); }); });
 }
 
 }  // namespace korvanel::qt

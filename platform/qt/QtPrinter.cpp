@@ -9,6 +9,7 @@
 #include "platform/ControlError.h"
 #include "platform/qt/CupsSubmission.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Text.h"
 
 namespace korvanel::qt {
 
@@ -31,7 +32,7 @@ QString PrintableFontFamily(const QString& requested) {
 QtPrinter::QtPrinter(QPrinter& device) : device_(device) { font_.setStyleHint(QFont::TypeWriter); }
 
 void QtPrinter::SetFontName(std::string_view name) {
-  font_.setFamily(PrintableFontFamily(QString::fromUtf8(name.data(), std::ssize(name))));
+  font_.setFamily(PrintableFontFamily(Utf8Text(name)));
 }
 
 void QtPrinter::SetFontSize(float points) {
@@ -51,7 +52,7 @@ void QtPrinter::SetForeColor(std::int32_t color) {
 void QtPrinter::PrintLine(std::string_view text) {
   const qreal baseline = PlaceLine();
   painter_.setPen(color_);
-  painter_.drawText(QPointF(0, baseline), QString::fromUtf8(text.data(), std::ssize(text)));
+  painter_.drawText(QPointF(0, baseline), Utf8Text(text));
 }
 
 void QtPrinter::PrintEmptyLine() { PlaceLine(); }

@@ -7,22 +7,15 @@
 
 #include "platform/ControlError.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/Text.h"
 #include "platform/qt/Twips.h"
 
 namespace korvanel::qt {
 
-namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
-ReportList::ReportList(QWidget& parent, const char* name, int left, int top, int width, int height,
-                       std::initializer_list<ReportColumn> columns)
+ReportList::ReportList(QWidget& parent, std::string_view name, int left, int top, int width,
+                       int height, std::span<const ListColumn> columns)
     : QTreeWidget(&parent) {
-  setObjectName(QString::fromLatin1(name));
+  setObjectName(Utf8Text(name));
   setGeometry(TwipsRect(left, top, width, height));
   setFont(ListFont());
   setRootIsDecorated(false);
@@ -34,9 +27,9 @@ ReportList::ReportList(QWidget& parent, const char* name, int left, int top, int
   header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header()->setSectionsMovable(false);
   int column = 0;
-  for (const ReportColumn& design : columns) {
-    headerItem()->setText(column, QString::fromLatin1(design.header));
-    setColumnWidth(column, Px(design.widthTwips));
+  for (const ListColumn& design : columns) {
+    headerItem()->setText(column, Utf8Text(design.header));
+    setColumnWidth(column, Px(design.width));
     ++column;
   }
 }
@@ -45,7 +38,7 @@ void ReportList::RemoveAll() { clear(); }
 
 ListControl::ItemId ReportList::AddItem(std::string_view text) {
   auto* item = new QTreeWidgetItem(this);
-  item->setText(0, Text(text));
+  item->setText(0, Utf8Text(text));
   return static_cast<ItemId>(topLevelItemCount() - 1);
 }
 
@@ -53,7 +46,7 @@ void ReportList::SetSubItem(ItemId item, SubItem subItem, std::string_view text)
   if (item >= static_cast<ItemId>(topLevelItemCount())) {
     throw ControlError("The list has no row " + std::to_string(item) + ".");
   }
-  topLevelItem(static_cast<int>(item))->setText(static_cast<int>(subItem), Text(text));
+  topLevelItem(static_cast<int>(item))->setText(static_cast<int>(subItem), Utf8Text(text));
 }
 
 }  // namespace korvanel::qt

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "ui/main/mMain.h"
 
 // The windows on a real display under a window manager, which frames each
 // window after it is shown: every window is centred as the user sees it,
@@ -15,7 +14,7 @@ class CentringTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<korvanel::mMain> main_;
+  std::unique_ptr<korvanel::test::RunningProgram> main_;
 
   static void checkCentredWithItsFrame(QWidget& window) {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -38,12 +37,11 @@ class CentringTest : public QObject {
 
  private slots:
   void everyWindowIsCentredFrameIncluded() {
-    main_ = std::make_unique<korvanel::mMain>();
-    korvanel::qt::ShowCentred(*main_);
-    checkCentredWithItsFrame(*main_);
+    main_ = std::make_unique<korvanel::test::RunningProgram>();
+    checkCentredWithItsFrame(*main_->widget());
     for (const auto& [item, window] :
          {std::pair{"mnuTension", "mTension"}, {"mnuAbout", "mAbout"}}) {
-      main_->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+      (*main_)->findChild<QAction*>(QString::fromLatin1(item))->trigger();
       const QList<QWidget*> shown = korvanel::test::ShownWindows(QString::fromLatin1(window));
       QCOMPARE(shown.size(), 1);
       checkCentredWithItsFrame(*shown.first());

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "platform/qt/Form.h"
+#include <string_view>
 
-class QPushButton;
+#include "ui/Window.h"
 
 namespace korvanel {
 
 // The program's title and credits; it only closes itself.
-class mAbout : public qt::Form {
+class mAbout : public Window {
  public:
-  mAbout();
+  explicit mAbout(WindowRuntime& runtime);
+
+  void Click(std::string_view control) override;
 
  private:
   void btnOk_Click();
-
-  QPushButton* btnOK = nullptr;
 };
 
 }  // namespace korvanel

@@ -1,31 +1,24 @@
 #pragma once
 
-#include "platform/qt/Form.h"
+#include <string_view>
 
-class QPushButton;
-
-namespace korvanel::qt {
-class ReportList;
-}
+#include "ui/Window.h"
 
 namespace korvanel {
 
 // Read-only information window: the formula of a vibrating string's
 // frequency, drawn with labels and lines, its units and the six open strings
 // of a guitar in standard tuning. It computes nothing.
-class mTension : public qt::Form {
+class mTension : public Window {
  public:
-  mTension();
+  explicit mTension(WindowRuntime& runtime);
 
   void Form_Load() override;
+  void Click(std::string_view control) override;
 
  private:
-  void BuildFormula();
   void btnOk_Click();
   void FillStringList();
-
-  qt::ReportList* lst = nullptr;
-  QPushButton* btnOk = nullptr;
 };
 
 }  // namespace korvanel

@@ -1,21 +1,10 @@
 #pragma once
 
-#include <QMainWindow>
-#include <functional>
 #include <memory>
+#include <string_view>
 
 #include "core/FretTable.h"
-#include "platform/PrintJob.h"
-#include "platform/qt/Form.h"
-
-class QAction;
-class QComboBox;
-class QLabel;
-class QPushButton;
-
-namespace korvanel::qt {
-class ReportList;
-}
+#include "ui/Window.h"
 
 namespace korvanel {
 
@@ -27,22 +16,15 @@ class mTension;
 // information windows, which outlive the main window's unload. The
 // arithmetic and the row texts belong to the core; this window only reads
 // the typed length and shows the core's results.
-class mMain : public QMainWindow {
+class mMain : public Window {
  public:
-  // Makes the dialog and printer of one File > Print over `window`.
-  using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(QWidget* window)>;
-
-  // Builds the window from its design and loads it (Form_Load); the caller
-  // shows it. File > Print prints on the system's printers unless given
-  // another source of print jobs.
-  explicit mMain(PrintJobFactory makePrintJob = {});
+  explicit mMain(WindowRuntime& runtime);
   ~mMain() override;
 
- private:
-  void BuildMenus();
-  void BuildControls();
+  void Form_Load() override;
+  void Click(std::string_view control) override;
 
-  void Form_Load();
+ private:
   void btnCompute_Click();
   void mnuPrint_Click();
   void mnuExit_Click();
@@ -55,21 +37,8 @@ class mMain : public QMainWindow {
   void PrintFretTable(PrintJob& job);
 
   FretTable table_;
-  PrintJobFactory makePrintJob_;
-
-  QLabel* lblLength = nullptr;
-  QLabel* lblmm = nullptr;
-  QPushButton* btnCompute = nullptr;
-  qt::ReportList* lst = nullptr;
-  QComboBox* cmbLength = nullptr;
-
-  QAction* mnuPrint = nullptr;
-  QAction* mnuExit = nullptr;
-  QAction* mnuTension = nullptr;
-  QAction* mnuAbout = nullptr;
-
-  qt::SingleForm<mTension> tension_;
-  qt::SingleForm<mAbout> about_;
+  std::unique_ptr<mTension> tension_;
+  std::unique_ptr<mAbout> about_;
 };
 
 }  // namespace korvanel

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "ui/main/mMain.h"
 
 namespace {
 
@@ -27,17 +26,14 @@ class AccessibilityTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<korvanel::mMain> main_;
+  std::unique_ptr<korvanel::test::RunningProgram> main_;
 
   void choose(const char* item) {
-    main_->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    (*main_)->findChild<QAction*>(QString::fromLatin1(item))->trigger();
   }
 
  private slots:
-  void init() {
-    main_ = std::make_unique<korvanel::mMain>();
-    korvanel::qt::ShowCentred(*main_);
-  }
+  void init() { main_ = std::make_unique<korvanel::test::RunningProgram>(); }
 
   void cleanup() { main_.reset(); }
 
@@ -58,7 +54,7 @@ class AccessibilityTest : public QObject {
   // On Linux Qt names an editable combo box by its text and gives its label
   // as the "labelled by" relation, from which a screen reader takes the name.
   void scaleLengthBoxIsLabelledByItsLabel() {
-    auto* box = main_->findChild<QComboBox*>(QStringLiteral("cmbLength"));
+    auto* box = (*main_)->findChild<QComboBox*>(QStringLiteral("cmbLength"));
     QStringList labels;
     for (const auto& [label, relation] : Accessible(box)->relations(QAccessible::Label)) {
       labels << label->text(QAccessible::Name);
@@ -67,7 +63,7 @@ class AccessibilityTest : public QObject {
   }
 
   void refusedLengthIsAnAlertWithReadableText() {
-    main_->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText("1E400");
+    (*main_)->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText("1E400");
     QAccessible::Role role = QAccessible::NoRole;
     QString text;
     QTimer::singleShot(0, [&] {
@@ -83,7 +79,8 @@ class AccessibilityTest : public QObject {
         }
       }
     });
-    QTest::mouseClick(main_->findChild<QPushButton*>(QStringLiteral("btnCompute")), Qt::LeftButton);
+    QTest::mouseClick((*main_)->findChild<QPushButton*>(QStringLiteral("btnCompute")),
+                      Qt::LeftButton);
     QCOMPARE(role, QAccessible::AlertMessage);
     QVERIFY2(text.contains(QStringLiteral("The scale length is too large.")), qPrintable(text));
   }

@@ -1,9 +1,9 @@
-#include "ui/ProgramIcon.h"
+#include "platform/qt/ProgramIcon.h"
 
 #include <QSize>
 #include <QString>
 
-namespace korvanel {
+namespace korvanel::qt {
 
 QIcon ProgramIcon() {
   QIcon icon;
@@ -13,4 +13,4 @@ QIcon ProgramIcon() {
   return icon;
 }
 
-}  // namespace korvanel
+}  // namespace korvanel::qt

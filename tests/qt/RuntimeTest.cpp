@@ -24,7 +24,8 @@ class RuntimeTest : public QObject {
 
   void reportListKeepsRowsInTheOrderAdded() {
     QWidget window;
-    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, {{"A", 600}, {"B", 1500}});
+    const korvanel::ListColumn columns[] = {{"A", 600}, {"B", 1500}};
+    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, columns);
     ListControl& control = list;
     for (const char* text : {"b", "a", "c"}) {
       const auto row = control.AddItem(text);
@@ -43,7 +44,8 @@ class RuntimeTest : public QObject {
 
   void reportListRefusesASubItemOfAMissingRow() {
     QWidget window;
-    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, {{"A", 600}, {"B", 600}});
+    const korvanel::ListColumn columns[] = {{"A", 600}, {"B", 600}};
+    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, columns);
     list.AddItem("only");
     QVERIFY_THROWS_EXCEPTION(korvanel::ControlError,
                              list.SetSubItem(1, ListControl::SubItem::First, "x"));
@@ -51,7 +53,8 @@ class RuntimeTest : public QObject {
 
   void reportListShowsTextsAsUtf8() {
     QWidget window;
-    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, {{"A", 600}});
+    const korvanel::ListColumn columns[] = {{"A", 600}};
+    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, columns);
     list.AddItem("82.4\u2026");
     QCOMPARE(list.topLevelItem(0)->text(0), QStringLiteral(u"82.4\u2026"));
   }
@@ -98,8 +101,9 @@ class RuntimeTest : public QObject {
     QVERIFY(QFontInfo(list).fixedPitch());
     QVERIFY(QRawFont::fromFont(list).supportsCharacter(QChar(0x2026)));
 
-    QCOMPARE(korvanel::qt::TitleFont().pointSizeF(), 18.0);
-    QCOMPARE(korvanel::qt::TitleFont().family(), text.family());
+    const QFont& title = korvanel::qt::DesignFont({"MS Sans Serif", 18});
+    QCOMPARE(title.pointSizeF(), 18.0);
+    QCOMPARE(title.family(), text.family());
   }
 };
 

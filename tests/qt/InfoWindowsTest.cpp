@@ -9,7 +9,6 @@
 
 #include "UiTestSupport.h"
 #include "platform/qt/Controls.h"
-#include "ui/main/mMain.h"
 
 using korvanel::test::Rows;
 using korvanel::test::ShownWindows;
@@ -43,10 +42,10 @@ class InfoWindowsTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<korvanel::mMain> main_;
+  std::unique_ptr<korvanel::test::RunningProgram> main_;
 
   void choose(const char* menuItem) {
-    auto* item = main_->findChild<QAction*>(QString::fromLatin1(menuItem));
+    auto* item = (*main_)->findChild<QAction*>(QString::fromLatin1(menuItem));
     QVERIFY(item != nullptr);
     item->trigger();
   }
@@ -91,10 +90,7 @@ class InfoWindowsTest : public QObject {
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-  void init() {
-    main_ = std::make_unique<korvanel::mMain>();
-    korvanel::qt::ShowCentred(*main_);
-  }
+  void init() { main_ = std::make_unique<korvanel::test::RunningProgram>(); }
 
   void cleanup() {
     main_.reset();
@@ -241,14 +237,14 @@ class InfoWindowsTest : public QObject {
     connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     stuck.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!main_->isVisible());
+    QVERIFY(ShownWindows("mMain").isEmpty());
     QVERIFY(ShownWindows("mTension").isEmpty());
     QVERIFY(ShownWindows("mAbout").isEmpty());
   }
 
   void closingTheMainWindowLeavesTheOthersOpen() {
     choose("mnuTension");
-    main_->close();
+    (*main_)->close();
     QVERIFY(theWindow("mTension") != nullptr);
   }
 };

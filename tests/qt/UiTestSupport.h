@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QRect>
 #include <QStringList>
@@ -9,8 +10,34 @@
 #include <QVector>
 
 #include <cmath>
+#include <utility>
+
+#include "platform/qt/QtRuntime.h"
+#include "ui/main/mMain.h"
 
 namespace korvanel::test {
+
+// The program as it starts: the main window loaded and shown by the Qt
+// runtime. The arrow reaches the main window's widget while it is loaded.
+class RunningProgram {
+ public:
+  explicit RunningProgram(qt::QtRuntime::PrintJobFactory makePrintJob = {})
+      : runtime_(std::move(makePrintJob)), main_(runtime_) {
+    main_.Show();
+  }
+
+  // Null once the main window is unloaded.
+  QMainWindow* widget() const { return runtime_.WindowOf(main_); }
+  QMainWindow* operator->() const {
+    QMainWindow* window = widget();
+    if (window == nullptr) qFatal("the main window is not loaded");
+    return window;
+  }
+
+ private:
+  qt::QtRuntime runtime_;
+  mMain main_;
+};
 
 // A design rectangle in twips as pixels, 15 twips to the pixel, rounded.
 inline int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }

@@ -10,7 +10,6 @@
 #include "platform/ControlError.h"
 #include "platform/PrintJob.h"
 #include "tests/fakes/RecordingPrint.h"
-#include "ui/main/mMain.h"
 
 using korvanel::ControlError;
 using korvanel::testing::OperationLog;
@@ -48,13 +47,13 @@ class PrintCommandTest : public QObject {
   std::unique_ptr<OperationLog> log_;
   std::unique_ptr<RecordingDialog> dialog_;
   std::unique_ptr<RecordingPrinter> printer_;
-  std::unique_ptr<korvanel::mMain> window_;
+  std::unique_ptr<korvanel::test::RunningProgram> window_;
   int jobsMade_ = 0;
 
-  void print() { window_->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger(); }
+  void print() { (*window_)->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger(); }
   void computeWith(const QString& text) {
-    window_->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText(text);
-    QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("btnCompute")),
+    (*window_)->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText(text);
+    QTest::mouseClick((*window_)->findChild<QPushButton*>(QStringLiteral("btnCompute")),
                       Qt::LeftButton);
   }
   void failAt(int operation, const char* message) {
@@ -69,11 +68,10 @@ class PrintCommandTest : public QObject {
     dialog_ = std::make_unique<RecordingDialog>(*log_);
     printer_ = std::make_unique<RecordingPrinter>(*log_);
     jobsMade_ = 0;
-    window_ = std::make_unique<korvanel::mMain>([this](QWidget*) {
+    window_ = std::make_unique<korvanel::test::RunningProgram>([this](QWidget*) {
       ++jobsMade_;
       return std::make_unique<BorrowedJob>(*dialog_, *printer_);
     });
-    korvanel::qt::ShowCentred(*window_);
   }
 
   void cleanup() { window_.reset(); }
@@ -94,7 +92,7 @@ class PrintCommandTest : public QObject {
 
   void printsTheLastComputationNotATypedLength() {
     computeWith("650");
-    window_->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText("600");
+    (*window_)->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText("600");
     print();
     QCOMPARE(lines()[5], std::string("   Scale Guitar Length  =  650 mm"));
   }

@@ -3,13 +3,14 @@
 // input, while the screen holds that step. Used by scripts/screenshots.sh.
 #include <QAction>
 #include <QApplication>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 
 #include <iostream>
 #include <string>
 
-#include "platform/qt/Form.h"
+#include "platform/qt/QtRuntime.h"
 #include "ui/main/mMain.h"
 
 namespace {
@@ -25,8 +26,10 @@ void Hold(const char* step) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  korvanel::mMain window;
-  korvanel::qt::ShowCentred(window);
+  korvanel::qt::QtRuntime runtime;
+  korvanel::mMain program(runtime);
+  program.Show();
+  QMainWindow& window = *runtime.WindowOf(program);
   Hold("start");
   window.findChild<QPushButton*>("btnCompute")->click();
   Hold("main");

@@ -15,7 +15,6 @@
 #include "platform/ControlError.h"
 #include "platform/PrintJob.h"
 #include "tests/fakes/RecordingPrint.h"
-#include "ui/main/mMain.h"
 
 using korvanel::test::ShownWindows;
 
@@ -84,12 +83,12 @@ class SoakTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<korvanel::mMain> main_;
+  std::unique_ptr<korvanel::test::RunningProgram> main_;
   std::mt19937 random_;
 
   template <class Control>
   Control* inMain(const char* name) const {
-    return main_->findChild<Control*>(QString::fromLatin1(name));
+    return (*main_)->findChild<Control*>(QString::fromLatin1(name));
   }
   void choose(const char* menuItem) { inMain<QAction>(menuItem)->trigger(); }
   static void click(const char* window, const char* button) {
@@ -140,7 +139,7 @@ class SoakTest : public QObject {
 
   void checkInvariants(int step) {
     const QByteArray where = "after action " + QByteArray::number(step);
-    QVERIFY2(main_->isVisible(), where);
+    QVERIFY2((*main_)->isVisible(), where);
     QVERIFY2(ShownWindows("mTension").size() <= 1, where);
     QVERIFY2(ShownWindows("mAbout").size() <= 1, where);
     for (QWidget* tension : ShownWindows("mTension")) {
@@ -160,12 +159,11 @@ class SoakTest : public QObject {
     const unsigned seed = SeedFromEnvironment();
     qInfo("soak seed %u (KORVANEL_SOAK_SEED replays it)", seed);
     random_.seed(seed);
-    main_ = std::make_unique<korvanel::mMain>([this](QWidget*) {
+    main_ = std::make_unique<korvanel::test::RunningProgram>([this](QWidget*) {
       // Half the print jobs fail somewhere between the dialog and the end.
       const int failAt = random_() % 2 == 0 ? static_cast<int>(1 + random_() % 45) : 0;
       return std::make_unique<FailingJob>(failAt);
     });
-    korvanel::qt::ShowCentred(*main_);
     korvanel::test::MessageBoxAnswerer answerer;
 
     QElapsedTimer clock;
@@ -182,8 +180,7 @@ class SoakTest : public QObject {
   }
 
   void repeatedUseLeavesNoWidgetsBehind() {
-    main_ = std::make_unique<korvanel::mMain>();
-    korvanel::qt::ShowCentred(*main_);
+    main_ = std::make_unique<korvanel::test::RunningProgram>();
     // The first round loads what stays loaded: the fret list rows, and the
     // information windows' single instances.
     QTest::mouseClick(inMain<QPushButton>("btnCompute"), Qt::LeftButton);

@@ -11,9 +11,8 @@
 #include <memory>
 
 #include "UiTestSupport.h"
+#include "platform/qt/ProgramIcon.h"
 #include "tests/expected/FretRows650.h"
-#include "ui/ProgramIcon.h"
-#include "ui/main/mMain.h"
 
 using korvanel::test::Rows;
 using korvanel::test::Twips;
@@ -43,11 +42,11 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<korvanel::mMain> window_;
+  std::unique_ptr<korvanel::test::RunningProgram> window_;
 
   template <class Control>
   Control* control(const char* name) const {
-    auto* found = window_->findChild<Control*>(QString::fromLatin1(name));
+    auto* found = (*window_)->findChild<Control*>(QString::fromLatin1(name));
     if (found == nullptr) qFatal("no control %s", name);
     return found;
   }
@@ -64,9 +63,8 @@ class MainWindowTest : public QObject {
   void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
   void init() {
-    window_ = std::make_unique<korvanel::mMain>();
-    korvanel::qt::ShowCentred(*window_);
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_ = std::make_unique<korvanel::test::RunningProgram>();
+    QVERIFY(QTest::qWaitForWindowActive(window_->widget()));
   }
 
   void cleanup() { window_.reset(); }
@@ -140,8 +138,8 @@ class MainWindowTest : public QObject {
   }
 
   void controlsStandWhereTheDesignPutsThem() {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Korvanel"));
-    QCOMPARE(window_->centralWidget()->size(), QSize(555, 487));
+    QCOMPARE((*window_)->windowTitle(), QStringLiteral("Korvanel"));
+    QCOMPARE((*window_)->centralWidget()->size(), QSize(555, 487));
     QCOMPARE(control<QLabel>("lblLength")->geometry(), Twips(120, 170, 1455, 285));
     QCOMPARE(combo()->geometry(), Twips(1680, 120, 1335, 315));
     QCOMPARE(control<QLabel>("lblmm")->geometry(), Twips(3120, 170, 495, 285));
@@ -164,13 +162,13 @@ class MainWindowTest : public QObject {
     }
 
     // Resizing moves nothing.
-    window_->resize(window_->size() + QSize(200, 150));
+    (*window_)->resize((*window_)->size() + QSize(200, 150));
     QCOMPARE(list()->geometry(), Twips(120, 720, 8055, 6450));
   }
 
   void windowIsCentredOnTheScreen() {
-    const QRect screen = window_->screen()->availableGeometry();
-    const QPoint offset = window_->frameGeometry().center() - screen.center();
+    const QRect screen = (*window_)->screen()->availableGeometry();
+    const QPoint offset = (*window_)->frameGeometry().center() - screen.center();
     QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
              qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
   }
@@ -195,7 +193,7 @@ class MainWindowTest : public QObject {
       return texts;
     };
     QStringList titles;
-    for (QAction* action : window_->menuBar()->actions()) titles << action->text();
+    for (QAction* action : (*window_)->menuBar()->actions()) titles << action->text();
     QCOMPARE(titles, QStringList({"File", "?"}));
     QCOMPARE(items("mnuFile"), QStringList({"Print", "Riga1:-", "Exit"}));
     QCOMPARE(items("mnuInfo"), QStringList({"Tension and Frequency", "Riga6:-", "About"}));
@@ -203,7 +201,7 @@ class MainWindowTest : public QObject {
 
   // Windows show the same icon that the desktop theme installs.
   void programIconMatchesTheThemeIconsInEverySize() {
-    const QIcon icon = korvanel::ProgramIcon();
+    const QIcon icon = korvanel::qt::ProgramIcon();
     QCOMPARE(icon.availableSizes(),
              QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
     for (const int size : {16, 32, 48, 64}) {

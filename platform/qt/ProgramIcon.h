@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-namespace korvanel {
+namespace korvanel::qt {
 
 // The program's icon in 16, 32, 48 and 64 pixels, shared by its windows.
 QIcon ProgramIcon();
 
-}  // namespace korvanel
+}  // namespace korvanel::qt

@@ -1,0 +1,131 @@
+#include "platform/qt/QtRuntime.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMargins>
+#include <QScreen>
+#include <QWindow>
+
+#include <utility>
+#include <vector>
+
+#include "platform/qt/Handler.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtPrintJob.h"
+
+namespace korvanel::qt {
+
+namespace {
+
+QMargins FrameMargins(const QWidget& window) {
+  const QWindow* handle = window.windowHandle();
+  return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+// The top-left corner that centres the window on its screen as the user sees
+// it: with its frame, when it has one. A top-level widget's position is its
+// frame's.
+QPoint CentredPosition(const QWidget& window) {
+  QRect place(QPoint(), window.size().grownBy(FrameMargins(window)));
+  place.moveCenter(window.screen()->availableGeometry().center());
+  return place.topLeft();
+}
+
+// A window manager frames a window only after it is shown, so the first
+// centring knows no frame and leaves the window lower by half its title bar.
+// This centres the window once more when its frame arrives.
+class CentreWhenFramed : public QObject {
+ public:
+  explicit CentreWhenFramed(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Show) {
+      auto& window = static_cast<QWidget&>(*watched);
+      if (!FrameMargins(window).isNull()) {
+        window.removeEventFilter(this);
+        window.move(CentredPosition(window));
+        deleteLater();
+      }
+    }
+    return false;
+  }
+};
+
+std::unique_ptr<PrintJob> MakeSystemPrintJob(QWidget* window) {
+  return std::make_unique<QtPrintJob>(window);
+}
+
+}  // namespace
+
+void ShowCentred(QWidget& window) {
+  window.move(CentredPosition(window));
+  if (FrameMargins(window).isNull()) new CentreWhenFramed(window);
+  window.show();
+}
+
+QtRuntime::QtRuntime(PrintJobFactory makePrintJob)
+    : makePrintJob_(makePrintJob ? std::move(makePrintJob) : MakeSystemPrintJob) {}
+
+QtRuntime::~QtRuntime() {
+  std::vector<QtForm*> forms;
+  for (const auto& [events, form] : loaded_) {
+    if (form) forms.push_back(form.data());
+  }
+  for (QtForm* form : forms) delete form;
+}
+
+void QtRuntime::Show(const WindowDesign& design, FormEvents& events) {
+  if (WindowOf(events) == nullptr) Load(design, events);
+  // Its load handler may have unloaded it again.
+  if (QMainWindow* window = WindowOf(events)) {
+    window->raise();
+    window->activateWindow();
+  }
+}
+
+void QtRuntime::Load(const WindowDesign& design, FormEvents& events) {
+  auto* form = new QtForm(*this, design, events);
+  loaded_[&events] = form;
+  events.SetLoadedForm(form);
+  RunHandler(form, [&events] { events.Form_Load(); });
+  if (WindowOf(events) == form) ShowCentred(*form);
+}
+
+void QtRuntime::Unload(FormEvents& events) noexcept {
+  const auto found = loaded_.find(&events);
+  if (found == loaded_.end() || !found->second) return;
+  QtForm* form = found->second.data();
+  form->close();
+  // Closing always unloads; should it not have, the window goes all the same.
+  if (loaded_.contains(&events)) {
+    Unloaded(*form);
+    form->deleteLater();
+  }
+}
+
+void QtRuntime::End() {
+  QApplication::closeAllWindows();
+  QCoreApplication::quit();
+}
+
+std::string QtRuntime::DecimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
+
+QMainWindow* QtRuntime::WindowOf(const FormEvents& events) const {
+  const auto found = loaded_.find(&events);
+  return found != loaded_.end() ? found->second.data() : nullptr;
+}
+
+std::unique_ptr<PrintJob> QtRuntime::MakePrintJob(QWidget* window) const {
+  return makePrintJob_(window);
+}
+
+void QtRuntime::Unloaded(QtForm& form) noexcept {
+  const auto found = loaded_.find(&form.Events());
+  if (found == loaded_.end() || found->second != &form) return;
+  loaded_.erase(found);
+  form.Events().SetLoadedForm(nullptr);
+}
+
+}  // namespace korvanel::qt
