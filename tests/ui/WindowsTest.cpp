@@ -1,0 +1,147 @@
+// The three windows' handlers on a runtime without a display: what each
+// event asks of the controls, the runtime and the printer.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ControlError.h"
+#include "tests/expected/FretRows650.h"
+#include "tests/fakes/FakeRuntime.h"
+#include "tests/fakes/RecordingPrint.h"
+#include "ui/main/mMain.h"
+
+namespace korvanel {
+namespace {
+
+using testing::FakeForm;
+using testing::FakeRuntime;
+using testing::RecordingList;
+
+std::vector<RecordingList::Row> Rows650() {
+  std::vector<RecordingList::Row> rows;
+  for (const auto& row : testing::kFretRows650) rows.push_back({row[0], row[1], row[2]});
+  return rows;
+}
+
+// A print job over the test's recording dialog and printer.
+class BorrowedJob : public PrintJob {
+ public:
+  BorrowedJob(CommonDialog& dialog, Printer& printer) : dialog_(dialog), printer_(printer) {}
+  CommonDialog& Dialog() override { return dialog_; }
+  Printer& LinePrinter() override { return printer_; }
+
+ private:
+  CommonDialog& dialog_;
+  Printer& printer_;
+};
+
+class WindowsTest : public ::testing::Test {
+ protected:
+  WindowsTest() {
+    runtime_.makeJob = [this] { return std::make_unique<BorrowedJob>(dialog_, printer_); };
+    main_.Show();
+  }
+
+  FakeForm& Main() const { return *runtime_.Loaded("mMain"); }
+  RecordingList& FretList() const { return Main().lists.at("lst"); }
+  void ComputeWith(const std::string& text) {
+    Main().combos.at("cmbLength").text = text;
+    main_.Click("btnCompute");
+  }
+
+  FakeRuntime runtime_;
+  testing::OperationLog log_;
+  testing::RecordingDialog dialog_{log_};
+  testing::RecordingPrinter printer_{log_};
+  mMain main_{runtime_};
+};
+
+TEST_F(WindowsTest, LoadOffersTheFifteenLengthsWith650CurrentAndComputesNothing) {
+  const testing::FakeComboBox& lengths = Main().combos.at("cmbLength");
+  EXPECT_EQ(lengths.items,
+            (std::vector<std::string>{"600", "605", "610", "615", "620", "625", "630", "635", "640",
+                                      "645", "650", "655", "660", "665", "670"}));
+  EXPECT_EQ(lengths.text, "650");
+  EXPECT_EQ(lengths.current, 10);
+  EXPECT_TRUE(FretList().rows.empty());
+}
+
+TEST_F(WindowsTest, ComputeListsTheTableOfTheTypedLengthAndRefusesOneTooLarge) {
+  main_.Click("btnCompute");
+  main_.Click("btnCompute");
+  EXPECT_EQ(FretList().rows, Rows650());
+
+  ComputeWith("1E400");
+  EXPECT_EQ(Main().messages, std::vector<std::string>{"The scale length is too large."});
+  EXPECT_EQ(FretList().rows, Rows650());
+
+  ComputeWith("647.7 mm");
+  EXPECT_EQ(FretList().rows.at(26), (RecordingList::Row{" Bridge", " 161.92", " 647.7"}));
+}
+
+TEST_F(WindowsTest, PrintReportsTheLastComputedTableWithTheUsersSeparatorAndEndsOnce) {
+  runtime_.decimalSeparator = "\u066B";
+  ComputeWith("647.7");
+  Main().combos.at("cmbLength").text = "600";
+  main_.Click("mnuPrint");
+  ASSERT_EQ(printer_.Documents().size(), 1u);
+  EXPECT_EQ(printer_.Documents()[0].lines.at(5), "   Scale Guitar Length  =  647\u066B7 mm");
+  EXPECT_EQ(printer_.Documents()[0].lines.size(), 35u);
+  EXPECT_EQ(printer_.EndDocCount(), 1);
+}
+
+TEST_F(WindowsTest, ReportFailingPartWayStillEndsTheDocumentButAFailingEndIsPassedOn) {
+  // Operation 20 is a fret line; the report stops there without a word.
+  log_.FailAt(20, std::make_exception_ptr(ControlError("paper jam")));
+  main_.Click("mnuPrint");
+  EXPECT_EQ(printer_.EndDocCount(), 1);
+  EXPECT_TRUE(printer_.Documents().at(0).ended);
+
+  // 21 operations so far; the next command's end of document is its 45th.
+  log_.FailAt(21 + 45, std::make_exception_ptr(ControlError("The printer is gone.")));
+  EXPECT_THROW(main_.Click("mnuPrint"), ControlError);
+}
+
+TEST_F(WindowsTest, InformationWindowsAreSingleInstancesLoadedAgainAfterTheirUnload) {
+  main_.Click("mnuTension");
+  main_.Click("mnuTension");
+  EXPECT_EQ(runtime_.loads["mTension"], 1);
+  EXPECT_EQ(runtime_.shows["mTension"], 2);
+  const std::vector<RecordingList::Row> strings = {
+      {" 1 st", "E(2)", " 329.6\u2026  Hz"}, {" 2 nd", "B(1)", " 246.9\u2026  Hz"},
+      {" 3 rd", "G(1)", " 196.0\u2026  Hz"}, {" 4 th", "D(1)", " 146.8\u2026  Hz"},
+      {" 5 th", "A(0)", " 110     Hz"},      {" 6 th", "E(0)", "  82.4\u2026  Hz"}};
+  EXPECT_EQ(runtime_.Loaded("mTension")->lists.at("lst").rows, strings);
+
+  main_.Click("mnuAbout");
+  ASSERT_NE(runtime_.Loaded("mAbout"), nullptr);
+  EXPECT_EQ(runtime_.LoadedCount(), 3u);
+}
+
+TEST_F(WindowsTest, ExitUnloadsTheMainWindowAndEndsTheProgram) {
+  main_.Click("mnuTension");
+  main_.Click("mnuExit");
+  EXPECT_TRUE(runtime_.ended);
+  EXPECT_EQ(runtime_.LoadedCount(), 0u);
+  EXPECT_FALSE(main_.IsLoaded());
+}
+
+TEST(WindowLifetime, TheMainWindowTakesItsInformationWindowsWithIt) {
+  FakeRuntime runtime;
+  {
+    mMain main(runtime);
+    main.Show();
+    main.Click("mnuTension");
+    main.Click("mnuAbout");
+    EXPECT_EQ(runtime.LoadedCount(), 3u);
+  }
+  // No window is left whose handlers are gone.
+  EXPECT_EQ(runtime.LoadedCount(), 0u);
+}
+
+}  // namespace
+}  // namespace korvanel
