@@ -69,11 +69,9 @@ QtRuntime::QtRuntime(PrintJobFactory makePrintJob)
     : makePrintJob_(makePrintJob ? std::move(makePrintJob) : MakeSystemPrintJob) {}
 
 QtRuntime::~QtRuntime() {
-  std::vector<QtForm*> forms;
-  for (const auto& [events, form] : loaded_) {
-    if (form) forms.push_back(form.data());
-  }
-  for (QtForm* form : forms) delete form;
+  // Unloaded windows may still wait for their deletion; none outlives the
+  // runtime it reports to.
+  for (const QPointer<QtForm>& form : created_) delete form.data();
 }
 
 void QtRuntime::Show(const WindowDesign& design, FormEvents& events) {
@@ -87,6 +85,8 @@ void QtRuntime::Show(const WindowDesign& design, FormEvents& events) {
 
 void QtRuntime::Load(const WindowDesign& design, FormEvents& events) {
   auto* form = new QtForm(*this, design, events);
+  std::erase_if(created_, [](const QPointer<QtForm>& gone) { return gone.isNull(); });
+  created_.emplace_back(form);
   loaded_[&events] = form;
   events.SetLoadedForm(form);
   RunHandler(form, [&events] { events.Form_Load(); });

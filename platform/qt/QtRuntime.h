@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Forms.h"
 
@@ -51,6 +52,8 @@ class QtRuntime : public WindowRuntime {
 
   PrintJobFactory makePrintJob_;
   std::map<const FormEvents*, QPointer<QtForm>> loaded_;
+  // Every window made and not yet deleted, loaded or not.
+  std::vector<QPointer<QtForm>> created_;
 };
 
 }  // namespace korvanel::qt
