@@ -11,6 +11,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="$root/build-deb"
 out_dir="$root/build"
 
+# Only the package's path goes to the standard output; the rest to errors.
+exec 3>&1 1>&2
 "$root/scripts/install-deps.sh" package
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
@@ -19,9 +21,9 @@ ldflags="$(dpkg-buildflags --get LDFLAGS)"
   -DKORVANEL_BUILD_TESTS=OFF -DKORVANEL_BUILD_BENCHMARKS=OFF \
   "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" -- korvanel
 
-(cd "$build_dir" && cpack -G DEB -B "$build_dir/package" >/dev/null)
+(cd "$build_dir" && cpack -G DEB -B "$build_dir/package")
 version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build_dir/CPackConfig.cmake")"
 deb="korvanel_${version}-1_$(dpkg --print-architecture).deb"
 mkdir -p "$out_dir"
 cp "$build_dir/package/$deb" "$out_dir/$deb"
-echo "$out_dir/$deb"
+echo "$out_dir/$deb" >&3
