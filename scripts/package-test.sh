@@ -7,7 +7,7 @@
 #     --no-net on the AppStream metadata, both as the package ships them;
 #     lintian on the package, where an error fails the run.
 #  2. A throw-away root: Debian bookworm (debootstrap --variant=minbase),
-#     unpacked into a scratch folder under /tmp from a tarball cached in
+#     unpacked onto a memory file system from a tarball cached in
 #     /var/cache/korvanel-package-test/ (made on the first run, made anew
 #     when a month old). The packages apt fetches are kept in the same
 #     folder, so a second run downloads nothing. `apt-get install
@@ -108,19 +108,20 @@ SOURCES
   rm -rf "$scratch/base"
 fi
 mkdir -p "$chroot_dir"
-tar -C "$chroot_dir" -xzf "$base_tarball"
-cp /etc/resolv.conf "$chroot_dir/etc/resolv.conf"
-cp "$deb" "$chroot_dir/tmp/"
-cp "$probe" "$chroot_dir/tmp/"
-say "Debian root ready after $((SECONDS - started)) s"
 
-# Everything inside the root runs in one private mount namespace.
+# Everything inside the root runs in one private mount namespace, on a
+# memory file system that goes away with it.
 unshare --mount --propagation private bash -euo pipefail -s -- \
-  "$chroot_dir" "$(basename "$deb")" "$(basename "$probe")" <<'INSIDE' || fail "see above."
+  "$chroot_dir" "$base_tarball" "$deb" "$probe" "$((SECONDS - started))" <<'INSIDE' || fail "see above."
 chroot_dir="$1"
-deb="/tmp/$2"
-probe="/tmp/$3"
+mount -t tmpfs -o size=4g,mode=755 korvanel-package-test "$chroot_dir"
+tar -C "$chroot_dir" -xzf "$2"
+cp /etc/resolv.conf "$chroot_dir/etc/resolv.conf"
+cp "$3" "$4" "$chroot_dir/tmp/"
+deb="/tmp/$(basename "$3")"
+probe="/tmp/$(basename "$4")"
 say() { echo "package-test: $*"; }
+say "Debian root ready after $(($5 + SECONDS)) s"
 mount -t proc proc "$chroot_dir/proc"
 mount -t devpts -o newinstance,ptmxmode=0666 devpts "$chroot_dir/dev/pts"
 mount --bind /var/cache/korvanel-package-test/archives "$chroot_dir/var/cache/apt/archives"
