@@ -59,7 +59,7 @@ fi
 deb="$("$root/scripts/package.sh" | tail -n 1)"
 [ -f "$deb" ] || fail "scripts/package.sh made no package."
 say "package: $deb"
-"$root/scripts/build.sh" "$root/build" -DKORVANEL_BUILD_TESTS=ON -- korvanel_window_probe >/dev/null
+"$root/scripts/build.sh" "$root/build" -DKORVANEL_BUILD_TESTS=ON -- korvanel_window_probe
 probe="$root/build/tests/package/libkorvanel_window_probe.so"
 
 scratch="$(mktemp -d /tmp/korvanel-package-test.XXXXXX)"
@@ -84,8 +84,10 @@ say "appstreamcli validate --no-net:"
 appstreamcli validate --no-net "$scratch"/contents/usr/share/metainfo/*.metainfo.xml ||
   fail "appstreamcli rejects the AppStream metadata."
 say "lintian:"
-lintian --fail-on error "$deb" 2>&1 | grep -v '^running with root privileges' || true
-lintian --fail-on error "$deb" >/dev/null 2>&1 || fail "lintian reports errors."
+lintian_status=0
+lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 || lintian_status=$?
+grep -v '^running with root privileges' "$scratch/lintian.log" || true
+[ "$lintian_status" -eq 0 ] || fail "lintian reports errors (exit $lintian_status)."
 
 # --- A fresh Debian ---
 mkdir -p "$cache_dir/archives/partial"
