@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, then configures and builds into a build folder.
-# Usage: scripts/build.sh BUILD_DIR [extra cmake arguments] [-- build targets]
+# Usage: scripts/build.sh [--deps run|package|test] BUILD_DIR [extra cmake arguments] [-- build targets]
+# --deps names the set of Debian packages to install (scripts/install-deps.sh),
+# test if left out.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+deps=test
+if [ "${1:-}" = "--deps" ]; then
+  deps="$2"
+  shift 2
+fi
 build_dir="$1"
 shift
 
@@ -18,7 +25,7 @@ while [ $# -gt 0 ]; do
   shift
 done
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" "$deps"
 cmake -S "$root" -B "$build_dir" -G Ninja "${configure_args[@]}" >/dev/null
 if [ ${#targets[@]} -gt 0 ]; then
   cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]}"

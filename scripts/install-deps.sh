@@ -1,17 +1,44 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Korvanel needs to build, test and look at its
-# output. Installs only what is missing; quick when everything is there.
+# Installs the Debian packages that one kind of work needs, only those that
+# are missing; quick when everything is there (no apt-get update then).
+# Usage: scripts/install-deps.sh [run|package|test]   (test if left out)
+#   run      build and start the program (scripts/run.sh)
+#   package  run, plus making and checking the Debian package
+#            (scripts/package.sh)
+#   test     package, plus every test tool (scripts/test.sh, the CUPS,
+#            package and fuzz tests, screenshots and print samples)
 set -euo pipefail
 
-packages=(
-  cmake g++ make ninja-build pkg-config git
+set_name="${1:-test}"
+
+run_packages=(
+  cmake g++ ninja-build pkg-config
   qt6-base-dev libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fontconfig locales
-  poppler-utils xvfb xauth imagemagick x11-utils
-  clang libclang-rt-14-dev
-  cups cups-client cups-bsd libcups2-dev
+  # The program hands print jobs to CUPS and reads its answers (ipp.h).
+  libcups2-dev
+  fonts-liberation fontconfig
 )
+package_packages=(
+  dpkg-dev file lintian desktop-file-utils appstream
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  locales poppler-utils xvfb xauth imagemagick x11-utils openbox
+  clang libclang-rt-14-dev
+  cups cups-client cups-bsd
+  # scripts/package-test.sh installs the package into a fresh Debian.
+  debootstrap
+)
+
+case "$set_name" in
+  run) packages=("${run_packages[@]}") ;;
+  package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: $0 [run|package|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,15 +51,20 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Another apt may be running (an update, another build): wait for its lock.
+apt_get() {
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 "$@"
+}
+
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  as_root apt-get update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  apt_get update -q
+  apt_get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 # A comma-decimal locale proves that numbers are written with a point whatever
-# the user's settings.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+# the user's settings; only the tests need it.
+if [ "$set_name" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   echo "Generating de_DE.UTF-8"
   if [ -f /etc/locale.gen ] && grep -q '^# *de_DE.UTF-8' /etc/locale.gen; then
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Builds Korvanel (installing what is missing) and starts it.
+# Builds Korvanel (installing what building and running it need, no test
+# tools) and starts it. The tests are switched off here and back on by
+# scripts/test.sh, which shares the build folder.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=Release -- korvanel
+"$root/scripts/build.sh" --deps run "$root/build" -DCMAKE_BUILD_TYPE=Release \
+  -DKORVANEL_BUILD_TESTS=OFF -DKORVANEL_BUILD_BENCHMARKS=OFF -- korvanel
 exec "$root/build/korvanel"

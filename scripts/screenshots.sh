@@ -10,7 +10,7 @@ out="${1:?usage: $0 OUTPUT_DIR [BUILD_DIR]}"
 build="${2:-$root/build}"
 
 if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
-  "$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -- korvanel_screen_tour >/dev/null
+  "$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DKORVANEL_BUILD_TESTS=ON -- korvanel_screen_tour >/dev/null
   exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORVANEL_ON_XVFB=1 "$0" "$out" "$build"
 fi
 

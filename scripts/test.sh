@@ -6,10 +6,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 build_dir="$root/build"
-cmake_args=(-DCMAKE_BUILD_TYPE=Release)
+# Both switches are given each time: scripts/run.sh turns them off in build/.
+cmake_args=(-DCMAKE_BUILD_TYPE=Release -DKORVANEL_BUILD_TESTS=ON -DKORVANEL_BUILD_BENCHMARKS=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir="$root/build-asan"
-  cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANEL_SANITIZE=ON -DKORVANEL_BUILD_BENCHMARKS=OFF)
+  cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANEL_SANITIZE=ON -DKORVANEL_BUILD_TESTS=ON -DKORVANEL_BUILD_BENCHMARKS=OFF)
 fi
 
 "$root/scripts/build.sh" "$build_dir" "${cmake_args[@]}"

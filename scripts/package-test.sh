@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# Builds the Debian package (scripts/package.sh), checks it, and installs it
+# into a fresh Debian 12 made here, to see that its Depends line brings
+# everything the program needs to run.
+#
+#  1. desktop-file-validate on the desktop entry and appstreamcli validate
+#     --no-net on the AppStream metadata, both as the package ships them;
+#     lintian on the package, where an error fails the run.
+#  2. A throw-away root: Debian bookworm (debootstrap --variant=minbase),
+#     unpacked onto a memory file system from a tarball cached in
+#     /var/cache/korvanel-package-test/ (made on the first run, made anew
+#     when a month old). The packages apt fetches are kept in the same
+#     folder, so a second run downloads nothing. `apt-get install
+#     --no-install-recommends ./korvanel_...deb` runs inside it: the
+#     package's Depends alone must do. The machine running this never gets
+#     the package; the mounts (/proc and the package cache) live in a mount
+#     namespace of their own and end with it.
+#  3. The installed /usr/bin/korvanel is started headless there
+#     (QT_QPA_PLATFORM=offscreen) and must still run after a few seconds.
+#     It is started once more with the window probe of tests/package
+#     preloaded (LD_PRELOAD). The probe is no part of the package or the
+#     program: it waits for the main window to be exposed, clicks Compute
+#     and compares the 27 rows of the list with the table for 650 mm, then
+#     ends the program with its verdict as exit code. This drives the very
+#     binary that was packaged, stripped, against the Qt libraries that the
+#     fresh system installed for the package; the probe itself needs only Qt
+#     libraries that the program links too.
+#  4. The package is purged again, which must leave none of its files.
+#
+# Needs root (debootstrap, chroot, mounts); without it the run is skipped.
+# Any other failure fails.
+set -euo pipefail
+umask 022
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cache_dir=/var/cache/korvanel-package-test
+base_tarball="$cache_dir/bookworm-minbase.tar.gz"
+mirror=http://deb.debian.org/debian
+security_mirror=http://deb.debian.org/debian-security
+started=$SECONDS
+
+say() { echo "package-test: $*"; }
+fail() {
+  say "FAILED: $*"
+  exit 1
+}
+
+if [ "$(id -u)" -ne 0 ]; then
+  say "skipped: installing into a fresh Debian root needs root (debootstrap, chroot, mounts)."
+  exit 0
+fi
+
+"$root/scripts/install-deps.sh" test
+host_had_package=no
+if dpkg-query -W -f='${Status}' korvanel 2>/dev/null | grep -q "install ok installed"; then
+  host_had_package=yes
+fi
+
+# --- The package and its checks ---
+deb="$("$root/scripts/package.sh" | tail -n 1)"
+[ -f "$deb" ] || fail "scripts/package.sh made no package."
+say "package: $deb"
+"$root/scripts/build.sh" "$root/build" -DKORVANEL_BUILD_TESTS=ON -- korvanel_window_probe
+probe="$root/build/tests/package/libkorvanel_window_probe.so"
+
+scratch="$(mktemp -d /tmp/korvanel-package-test.XXXXXX)"
+chroot_dir="$scratch/root"
+cleanup() {
+  # The mounts belong to the namespace of the step that made them and are
+  # gone with it; should one still show here, keep the folder rather than
+  # delete through it.
+  if findmnt -rn -o TARGET | grep -qF "$scratch"; then
+    say "left $scratch in place: something is still mounted in it."
+  else
+    rm -rf "$scratch"
+  fi
+}
+trap cleanup EXIT
+
+dpkg-deb -x "$deb" "$scratch/contents"
+desktop-file-validate "$scratch"/contents/usr/share/applications/*.desktop ||
+  fail "desktop-file-validate rejects the desktop entry."
+say "desktop-file-validate: the desktop entry is valid"
+say "appstreamcli validate --no-net:"
+appstreamcli validate --no-net "$scratch"/contents/usr/share/metainfo/*.metainfo.xml ||
+  fail "appstreamcli rejects the AppStream metadata."
+say "lintian:"
+lintian_status=0
+lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 || lintian_status=$?
+grep -v '^running with root privileges' "$scratch/lintian.log" || true
+[ "$lintian_status" -eq 0 ] || fail "lintian reports errors (exit $lintian_status)."
+
+# --- A fresh Debian ---
+mkdir -p "$cache_dir/archives/partial"
+if [ -z "$(find "$base_tarball" -mtime -30 2>/dev/null)" ]; then
+  say "making a minimal Debian bookworm with debootstrap (cached in $cache_dir)"
+  debootstrap --variant=minbase bookworm "$scratch/base" "$mirror" >"$scratch/debootstrap.log" 2>&1 || {
+    tail -n 30 "$scratch/debootstrap.log"
+    fail "debootstrap could not make the Debian root."
+  }
+  cat >"$scratch/base/etc/apt/sources.list" <<SOURCES
+deb $mirror bookworm main
+deb $mirror bookworm-updates main
+deb $security_mirror bookworm-security main
+SOURCES
+  # A throw-away system: dpkg need not sync every file it writes.
+  echo force-unsafe-io >"$scratch/base/etc/dpkg/dpkg.cfg.d/korvanel-unsafe-io"
+  rm -f "$scratch"/base/var/cache/apt/archives/*.deb
+  tar -C "$scratch/base" -czf "$base_tarball.part" .
+  mv "$base_tarball.part" "$base_tarball"
+  rm -rf "$scratch/base"
+fi
+mkdir -p "$chroot_dir"
+
+# Everything inside the root runs in one private mount namespace, on a
+# memory file system that goes away with it.
+unshare --mount --propagation private bash -euo pipefail -s -- \
+  "$chroot_dir" "$base_tarball" "$deb" "$probe" "$((SECONDS - started))" <<'INSIDE' || fail "see above."
+chroot_dir="$1"
+mount -t tmpfs -o size=4g,mode=755 korvanel-package-test "$chroot_dir"
+tar -C "$chroot_dir" -xzf "$2"
+cp /etc/resolv.conf "$chroot_dir/etc/resolv.conf"
+cp "$3" "$4" "$chroot_dir/tmp/"
+deb="/tmp/$(basename "$3")"
+probe="/tmp/$(basename "$4")"
+say() { echo "package-test: $*"; }
+say "Debian root ready after $(($5 + SECONDS)) s"
+mount -t proc proc "$chroot_dir/proc"
+mount -t devpts -o newinstance,ptmxmode=0666 devpts "$chroot_dir/dev/pts"
+mount --bind /var/cache/korvanel-package-test/archives "$chroot_dir/var/cache/apt/archives"
+in_root() { chroot "$chroot_dir" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+
+in_root apt-get -q update >/dev/null
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb" \
+  >"$chroot_dir/tmp/install.log" 2>&1 || { tail -n 40 "$chroot_dir/tmp/install.log"; exit 1; }
+say "installed: $(in_root dpkg-query -W -f='${Package} ${Version}' korvanel)," \
+  "$(grep -c '^Setting up' "$chroot_dir/tmp/install.log") packages set up"
+in_root test -x /usr/bin/korvanel
+
+# The program alone: its window comes up and it keeps running.
+status=0
+in_root env QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/korvanel >"$chroot_dir/tmp/run.log" 2>&1 ||
+  status=$?
+if [ "$status" -ne 124 ]; then
+  cat "$chroot_dir/tmp/run.log"
+  say "the installed program ended by itself (exit $status) instead of running."
+  exit 1
+fi
+say "the installed program ran headless for 5 s"
+
+# Driven by the probe: Compute fills the list.
+status=0
+in_root env QT_QPA_PLATFORM=offscreen LD_PRELOAD="$probe" timeout 60 /usr/bin/korvanel \
+  >"$chroot_dir/tmp/probe.log" 2>&1 || status=$?
+grep '^window-probe:' "$chroot_dir/tmp/probe.log" || true
+if [ "$status" -ne 0 ] || ! grep -q '^window-probe: passed' "$chroot_dir/tmp/probe.log"; then
+  cat "$chroot_dir/tmp/probe.log"
+  say "the installed program failed the window probe (exit $status)."
+  exit 1
+fi
+
+# Purged, it leaves none of its files.
+files="$(in_root dpkg-query -L korvanel | while read -r path; do
+  [ -f "$chroot_dir$path" ] && echo "$path"; done)" || true
+in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q korvanel >/dev/null
+for path in $files; do
+  if [ -e "$chroot_dir$path" ]; then
+    say "$path is still there after purging the package."
+    exit 1
+  fi
+done
+say "purged: none of its $(echo "$files" | wc -w) files is left"
+INSIDE
+
+if [ "$host_had_package" = no ] && dpkg-query -W -f='${Status}' korvanel 2>/dev/null | grep -q "installed"; then
+  fail "the package got installed on this machine."
+fi
+say "passed in $((SECONDS - started)) s"
