@@ -14,6 +14,8 @@ int main() {
   QApplication app(toolkitArgc, toolkitArgv);
   QApplication::setApplicationName(QStringLiteral("Korvanel"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  // Lets the desktop find the program's entry and icon for its windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.korvanel.Korvanel"));
   // Every window shows the program's icon.
   QApplication::setWindowIcon(korvanel::qt::ProgramIcon());
 
