@@ -11,6 +11,8 @@
 #include <random>
 #include <string>
 
+#include "CommaLocale.h"
+
 namespace korvanel {
 namespace {
 
@@ -133,7 +135,7 @@ TEST(ExponentTextTest, EveryColumnWidthHoldsForTinyAndHugeValues) {
 
 TEST(LocaleTest, PointWhateverTheProcessLocale) {
   const std::string saved = std::setlocale(LC_ALL, nullptr);
-  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+  if (!testing::UseCommaLocale()) {
     GTEST_SKIP() << "de_DE.UTF-8 is not installed; scripts/install-deps.sh generates it";
   }
   EXPECT_EQ(FormatStepDistance(36.48169675689922), " 36.481");

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/PrintJob.h"
+#include "platform/win32/GdiPrintDialog.h"
+#include "platform/win32/GdiPrinter.h"
+
+namespace korvanel::win32 {
+
+// Everything one File > Print needs on Windows: the print dialog, modal over
+// `owner`, and the line printer it hands the chosen printer to. Make one per
+// print command.
+class GdiPrintJob : public PrintJob {
+ public:
+  explicit GdiPrintJob(HWND owner) : dialog_(printer_, owner) {}
+
+  GdiPrintJob(const GdiPrintJob&) = delete;
+  GdiPrintJob& operator=(const GdiPrintJob&) = delete;
+
+  CommonDialog& Dialog() override { return dialog_; }
+  Printer& LinePrinter() override { return printer_; }
+
+ private:
+  // Declared first: the dialog refers to it.
+  GdiPrinter printer_;
+  GdiPrintDialog dialog_;
+};
+
+}  // namespace korvanel::win32
