@@ -30,13 +30,17 @@ ComboBoxControl::ComboBoxControl(HWND parent, const PixelBox& place, int id, HFO
   SetControlFont(combo_, font);
   SendMessageW(combo_, CB_SETMINVISIBLE, kVisibleEntries, 0);
   // The closed box follows its font; give its edit field the height the
-  // design asks for.
-  const int missing = place.height - WindowHeight(combo_);
-  if (missing != 0) {
-    const LRESULT field = SendMessageW(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    if (field != CB_ERR && field + missing > 0) {
-      SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + missing);
-    }
+  // design asks for. Some implementations (Wine) add to the height they are
+  // given, so the field is corrected from what the box measures.
+  LRESULT field = SendMessageW(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
+    const int missing = place.height - WindowHeight(combo_);
+    if (missing == 0 || field + missing <= 0) break;
+    field += missing;
+    SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    // A resize makes the box take its new height (and keep its list's).
+    SetWindowPos(combo_, nullptr, 0, 0, withList.width, withList.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
