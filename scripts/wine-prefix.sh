@@ -4,7 +4,7 @@
 # with Liberation Mono, and the screen at the given DPI.
 # Usage: scripts/wine-prefix.sh PREFIX [DPI]   (DPI defaults to 96)
 set -euo pipefail
-prefix="${1:?usage: $0 PREFIX [DPI]}"
+prefix="$(realpath -m "${1:?usage: $0 PREFIX [DPI]}")"
 dpi="${2:-96}"
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
