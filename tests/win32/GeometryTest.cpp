@@ -117,7 +117,8 @@ TEST_F(GeometryTest, ListColumnsAreLeftAlignedAtTheirDesignWidths) {
     column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
     column.pszText = text;
     column.cchTextMax = 64;
-    ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column)));
+    ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(&column)));
     EXPECT_EQ(std::wstring(text), expected[static_cast<std::size_t>(i)].first);
     EXPECT_EQ(column.cx, Px(expected[static_cast<std::size_t>(i)].second));
     EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
