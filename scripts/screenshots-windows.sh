@@ -13,7 +13,7 @@ dpi="${2:-96}"
 build="$root/build-win"
 
 if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
-  "$root/scripts/build-windows.sh" -- korvanel korvanel_drive >/dev/null
+  "$root/scripts/build-windows.sh" >/dev/null
   exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORVANEL_ON_XVFB=1 "$0" "$out" "$dpi"
 fi
 
@@ -26,8 +26,9 @@ for _ in $(seq 100); do
 done
 
 export WINEDEBUG=-all
-prefix="$build/wine"
-[ "$dpi" = 96 ] || prefix="$build/wine-$dpi"
+# A prefix of its own: here openbox frames the windows (Wine manages them).
+prefix="$build/wineprefix-shots"
+[ "$dpi" = 96 ] || prefix="$build/wineprefix-shots-$dpi"
 "$root/scripts/wine-prefix.sh" "$prefix" "$dpi"
 export WINEPREFIX="$prefix"
 
