@@ -2,24 +2,54 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "platform/ControlError.h"
 
 namespace korvanel::win32 {
 
-std::wstring WideFromUtf8(std::string_view text) {
-  if (text.empty()) return {};
-  if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+namespace {
+
+int CheckedSize(std::size_t size) {
+  if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
     throw ControlError("The text is too long.");
   }
-  const int size = static_cast<int>(text.size());
+  return static_cast<int>(size);
+}
+
+}  // namespace
+
+std::wstring WideFromUtf8(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = CheckedSize(text.size());
   const int length =
       MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
   if (length <= 0) throw ControlError("The text is not valid UTF-8.");
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
   return wide;
+}
+
+std::wstring WideFromUtf8Lenient(std::string_view text) {
+  const int size = static_cast<int>(std::min<std::size_t>(text.size(), 1 << 20));
+  if (size == 0) return {};
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+std::string Utf8FromWide(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int size = CheckedSize(text.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) throw ControlError("The text cannot be converted to UTF-8.");
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+  return narrow;
 }
 
 }  // namespace korvanel::win32

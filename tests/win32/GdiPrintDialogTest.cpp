@@ -145,7 +145,7 @@ TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
   ComputeFrets(table);
   {
     DialogAnswer answer(IDOK);
-    PrintFretTable(table, '.', dialog, printer);
+    PrintFretTable(table, ".", dialog, printer);
     EXPECT_TRUE(answer.Seen());
   }
   EXPECT_EQ(table.FretIndex, 25);
@@ -156,7 +156,7 @@ TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
   testing::RemoveFile(ps);
   {
     DialogAnswer answer(IDOK);
-    PrintFretTable(table, '.', dialog, printer);
+    PrintFretTable(table, ".", dialog, printer);
   }
   ASSERT_NO_THROW(printer.EndDoc());
   EXPECT_EQ(testing::PostScriptPageCount(testing::FileText(ps)), 1);
@@ -169,7 +169,7 @@ TEST(GdiPrintJobTest, CancelledJobEndsWithoutDocument) {
   FretTable table;
   {
     DialogAnswer answer(IDCANCEL);
-    PrintFretTable(table, '.', job.Dialog(), job.LinePrinter());
+    PrintFretTable(table, ".", job.Dialog(), job.LinePrinter());
     EXPECT_TRUE(answer.Seen());
   }
   EXPECT_EQ(table.FretIndex, 0);

@@ -95,7 +95,7 @@ TEST_F(GdiPrinterTest, ReportIsOneDocumentOfOnePage) {
   GdiPrinter printer = PrinterInto(ps);
   FretTable table = Table650();
   ConfirmedDialog dialog;
-  PrintFretTable(table, '.', dialog, printer);
+  PrintFretTable(table, ".", dialog, printer);
   EXPECT_FALSE(testing::FileExists(ps)) << "the spooler writes the file when the document ends";
   ASSERT_NO_THROW(printer.EndDoc());
 
@@ -104,7 +104,7 @@ TEST_F(GdiPrinterTest, ReportIsOneDocumentOfOnePage) {
   EXPECT_EQ(testing::PostScriptPageCount(postScript), 1);
   EXPECT_EQ(table.FretIndex, 25);
   testing::WriteExpected(PrintoutPath(L"report.expected"), 1,
-                         Expected(FretReportLines(table, '.')));
+                         Expected(FretReportLines(table, ".")));
 }
 
 TEST_F(GdiPrinterTest, ReportFailingAtAFretKeepsTheLinesBeforeIt) {
@@ -114,12 +114,12 @@ TEST_F(GdiPrinterTest, ReportFailingAtAFretKeepsTheLinesBeforeIt) {
   FailingAtLine failing(printer, static_cast<int>(kHeadingLineCount) + kFailingFret + 1);
   FretTable table = Table650();
   ConfirmedDialog dialog;
-  PrintFretTable(table, '.', dialog, failing);
+  PrintFretTable(table, ".", dialog, failing);
   EXPECT_EQ(table.FretIndex, kFailingFret);
   ASSERT_NO_THROW(failing.EndDoc());
 
   EXPECT_EQ(testing::PostScriptPageCount(testing::FileText(ps)), 1);
-  std::vector<ReportLine> printed = FretReportLines(table, '.');
+  std::vector<ReportLine> printed = FretReportLines(table, ".");
   printed.resize(kHeadingLineCount + kFailingFret);
   testing::WriteExpected(PrintoutPath(L"partial.expected"), 1, Expected(printed));
 }

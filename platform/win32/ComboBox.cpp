@@ -1,0 +1,98 @@
+#include "platform/win32/ComboBox.h"
+
+#include <commctrl.h>
+
+#include "platform/ControlError.h"
+#include "platform/win32/ChildWindow.h"
+#include "platform/win32/Utf16.h"
+
+namespace korvanel::win32 {
+
+namespace {
+
+constexpr int kVisibleEntries = 8;
+
+int WindowHeight(HWND window) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  return box.bottom - box.top;
+}
+
+}  // namespace
+
+ComboBoxControl::ComboBoxControl(HWND parent, const PixelBox& place, int id, HFONT font) {
+  // A drop-down combo box's height at creation is the closed box and its
+  // opened list together.
+  PixelBox withList = place;
+  withList.height = place.height * (kVisibleEntries + 1);
+  combo_ = CreateChild(parent, WC_COMBOBOXW, "",
+                       WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, withList, id);
+  SetControlFont(combo_, font);
+  SendMessageW(combo_, CB_SETMINVISIBLE, kVisibleEntries, 0);
+  // The closed box follows its font; give its edit field the height the
+  // design asks for. Some implementations (Wine) add to the height they are
+  // given, so the field is corrected from what the box measures.
+  LRESULT field = SendMessageW(combo_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
+    const int missing = place.height - WindowHeight(combo_);
+    if (missing == 0 || field + missing <= 0) break;
+    field += missing;
+    SendMessageW(combo_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    // A resize makes the box take its new height (and keep its list's).
+    SetWindowPos(combo_, nullptr, 0, 0, withList.width, withList.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void ComboBoxControl::AddItem(std::string_view text) {
+  const std::wstring wide = WideFromUtf8(text);
+  const LRESULT index =
+      SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (index < 0) throw ControlError("The entry could not be added to the list.");
+}
+
+LRESULT ComboBoxControl::FindExact(const std::wstring& text) const {
+  // CB_FINDSTRINGEXACT ignores case; look on until the case matches too.
+  LRESULT first = SendMessageW(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(text.c_str()));
+  LRESULT found = first;
+  while (found != CB_ERR) {
+    const LRESULT length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(found), 0);
+    if (length == static_cast<LRESULT>(text.size())) {
+      std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+      SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(found),
+                   reinterpret_cast<LPARAM>(entry.data()));
+      entry.resize(static_cast<std::size_t>(length));
+      if (entry == text) return found;
+    }
+    found = SendMessageW(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(found),
+                         reinterpret_cast<LPARAM>(text.c_str()));
+    // The search wraps round to the first match.
+    if (found == first) break;
+  }
+  return CB_ERR;
+}
+
+void ComboBoxControl::SetText(std::string_view text) {
+  const std::wstring wide = WideFromUtf8(text);
+  const LRESULT entry = FindExact(wide);
+  // CB_SETCURSEL also writes the entry (or nothing, for -1) into the edit
+  // field, so the text comes after it.
+  SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+  if (!SetWindowTextW(combo_, wide.c_str())) {
+    throw ControlError("The text of the combo box could not be set.");
+  }
+}
+
+std::string ComboBoxControl::Text() const {
+  const int length = GetWindowTextLengthW(combo_);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(combo_, text.data(), length + 1);
+  if (copied < 0 || (copied == 0 && length > 0)) {
+    throw ControlError("The text of the combo box could not be read.");
+  }
+  text.resize(static_cast<std::size_t>(copied));
+  return Utf8FromWide(text);
+}
+
+}  // namespace korvanel::win32

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/Forms.h"
+#include "platform/win32/Dpi.h"
+
+namespace korvanel::win32 {
+
+// An editable combo box (COMBOBOX, CBS_DROPDOWN) in the tab order: typed
+// text as well as a pick from its drop-down list, which opens about eight
+// entries high. Typed text is never added to the list.
+class ComboBoxControl : public ComboBox {
+ public:
+  // Creates the control; `place` is its closed size, which its edit field
+  // keeps whatever the font. Fails with ControlError.
+  ComboBoxControl(HWND parent, const PixelBox& place, int id, HFONT font);
+
+  void AddItem(std::string_view text) override;
+  // The box shows `text`; when an entry holds exactly that text, it becomes
+  // the list's current entry (CB_GETCURSEL), so the opened list starts there.
+  void SetText(std::string_view text) override;
+  std::string Text() const override;
+
+  HWND Handle() const { return combo_; }
+
+ private:
+  // The entry that holds exactly `text` (case included), else CB_ERR.
+  LRESULT FindExact(const std::wstring& text) const;
+
+  HWND combo_;
+};
+
+}  // namespace korvanel::win32

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+namespace korvanel::win32 {
+
+// Window designs are in twips (1/1440 inch); the windows are laid out once,
+// in pixels at the screen's DPI: 15 twips a pixel at 96 dpi. This is the one
+// place that turns one into the other.
+
+// The screen's logical dots per inch (the system DPI).
+int ScreenDpi();
+
+// `twips` in pixels at `dpi`, rounded to the nearest pixel.
+inline int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+
+inline POINT PixelPoint(int x, int y, int dpi) { return {Pixels(x, dpi), Pixels(y, dpi)}; }
+
+// A control's place in pixels: position and size each rounded, as the
+// design gives them.
+struct PixelBox {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+inline PixelBox PixelPlace(int left, int top, int width, int height, int dpi) {
+  return {Pixels(left, dpi), Pixels(top, dpi), Pixels(width, dpi), Pixels(height, dpi)};
+}
+
+}  // namespace korvanel::win32

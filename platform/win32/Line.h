@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace korvanel::win32 {
+
+// The pixels of a straight line one pixel wide from `from` to `to`, both
+// end points included, one pixel per step along its longer axis
+// (Bresenham).
+std::vector<POINT> LinePixels(POINT from, POINT to);
+
+// A line drawn in the window-text colour from `from` to `to` (client
+// pixels of `parent`): a child window shaped (SetWindowRgn) to exactly the
+// line's pixels, so that it lies above the controls created before it and
+// hides nothing else. The mouse goes through it. Fails with ControlError.
+HWND CreateLine(HWND parent, POINT from, POINT to);
+
+}  // namespace korvanel::win32

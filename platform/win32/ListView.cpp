@@ -1,0 +1,70 @@
+#include "platform/win32/ListView.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/ControlError.h"
+#include "platform/win32/ChildWindow.h"
+#include "platform/win32/Utf16.h"
+
+namespace korvanel::win32 {
+
+ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
+                   std::span<const ListColumn> columns, int dpi) {
+  list_ =
+      CreateChild(parent, WC_LISTVIEWW, "",
+                  WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_NOSORTHEADER,
+                  WS_EX_CLIENTEDGE, place, id);
+  SetControlFont(list_, font);
+  SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  int index = 0;
+  for (const ListColumn& design : columns) {
+    std::wstring header = WideFromUtf8(design.header);
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = Pixels(design.width, dpi);
+    column.pszText = header.data();
+    column.iSubItem = index;
+    if (SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&column)) != index) {
+      throw ControlError("The list column " + std::string(design.header) + " could not be added.");
+    }
+    ++index;
+  }
+}
+
+void ListView::RemoveAll() {
+  if (!SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0)) {
+    throw ControlError("The rows of the list could not be removed.");
+  }
+}
+
+ListControl::ItemId ListView::AddItem(std::string_view text) {
+  std::wstring wide = WideFromUtf8(text);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
+  item.pszText = wide.data();
+  const LRESULT index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  if (index < 0) throw ControlError("The row could not be added to the list.");
+  return static_cast<ItemId>(index);
+}
+
+void ListView::SetSubItem(ItemId item, SubItem subItem, std::string_view text) {
+  const LRESULT count = SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0);
+  if (count < 0 || item >= static_cast<ItemId>(count)) {
+    throw ControlError("The list has no row " + std::to_string(item) + ".");
+  }
+  std::wstring wide = WideFromUtf8(text);
+  LVITEMW cell{};
+  cell.iSubItem = static_cast<int>(subItem);
+  cell.pszText = wide.data();
+  if (!SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(item),
+                    reinterpret_cast<LPARAM>(&cell))) {
+    throw ControlError("The list cell could not be set.");
+  }
+}
+
+}  // namespace korvanel::win32

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+#include "platform/ListControl.h"
+#include "platform/WindowDesign.h"
+#include "platform/win32/Dpi.h"
+
+namespace korvanel::win32 {
+
+// The list control: a SysListView32 in report view with a header row and
+// the design's left-aligned columns at fixed widths, rows in the order they
+// were added, never sorted, whole rows selected. In the tab order.
+class ListView : public ListControl {
+ public:
+  // Fails with ControlError.
+  ListView(HWND parent, const PixelBox& place, int id, HFONT font,
+           std::span<const ListColumn> columns, int dpi);
+
+  void RemoveAll() override;
+  ItemId AddItem(std::string_view text) override;
+  void SetSubItem(ItemId item, SubItem subItem, std::string_view text) override;
+
+  HWND Handle() const { return list_; }
+
+ private:
+  HWND list_;
+};
+
+}  // namespace korvanel::win32

@@ -1,0 +1,56 @@
+#include "platform/win32/Placement.h"
+
+#include <dwmapi.h>
+
+namespace korvanel::win32 {
+
+namespace {
+
+// The frame the user sees: on Windows 10 and 11 the window rectangle also
+// holds invisible resizing borders, which the desktop window manager leaves
+// out of the extended frame bounds.
+RECT VisibleFrame(HWND window) {
+  RECT frame{};
+  if (IsWindowVisible(window) &&
+      SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame)) &&
+      frame.right > frame.left) {
+    return frame;
+  }
+  GetWindowRect(window, &frame);
+  return frame;
+}
+
+}  // namespace
+
+SIZE WindowSizeFor(int clientWidth, int clientHeight, DWORD style, bool hasMenu) {
+  RECT bounds{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&bounds, style, hasMenu, 0);
+  return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+void FitClientArea(HWND window, int clientWidth, int clientHeight) {
+  RECT client{};
+  RECT outer{};
+  if (!GetClientRect(window, &client) || !GetWindowRect(window, &outer)) return;
+  const int dx = clientWidth - (client.right - client.left);
+  const int dy = clientHeight - (client.bottom - client.top);
+  if (dx == 0 && dy == 0) return;
+  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + dx, outer.bottom - outer.top + dy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CentreOnWorkArea(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const RECT frame = VisibleFrame(window);
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const LONG left = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
+  const LONG top = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
+  SetWindowPos(window, nullptr, outer.left + (left - frame.left), outer.top + (top - frame.top), 0,
+               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace korvanel::win32

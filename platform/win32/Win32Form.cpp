@@ -1,0 +1,318 @@
+#include "platform/win32/Win32Form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/ControlError.h"
+#include "platform/win32/Button.h"
+#include "platform/win32/ChildWindow.h"
+#include "platform/win32/Dpi.h"
+#include "platform/win32/Handler.h"
+#include "platform/win32/Label.h"
+#include "platform/win32/Line.h"
+#include "platform/win32/Menus.h"
+#include "platform/win32/Placement.h"
+#include "platform/win32/Utf16.h"
+#include "platform/win32/Win32Runtime.h"
+#include "resources/KorvanelResources.h"
+
+namespace korvanel::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"KorvanelWindow";
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Command ids of controls and menu items; IDOK and IDCANCEL stay below.
+constexpr int kFirstCommandId = 100;
+
+HICON ProgramIcon(int size) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KORVANEL_ICON),
+                                       IMAGE_ICON, size, size, LR_SHARED));
+}
+
+void RegisterFormClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    WNDCLASSEXW formClass{};
+    formClass.cbSize = sizeof formClass;
+    formClass.lpfnWndProc = procedure;
+    formClass.hInstance = GetModuleHandleW(nullptr);
+    formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    formClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    formClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+    formClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    formClass.lpszClassName = kFormClass;
+    return RegisterClassExW(&formClass) != 0;
+  }();
+  if (!registered) throw ControlError("The window class could not be registered.");
+}
+
+}  // namespace
+
+Win32Form::Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events)
+    : runtime_(runtime), events_(events), dpi_(ScreenDpi()) {
+  Create(design);
+  try {
+    BuildControls(design);
+  } catch (...) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+    throw;
+  }
+}
+
+Win32Form::~Win32Form() {
+  if (window_ != nullptr) {
+    // Gone without the runtime's knowledge: no message reaches this object.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+void Win32Form::Create(const WindowDesign& design) {
+  RegisterFormClass(Procedure);
+  const int width = Pixels(design.clientWidth, dpi_);
+  const int height = Pixels(design.clientHeight, dpi_);
+  HMENU menu = nullptr;
+  if (!design.menus.empty()) {
+    menu = CreateMenuBar(design.menus, [this](std::string_view name) { return AddCommand(name); });
+  }
+  const SIZE size = WindowSizeFor(width, height, kFormStyle, menu != nullptr);
+  const std::wstring caption = WideFromUtf8(design.caption);
+  // WM_NCCREATE sets window_.
+  if (CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      size.cx, size.cy, nullptr, menu, GetModuleHandleW(nullptr),
+                      this) == nullptr) {
+    if (menu != nullptr) DestroyMenu(menu);
+    throw ControlError("The window " + std::string(design.name) + " could not be created.");
+  }
+  SendMessageW(window_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXICON))));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXSMICON))));
+  FitClientArea(window_, width, height);
+}
+
+void Win32Form::BuildControls(const WindowDesign& design) {
+  std::vector<std::pair<int, HWND>> tabOrder;
+  for (const ControlDesign& control : design.controls) {
+    const PixelBox place =
+        PixelPlace(control.left, control.top, control.width, control.height, dpi_);
+    HFONT font = FontFor(control.font);
+    const int id = AddCommand(control.name);
+    HWND handle = nullptr;
+    switch (control.kind) {
+      case ControlKind::Label:
+        handle = CreateLabel(window_, control, place, id);
+        SetControlFont(handle, font);
+        labels_.emplace(handle, control.color);
+        break;
+      case ControlKind::Button:
+        handle = CreateButton(window_, control, place, id);
+        SetControlFont(handle, font);
+        buttons_.push_back(handle);
+        if (control.isDefault) defaultButtonId_ = id;
+        break;
+      case ControlKind::ComboBox: {
+        auto combo = std::make_unique<ComboBoxControl>(window_, place, id, font);
+        handle = combo->Handle();
+        combos_.emplace(control.name, std::move(combo));
+        break;
+      }
+      case ControlKind::List: {
+        auto list = std::make_unique<ListView>(window_, place, id, font, control.columns, dpi_);
+        handle = list->Handle();
+        lists_.emplace(control.name, std::move(list));
+        break;
+      }
+    }
+    if (control.kind != ControlKind::Label) tabOrder.emplace_back(control.tabIndex, handle);
+  }
+  // Created last, the lines lie above every control.
+  for (const LineDesign& line : design.lines) {
+    CreateLine(window_, PixelPoint(line.x1, line.y1, dpi_), PixelPoint(line.x2, line.y2, dpi_));
+  }
+  std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [index, handle] : tabOrder) tabOrder_.push_back(handle);
+}
+
+int Win32Form::AddCommand(std::string_view name) {
+  const int id = kFirstCommandId + static_cast<int>(commands_.size());
+  commands_.emplace(id, std::string(name));
+  return id;
+}
+
+HFONT Win32Form::FontFor(const FontDesign& design) {
+  std::pair<std::string, float> key(design.face, design.points);
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) {
+    found = fonts_.emplace(std::move(key), CreateDesignFont(design, dpi_)).first;
+  }
+  return found->second.get();
+}
+
+void Win32Form::ShowCentred() {
+  CentreOnWorkArea(window_);
+  ShowWindow(window_, SW_SHOW);
+  // Shown, the window has the frame the user sees.
+  CentreOnWorkArea(window_);
+  if (!tabOrder_.empty()) FocusControl(tabOrder_.front());
+}
+
+LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    form->window_ = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return form->OnMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      return 0;
+    case DM_GETDEFID:
+      // IsDialogMessageW asks for the button that Enter clicks.
+      return defaultButtonId_ != 0 ? MAKELRESULT(defaultButtonId_, DC_HASDEFID) : 0;
+    case WM_CTLCOLORSTATIC: {
+      const auto label = labels_.find(reinterpret_cast<HWND>(lParam));
+      if (label == labels_.end()) break;
+      return reinterpret_cast<LRESULT>(LabelColors(reinterpret_cast<HDC>(wParam), label->second));
+    }
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case WM_SETFOCUS:
+      if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
+        SetFocus(lastFocus_);
+      } else if (!tabOrder_.empty()) {
+        FocusControl(tabOrder_.front());
+      }
+      return 0;
+    case WM_DESTROY:
+      runtime_.Unloaded(*this);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const int id = LOWORD(wParam);
+  const int code = HIWORD(wParam);
+  if (id == IDOK && lParam != 0) {
+    // Enter without a default button: a focused button takes it, as in a
+    // dialog.
+    const auto focused = std::find(buttons_.begin(), buttons_.end(), GetFocus());
+    if (focused != buttons_.end()) Click(commands_.at(GetDlgCtrlID(*focused)));
+    return;
+  }
+  // Menu items and buttons; the other controls' notifications are not events.
+  if (code != BN_CLICKED) return;
+  const auto command = commands_.find(id);
+  if (command == commands_.end()) return;
+  const bool isButton = lParam != 0;
+  if (isButton && std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam)) ==
+                      buttons_.end()) {
+    return;
+  }
+  Click(command->second);
+}
+
+void Win32Form::Click(const std::string& control) {
+  // The handler may unload this window: keep what it needs.
+  const std::string name = control;
+  FormEvents& events = events_;
+  RunHandler(window_, [&events, &name] { events.Click(name); });
+}
+
+void Win32Form::OnActivate(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+    return;
+  }
+  // As a dialog does: back to the control that had the focus.
+  if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
+    SetFocus(lastFocus_);
+  } else if (!tabOrder_.empty()) {
+    FocusControl(tabOrder_.front());
+  }
+}
+
+bool Win32Form::HandleTab(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  HWND focus = GetFocus();
+  if (focus != nullptr && focus != window_) {
+    const LRESULT wants =
+        SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    if ((wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
+  }
+  MoveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+  return true;
+}
+
+std::optional<std::size_t> Win32Form::TabPosition(HWND focus) const {
+  for (std::size_t i = 0; i < tabOrder_.size(); ++i) {
+    if (tabOrder_[i] == focus || IsChild(tabOrder_[i], focus)) return i;
+  }
+  return std::nullopt;
+}
+
+void Win32Form::MoveFocus(int step) {
+  const std::size_t count = tabOrder_.size();
+  if (count == 0) return;
+  const std::optional<std::size_t> current = TabPosition(GetFocus());
+  std::size_t at = current ? *current : (step > 0 ? count - 1 : 0);
+  for (std::size_t tried = 0; tried < count; ++tried) {
+    at = (at + (step > 0 ? 1 : count - 1)) % count;
+    HWND next = tabOrder_[at];
+    if (IsWindowVisible(next) && IsWindowEnabled(next)) {
+      FocusControl(next);
+      return;
+    }
+  }
+}
+
+void Win32Form::FocusControl(HWND control) {
+  // Entering a combo box's text selects all of it, as in a dialog.
+  for (const auto& [name, combo] : combos_) {
+    if (combo->Handle() == control) {
+      SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    }
+  }
+  SetFocus(control);
+  lastFocus_ = control;
+}
+
+ComboBox& Win32Form::ComboBoxNamed(std::string_view name) {
+  const auto found = combos_.find(name);
+  if (found == combos_.end())
+    throw ControlError("The window has no combo box " + std::string(name) + ".");
+  return *found->second;
+}
+
+ListControl& Win32Form::ListNamed(std::string_view name) {
+  const auto found = lists_.find(name);
+  if (found == lists_.end())
+    throw ControlError("The window has no list " + std::string(name) + ".");
+  return *found->second;
+}
+
+void Win32Form::ShowMessage(std::string_view text) { win32::ShowMessage(window_, text); }
+
+std::unique_ptr<PrintJob> Win32Form::MakePrintJob() { return runtime_.MakePrintJob(window_); }
+
+}  // namespace korvanel::win32

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/Forms.h"
+#include "platform/WindowDesign.h"
+#include "platform/win32/ComboBox.h"
+#include "platform/win32/Fonts.h"
+#include "platform/win32/ListView.h"
+
+namespace korvanel::win32 {
+
+class Win32Runtime;
+
+// A loaded window, built from its design: a sizable top-level window
+// (WS_OVERLAPPEDWINDOW) without owner, its client area the design's size in
+// pixels at the screen's DPI below the menu bar, the controls as child
+// windows at their design places in design order (a later one above an
+// earlier one), the lines above them all. Nothing moves when the window is
+// resized. Clicks and menu commands reach the window's handlers through
+// RunHandler, so no error crosses the window procedure. The window behaves
+// like a dialog for the keyboard (with the runtime's message loop): Tab
+// follows the design's tab order, Enter clicks the default button.
+//
+// The object outlives its window: the runtime deletes it once the message
+// that destroyed the window is over.
+class Win32Form : public Form {
+ public:
+  // Builds the window hidden. Fails with ControlError.
+  Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events);
+  ~Win32Form() override;
+
+  Win32Form(const Win32Form&) = delete;
+  Win32Form& operator=(const Win32Form&) = delete;
+
+  ComboBox& ComboBoxNamed(std::string_view name) override;
+  ListControl& ListNamed(std::string_view name) override;
+  void ShowMessage(std::string_view text) override;
+  std::unique_ptr<PrintJob> MakePrintJob() override;
+
+  // Null once the window is destroyed.
+  HWND Handle() const { return window_; }
+  FormEvents& Events() const { return events_; }
+
+  // Centres the window on its monitor, shows it and puts the focus on the
+  // first control in tab order.
+  void ShowCentred();
+  // Moves the focus along the tab order for a Tab key `message` meant for
+  // this window; false when the message is something else or the focused
+  // control wants the key itself.
+  bool HandleTab(const MSG& message);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(WPARAM wParam, LPARAM lParam);
+  void OnActivate(bool active);
+
+  void Create(const WindowDesign& design);
+  void BuildControls(const WindowDesign& design);
+  int AddCommand(std::string_view name);
+  HFONT FontFor(const FontDesign& design);
+  void Click(const std::string& control);
+
+  // The control of the tab order that holds `focus` (itself or inside it).
+  std::optional<std::size_t> TabPosition(HWND focus) const;
+  void MoveFocus(int step);
+  void FocusControl(HWND control);
+
+  Win32Runtime& runtime_;
+  FormEvents& events_;
+  int dpi_;
+  // Declared before the window's controls: they show these fonts until
+  // they are destroyed.
+  std::map<std::pair<std::string, float>, UniqueFont> fonts_;
+  HWND window_ = nullptr;
+
+  std::map<int, std::string> commands_;
+  std::map<HWND, std::optional<Rgb>> labels_;
+  std::vector<HWND> tabOrder_;
+  std::vector<HWND> buttons_;
+  int defaultButtonId_ = 0;
+  HWND lastFocus_ = nullptr;
+  std::map<std::string, std::unique_ptr<ComboBoxControl>, std::less<>> combos_;
+  std::map<std::string, std::unique_ptr<ListView>, std::less<>> lists_;
+};
+
+}  // namespace korvanel::win32

@@ -1,0 +1,242 @@
+// Where the runtime puts the windows and controls, in pixels at the
+// screen's DPI (twips x dpi / 1440): run at 96 dpi, and by
+// scripts/test-windows.sh once more in a Wine prefix set to 144 dpi, with
+// KORVANEL_EXPECT_DPI saying which.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "WindowTestSupport.h"
+
+namespace korvanel::test {
+namespace {
+
+constexpr wchar_t kTension[] = L"Frequency and Tension";
+constexpr wchar_t kAbout[] = L"About";
+
+SIZE ClientSize(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
+std::wstring Size(SIZE size) { return std::to_wstring(size.cx) + L"x" + std::to_wstring(size.cy); }
+std::wstring Size(int twipsWidth, int twipsHeight) {
+  return Size(SIZE{Px(twipsWidth), Px(twipsHeight)});
+}
+
+struct Box {
+  int left, top, width, height;
+  bool operator==(const Box&) const = default;
+};
+void PrintTo(const Box& box, std::ostream* out) {
+  *out << box.left << "," << box.top << " " << box.width << "x" << box.height;
+}
+Box Design(int left, int top, int width, int height) {
+  return {Px(left), Px(top), Px(width), Px(height)};
+}
+Box Placed(HWND control) {
+  const RECT place = PlaceOf(control);
+  return {place.left, place.top, place.right - place.left, place.bottom - place.top};
+}
+
+// Children of `window` from the top of the stacking order down.
+std::vector<HWND> StackingOrder(HWND window) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(child);
+  }
+  return children;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64]{};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font;
+}
+
+class GeometryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (const char* expected = std::getenv("KORVANEL_EXPECT_DPI")) {
+      ASSERT_EQ(Dpi(), std::atoi(expected)) << "the Wine prefix is not at the expected DPI";
+    }
+  }
+  HWND Main() const { return program_.MainWindow(); }
+  HWND Open(const wchar_t* item, const wchar_t* caption) {
+    ChooseMenu(Main(), L"?", item);
+    program_.Pump();
+    return FindWindowW(L"KorvanelWindow", caption);
+  }
+
+  RunningProgram program_;
+};
+
+TEST_F(GeometryTest, ClientAreasAreTheDesignsBelowTheMenuBar) {
+  EXPECT_EQ(Size(ClientSize(Main())), Size(8325, 7305));
+  if (Dpi() == 96) {
+    EXPECT_EQ(Size(ClientSize(Main())), L"555x487");
+  }
+  EXPECT_NE(GetMenu(Main()), nullptr);
+  EXPECT_EQ(Size(ClientSize(Open(L"Tension and Frequency", kTension))), Size(7185, 5595));
+  EXPECT_EQ(Size(ClientSize(Open(L"About", kAbout))), Size(5715, 3915));
+  EXPECT_EQ(GetMenu(FindWindowW(L"KorvanelWindow", kAbout)), nullptr);
+}
+
+TEST_F(GeometryTest, MainControlsStandAtTheirDesignPlaces) {
+  EXPECT_EQ(Placed(Child(Main(), L"Static", L"Scale Guitar Length")), Design(120, 170, 1455, 285));
+  EXPECT_EQ(Placed(Child(Main(), L"ComboBox")), Design(1680, 120, 1335, 315));
+  EXPECT_EQ(Placed(Child(Main(), L"Static", L"mm")), Design(3120, 170, 495, 285));
+  EXPECT_EQ(Placed(Child(Main(), L"Button", L"Compute")), Design(3840, 70, 1215, 405));
+  EXPECT_EQ(Placed(Child(Main(), L"SysListView32")), Design(120, 720, 8055, 6450));
+  if (Dpi() == 96) {
+    EXPECT_EQ(Placed(Child(Main(), L"Button", L"Compute")), (Box{256, 5, 81, 27}));
+  }
+}
+
+TEST_F(GeometryTest, ListColumnsAreLeftAlignedAtTheirDesignWidths) {
+  HWND list = Child(Main(), L"SysListView32");
+  const std::vector<std::pair<std::wstring, int>> expected = {
+      {L"Fret", 1000}, {L"Distance from previous (mm)", 3500}, {L"Whole Distance (mm)", 3500}};
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
+  for (int i = 0; i < 3; ++i) {
+    wchar_t text[64]{};
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+    column.pszText = text;
+    column.cchTextMax = 64;
+    ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(&column)));
+    EXPECT_EQ(std::wstring(text), expected[static_cast<std::size_t>(i)].first);
+    EXPECT_EQ(column.cx, Px(expected[static_cast<std::size_t>(i)].second));
+    EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
+  }
+  const LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);
+  EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
+  EXPECT_EQ(style & (LVS_SORTASCENDING | LVS_SORTDESCENDING), 0);
+}
+
+TEST_F(GeometryTest, WindowsAreOrdinarySizableTopLevelWindowsWithTheProgramIcon) {
+  for (HWND window : {Main(), Open(L"Tension and Frequency", kTension), Open(L"About", kAbout)}) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+  }
+}
+
+TEST_F(GeometryTest, WindowsOpenCentredOnTheWorkArea) {
+  for (HWND window : {Main(), Open(L"Tension and Frequency", kTension), Open(L"About", kAbout)}) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    EXPECT_NEAR(frame.left - work.left, work.right - frame.right, 1);
+    EXPECT_NEAR(frame.top - work.top, work.bottom - frame.bottom, 1);
+  }
+}
+
+TEST_F(GeometryTest, ResizingMovesNothing) {
+  HWND compute = Child(Main(), L"Button", L"Compute");
+  const Box before = Placed(compute);
+  SetWindowPos(Main(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(Placed(compute), before);
+  SetWindowPos(Main(), nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(Placed(compute), before);
+}
+
+// What a control's font draws: face and character height in pixels.
+struct DrawnFont {
+  std::wstring face;
+  int height;
+};
+DrawnFont DrawnFontOf(HWND control) {
+  HDC dc = GetDC(control);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  wchar_t face[LF_FACESIZE]{};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return {face, static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading)};
+}
+
+// 8.25 pt: 11 pixels at 96 dpi, 16.5 rounded to 17 at 144; 18 pt: 24, 36.
+int PointsInPixels(double points) { return static_cast<int>(std::lround(points * Dpi() / 72)); }
+
+TEST_F(GeometryTest, FontsAreTheDesignsAtTheScreensDpi) {
+  HWND about = Open(L"About", kAbout);
+  const LOGFONTW title = FontOf(Child(about, L"Static", L"Korvanel"));
+  EXPECT_EQ(title.lfWeight, FW_NORMAL);
+  EXPECT_FALSE(title.lfItalic);
+  // Drawn at the design's size, whatever face draws it (MS Sans Serif, or
+  // its scalable successor where the bitmap face lacks the size); TrueType
+  // may round by a pixel.
+  EXPECT_NEAR(DrawnFontOf(Child(about, L"Static", L"Korvanel")).height, PointsInPixels(18), 1);
+  HWND credit = Child(about, L"Static", L"Enjoy building and playing!");
+  EXPECT_NEAR(DrawnFontOf(credit).height, PointsInPixels(8.25), 1);
+  EXPECT_EQ(FontOf(credit).lfHeight, -PointsInPixels(8.25));
+  if (Dpi() == 96) {
+    EXPECT_EQ(std::wstring(FontOf(credit).lfFaceName), L"MS Sans Serif");
+  }
+  const LOGFONTW list = FontOf(Child(Main(), L"SysListView32"));
+  EXPECT_EQ(std::wstring(list.lfFaceName), L"Courier New");
+  EXPECT_EQ(list.lfHeight, -PointsInPixels(8.25));
+}
+
+TEST_F(GeometryTest, LabelsAreOneLineWithoutBorderAndTakeNoFocus) {
+  HWND label = Child(Main(), L"Static", L"Scale Guitar Length");
+  const LONG_PTR style = GetWindowLongPtrW(label, GWL_STYLE);
+  EXPECT_EQ(style & SS_TYPEMASK, SS_LEFTNOWORDWRAP);
+  EXPECT_NE(style & SS_NOPREFIX, 0);
+  EXPECT_EQ(style & (WS_BORDER | WS_TABSTOP), 0);
+  for (const wchar_t* kind : {L"Button", L"ComboBox", L"SysListView32"}) {
+    EXPECT_NE(GetWindowLongPtrW(Child(Main(), kind), GWL_STYLE) & WS_TABSTOP, 0);
+  }
+  EXPECT_EQ(GetWindowLongPtrW(Child(Main(), L"Button"), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+}
+
+// Where labels overlap, the later one in the design lies above; the lines
+// lie above every control.
+TEST_F(GeometryTest, TensionStacksItsLabelsInDesignOrderUnderTheLines) {
+  HWND tension = Open(L"Tension and Frequency", kTension);
+  const std::vector<HWND> order = StackingOrder(tension);
+  const auto position = [&order](HWND child) {
+    return std::find(order.begin(), order.end(), child) - order.begin();
+  };
+  HWND frequency = Child(tension, L"Static", L"Frequency   = ");
+  HWND bar = Child(tension, L"Static", L"_____________________________________");
+  HWND numerator = Child(tension, L"Static", L"Tension");
+  EXPECT_LT(position(bar), position(frequency));
+  EXPECT_LT(position(numerator), position(bar));
+  int lines = 0;
+  for (HWND child : order) {
+    if (ClassOf(child) != L"KorvanelLine") continue;
+    ++lines;
+    EXPECT_LT(position(child), position(numerator));
+  }
+  EXPECT_EQ(lines, 9);
+  // Line9, the separator, one pixel high across the window.
+  const HWND separator = order.front();
+  EXPECT_EQ(Placed(separator), (Box{Px(120), Px(2880), Px(6960) - Px(120) + 1, 1}));
+}
+
+}  // namespace
+}  // namespace korvanel::test

@@ -1,0 +1,128 @@
+// The Tension and Frequency and the About windows: single instances, their
+// rows and texts, closing and opening again, focus, and the drawn formula.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "WindowTestSupport.h"
+#include "platform/win32/Line.h"
+
+namespace korvanel::test {
+namespace {
+
+constexpr wchar_t kTension[] = L"Frequency and Tension";
+constexpr wchar_t kAbout[] = L"About";
+
+const Rows kStringRows = {
+    {L" 1 st", L"E(2)", L" 329.6\u2026  Hz"}, {L" 2 nd", L"B(1)", L" 246.9\u2026  Hz"},
+    {L" 3 rd", L"G(1)", L" 196.0\u2026  Hz"}, {L" 4 th", L"D(1)", L" 146.8\u2026  Hz"},
+    {L" 5 th", L"A(0)", L" 110     Hz"},      {L" 6 th", L"E(0)", L"  82.4\u2026  Hz"},
+};
+
+class InfoWindowsTest : public ::testing::Test {
+ protected:
+  void OpenTension() {
+    ChooseMenu(program_.MainWindow(), L"?", L"Tension and Frequency");
+    program_.Pump();
+  }
+  void OpenAbout() {
+    ChooseMenu(program_.MainWindow(), L"?", L"About");
+    program_.Pump();
+  }
+  static HWND Window(const wchar_t* caption) { return FindWindowW(L"KorvanelWindow", caption); }
+
+  RunningProgram program_;
+};
+
+TEST_F(InfoWindowsTest, TensionOpensOnceWithItsSixRows) {
+  OpenTension();
+  OpenTension();
+  EXPECT_EQ(CountWindows(kTension), 1);
+  EXPECT_EQ(ListRows(Child(Window(kTension), L"SysListView32")), kStringRows);
+  EXPECT_EQ(GetForegroundWindow(), Window(kTension));
+}
+
+TEST_F(InfoWindowsTest, ByeUnloadsTensionAndTheNextOpeningLoadsItAgain) {
+  OpenTension();
+  SendMessageW(Child(Window(kTension), L"Button", L"Bye"), BM_CLICK, 0, 0);
+  program_.Pump();
+  EXPECT_EQ(CountWindows(kTension), 0);
+  EXPECT_NE(program_.MainWindow(), nullptr) << "the main window stays";
+  OpenTension();
+  EXPECT_EQ(CountWindows(kTension), 1);
+  EXPECT_EQ(ListRows(Child(Window(kTension), L"SysListView32")), kStringRows);
+}
+
+TEST_F(InfoWindowsTest, TensionOpensWithTheFocusInTheList) {
+  OpenTension();
+  EXPECT_EQ(GetFocus(), Child(Window(kTension), L"SysListView32"));
+  PressKey(GetFocus(), VK_TAB);
+  program_.Pump();
+  EXPECT_EQ(GetFocus(), Child(Window(kTension), L"Button", L"Bye"));
+}
+
+TEST_F(InfoWindowsTest, AboutOpensOnceAndOkUnloadsIt) {
+  OpenAbout();
+  OpenAbout();
+  EXPECT_EQ(CountWindows(kAbout), 1);
+  HWND title = Child(Window(kAbout), L"Static", L"Korvanel");
+  EXPECT_NE(title, nullptr);
+  SendMessageW(Child(Window(kAbout), L"Button", L"OK"), BM_CLICK, 0, 0);
+  program_.Pump();
+  EXPECT_EQ(CountWindows(kAbout), 0);
+  OpenAbout();
+  EXPECT_EQ(CountWindows(kAbout), 1);
+  EXPECT_NE(FindWindowExW(Window(kAbout), nullptr, L"Static",
+                          L"Dedicated to every luthier who still lays out"),
+            nullptr);
+}
+
+TEST_F(InfoWindowsTest, AboutOpensWithTheFocusOnOkAndSpaceClosesIt) {
+  OpenAbout();
+  HWND ok = Child(Window(kAbout), L"Button", L"OK");
+  EXPECT_EQ(GetFocus(), ok);
+  PressKey(ok, VK_SPACE);
+  program_.Pump();
+  EXPECT_EQ(CountWindows(kAbout), 0);
+}
+
+TEST_F(InfoWindowsTest, TheMainWindowStaysUsableWhileBothAreOpen) {
+  OpenTension();
+  OpenAbout();
+  SendMessageW(Child(program_.MainWindow(), L"Button", L"Compute"), BM_CLICK, 0, 0);
+  EXPECT_EQ(ListRows(Child(program_.MainWindow(), L"SysListView32")).size(), 27u);
+  EXPECT_TRUE(IsWindowEnabled(program_.MainWindow()));
+}
+
+// The root signs cross the fraction bar's opaque label: each of their
+// pixels there shows the line, not the label's background.
+TEST_F(InfoWindowsTest, TheRootSignsAreDrawnAboveTheFractionBar) {
+  OpenTension();
+  HWND window = Window(kTension);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  program_.Pump(100);
+  const RECT bar = PlaceOf(Child(window, L"Static", L"_____________________________________"));
+  const auto at = [](int twips) { return Px(twips); };
+  // Line6 and Line7, the upper sign's strokes.
+  std::vector<POINT> pixels = win32::LinePixels({at(2280), at(1320)}, {at(2160), at(1080)});
+  const std::vector<POINT> more = win32::LinePixels({at(2400), at(960)}, {at(2280), at(1320)});
+  pixels.insert(pixels.end(), more.begin(), more.end());
+
+  HDC dc = GetDCEx(window, nullptr, DCX_CACHE);
+  int checked = 0;
+  for (const POINT& pixel : pixels) {
+    if (!PtInRect(&bar, pixel)) continue;
+    EXPECT_EQ(GetPixel(dc, pixel.x, pixel.y), GetSysColor(COLOR_WINDOWTEXT))
+        << "at " << pixel.x << "," << pixel.y;
+    ++checked;
+  }
+  // Beside the strokes, the label's background shows.
+  EXPECT_EQ(GetPixel(dc, bar.left + 1, bar.top + 1), GetSysColor(COLOR_BTNFACE));
+  ReleaseDC(window, dc);
+  EXPECT_GT(checked, 5);
+}
+
+}  // namespace
+}  // namespace korvanel::test
