@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that one kind of work needs, only those that
 # are missing; quick when everything is there (no apt-get update then).
-# Usage: scripts/install-deps.sh [run|package|test]   (test if left out)
+# Usage: scripts/install-deps.sh [run|package|test|windows|windows-test]
+#   (test if left out)
 #   run      build and start the program (scripts/run.sh)
 #   package  run, plus making and checking the Debian package
 #            (scripts/package.sh)
 #   test     package, plus every test tool (scripts/test.sh, the CUPS,
 #            package and fuzz tests, screenshots and print samples)
+#   windows  the mingw-w64 cross compiler and GoogleTest's sources
+#            (scripts/build-windows.sh)
+#   windows-test  windows, plus Wine on Xvfb and the tools that read the
+#            printouts back (scripts/test-windows.sh and the Windows
+#            screenshots and benchmarks)
 set -euo pipefail
 
 set_name="${1:-test}"
@@ -30,12 +36,22 @@ test_packages=(
   debootstrap
 )
 
+windows_packages=(
+  cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+)
+windows_test_packages=(
+  wine64 wine fonts-wine fonts-liberation ghostscript poppler-utils xvfb xauth python3
+  openbox x11-utils imagemagick
+)
+
 case "$set_name" in
   run) packages=("${run_packages[@]}") ;;
   package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
   test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  windows) packages=("${windows_packages[@]}") ;;
+  windows-test) packages=("${windows_packages[@]}" "${windows_test_packages[@]}") ;;
   *)
-    echo "usage: $0 [run|package|test]" >&2
+    echo "usage: $0 [run|package|test|windows|windows-test]" >&2
     exit 2
     ;;
 esac

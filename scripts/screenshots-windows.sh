@@ -13,6 +13,7 @@ dpi="${2:-96}"
 build="$root/build-win"
 
 if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
+  "$root/scripts/install-deps.sh" windows-test
   "$root/scripts/build-windows.sh" >/dev/null
   exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORVANEL_ON_XVFB=1 "$0" "$out" "$dpi"
 fi

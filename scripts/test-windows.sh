@@ -12,21 +12,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="$root/build-win"
 source_dir="$root"
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-missing=()
-for p in wine64 wine fonts-wine fonts-liberation ghostscript poppler-utils xvfb xauth python3; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  as_root apt-get -o DPkg::Lock::Timeout=900 update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 \
-    install -y -q --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-deps.sh" windows-test
 
 SECONDS=0
 "$root/scripts/build-windows.sh"
