@@ -1,12 +1,13 @@
 // Linked only into the start-up benchmark programs: once the first window
 // has been painted and no paint is pending any more, writes to standard
-// output the time since KORVANEL_BENCH_T0 (QueryPerformanceCounter ticks,
-// set by the driver just before it started the process) and the peak working
-// set, and ends the process. The line is
-//   MICROSECONDS PEAK_WORKING_SET_BYTES TO_HOOK_US TO_FIRST_PAINT_US
-// where the last two split the time: until this file's static initializer
-// ran (process creation, DLLs, C runtime), and until the first WM_PAINT of a
-// top-level window was taken from the queue (the program's own set-up).
+// output the peak working set and the times since KORVANEL_BENCH_T0
+// (QueryPerformanceCounter ticks, set by the driver just before it started
+// the process), and ends the process. The line is
+//   PEAK_WORKING_SET_BYTES HOOKED CREATED ACTIVATED FIRST_PAINT PAINTED
+// in microseconds since the start: this file's static initializer (the
+// process, its DLLs and C runtime are up), the first top-level window
+// created, activated (shown), its first WM_PAINT taken from the queue, and
+// the last paint handled.
 #include <windows.h>
 
 #include <psapi.h>
@@ -16,40 +17,41 @@
 
 namespace {
 
-LARGE_INTEGER Now() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return now;
-}
+enum Mark { kHooked, kCreated, kActivated, kFirstPaint, kPainted, kMarks };
 
 struct Watch {
   LONGLONG start = 0;
-  LONGLONG hooked = 0;
-  LONGLONG firstPaint = 0;
-  // When the last WM_PAINT so far had been handled.
-  LONGLONG painted = 0;
+  LONGLONG at[kMarks] = {};
   UINT paintDone = 0;
   UINT_PTR timer = 0;
-  HHOOK hook = nullptr;
+  HHOOK messages = nullptr;
+  HHOOK windows = nullptr;
 };
 
 Watch watch;
 
-long long Microseconds(LONGLONG from, LONGLONG to) {
+void Note(Mark mark) {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  watch.at[mark] = now.QuadPart;
+}
+
+long long MicrosecondsTo(Mark mark) {
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
-  return (to - from) * 1'000'000 / frequency.QuadPart;
+  return (watch.at[mark] - watch.start) * 1'000'000 / frequency.QuadPart;
 }
 
 [[noreturn]] void Report() {
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-  char line[128];
+  char line[160];
   const int length = std::snprintf(
-      line, sizeof line, "%lld %llu %lld %lld\n", Microseconds(watch.start, watch.painted),
-      static_cast<unsigned long long>(memory.PeakWorkingSetSize),
-      Microseconds(watch.start, watch.hooked), Microseconds(watch.start, watch.firstPaint));
+      line, sizeof line, "%llu %lld %lld %lld %lld %lld\n",
+      static_cast<unsigned long long>(memory.PeakWorkingSetSize), MicrosecondsTo(kHooked),
+      MicrosecondsTo(kCreated), MicrosecondsTo(kActivated), MicrosecondsTo(kFirstPaint),
+      MicrosecondsTo(kPainted));
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line, static_cast<DWORD>(length), &written, nullptr);
   ExitProcess(0);
@@ -59,12 +61,25 @@ bool IsTopLevel(HWND window) {
   return window != nullptr && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0;
 }
 
-LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lParam) {
+// The first top-level window created, then activated as it is shown.
+LRESULT CALLBACK WindowHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && watch.at[kCreated] == 0 &&
+      (reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->style & WS_CHILD) == 0) {
+    Note(kCreated);
+  } else if (code == HCBT_ACTIVATE && watch.at[kActivated] == 0) {
+    Note(kActivated);
+    UnhookWindowsHookEx(watch.windows);
+    return 0;
+  }
+  return CallNextHookEx(watch.windows, code, wParam, lParam);
+}
+
+LRESULT CALLBACK MessageHook(int code, WPARAM removal, LPARAM lParam) {
   MSG& message = *reinterpret_cast<MSG*>(lParam);
   if (code == HC_ACTION && removal == PM_REMOVE) {
     if (message.message == WM_PAINT && (watch.timer != 0 || IsTopLevel(message.hwnd))) {
       if (watch.timer == 0) {
-        watch.firstPaint = Now().QuadPart;
+        Note(kFirstPaint);
         // WM_TIMER is only taken from the queue when no WM_PAINT waits.
         watch.timer = SetTimer(nullptr, 0, 0, nullptr);
       }
@@ -72,24 +87,26 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM removal, LPARAM lParam) {
       // end of the paint now being handed out.
       PostThreadMessageW(GetCurrentThreadId(), watch.paintDone, 0, 0);
     } else if (message.message == watch.paintDone && message.hwnd == nullptr) {
-      watch.painted = Now().QuadPart;
+      Note(kPainted);
       message.message = WM_NULL;
-    } else if (message.message == WM_TIMER && message.hwnd == nullptr &&
-               message.wParam == watch.timer && watch.timer != 0) {
+    } else if (message.message == WM_TIMER && message.hwnd == nullptr && watch.timer != 0 &&
+               message.wParam == watch.timer) {
       Report();
     }
   }
-  return CallNextHookEx(watch.hook, code, removal, lParam);
+  return CallNextHookEx(watch.messages, code, removal, lParam);
 }
 
-// Before main: the hook watches the thread that runs the program's messages.
+// Before main: the hooks watch the thread that runs the program's windows.
 [[maybe_unused]] const bool installed = [] {
   const char* start = std::getenv("KORVANEL_BENCH_T0");
   watch.start = start != nullptr ? std::atoll(start) : 0;
-  watch.hooked = Now().QuadPart;
+  Note(kHooked);
   watch.paintDone = RegisterWindowMessageW(L"KorvanelBenchPaintDone");
-  watch.hook = SetWindowsHookExW(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
-  return watch.hook != nullptr;
+  const DWORD thread = GetCurrentThreadId();
+  watch.windows = SetWindowsHookExW(WH_CBT, WindowHook, nullptr, thread);
+  watch.messages = SetWindowsHookExW(WH_GETMESSAGE, MessageHook, nullptr, thread);
+  return watch.messages != nullptr;
 }();
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Starts each program given on the command line N times, alternating, and
 // reports the time from just before the start to its first fully painted
 // window and its peak working set, as the program itself reports them (see
-// QuitAfterFirstPaint.cpp), with the medians of the two parts of that time.
+// QuitAfterFirstPaint.cpp), and the medians of the phases of that time.
 // Usage: startup_driver N PROGRAM...   (the first program is the yardstick)
 #include <windows.h>
 
@@ -13,11 +13,16 @@
 
 namespace {
 
+// The program's process and DLLs up, its first top-level window created,
+// activated, first WM_PAINT, all painted: milliseconds since the start.
+constexpr int kMarks = 5;
+constexpr const char* kPhases[kMarks] = {"load", "to window", "build", "to paint", "paint"};
+
 struct Run {
-  double milliseconds = 0;
   double peakKiB = 0;
-  double toHookMs = 0;
-  double toFirstPaintMs = 0;
+  double at[kMarks] = {};
+  double Total() const { return at[kMarks - 1]; }
+  double Phase(int mark) const { return at[mark] - (mark > 0 ? at[mark - 1] : 0); }
 };
 
 bool RunOnce(const wchar_t* program, Run& run) {
@@ -59,32 +64,23 @@ bool RunOnce(const wchar_t* program, Run& run) {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 
-  long long microseconds = 0;
   unsigned long long peakBytes = 0;
-  long long toHook = 0;
-  long long toFirstPaint = 0;
-  if (exitCode != 0 || std::sscanf(text.c_str(), "%lld %llu %lld %lld", &microseconds, &peakBytes,
-                                   &toHook, &toFirstPaint) != 4) {
+  long long at[kMarks] = {};
+  if (exitCode != 0 || std::sscanf(text.c_str(), "%llu %lld %lld %lld %lld %lld", &peakBytes,
+                                   &at[0], &at[1], &at[2], &at[3], &at[4]) != 1 + kMarks) {
     return false;
   }
-  run.milliseconds = static_cast<double>(microseconds) / 1e3;
   run.peakKiB = static_cast<double>(peakBytes) / 1024;
-  run.toHookMs = static_cast<double>(toHook) / 1e3;
-  run.toFirstPaintMs = static_cast<double>(toFirstPaint) / 1e3;
+  for (int mark = 0; mark < kMarks; ++mark) run.at[mark] = static_cast<double>(at[mark]) / 1e3;
   return true;
 }
 
-double Median(const std::vector<Run>& runs, double Run::*field) {
+template <class Value>
+double Median(const std::vector<Run>& runs, Value value) {
   std::vector<double> values;
-  for (const Run& run : runs) values.push_back(run.*field);
+  for (const Run& run : runs) values.push_back(value(run));
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
-}
-
-double Minimum(const std::vector<Run>& runs, double Run::*field) {
-  double least = runs.front().*field;
-  for (const Run& run : runs) least = std::min(least, run.*field);
-  return least;
 }
 
 }  // namespace
@@ -108,14 +104,18 @@ int wmain(int argc, wchar_t* argv[]) {
     }
   }
 
-  std::printf("%-24s %10s %8s %12s %7s %7s %12s %12s\n", "program", "median ms", "min ms",
-              "peak WS KiB", "time x", "WS x", "to hook ms", "to paint ms");
+  std::printf("%-24s %9s %8s %11s %6s %6s  median ms of:", "program", "median ms", "min ms",
+              "peak WS KiB", "time x", "WS x");
+  for (const char* phase : kPhases) std::printf(" %9s", phase);
+  std::printf("\n");
   double baseTime = 0;
   double basePeak = 0;
   for (int p = 0; p < programs; ++p) {
     const std::vector<Run>& mine = runs[static_cast<std::size_t>(p)];
-    const double time = Median(mine, &Run::milliseconds);
-    const double peak = Median(mine, &Run::peakKiB);
+    const double time = Median(mine, [](const Run& run) { return run.Total(); });
+    const double peak = Median(mine, [](const Run& run) { return run.peakKiB; });
+    double fastest = time;
+    for (const Run& run : mine) fastest = std::min(fastest, run.Total());
     if (p == 0) {
       baseTime = time;
       basePeak = peak;
@@ -124,9 +124,12 @@ int wmain(int argc, wchar_t* argv[]) {
     for (const wchar_t* c = name; *c != L'\0'; ++c) {
       if (*c == L'\\' || *c == L'/') name = c + 1;
     }
-    std::printf("%-24ls %10.1f %8.1f %12.0f %7.2f %7.2f %12.1f %12.1f\n", name, time,
-                Minimum(mine, &Run::milliseconds), peak, time / baseTime, peak / basePeak,
-                Median(mine, &Run::toHookMs), Median(mine, &Run::toFirstPaintMs));
+    std::printf("%-24ls %9.1f %8.1f %11.0f %6.2f %6.2f %14s", name, time, fastest, peak,
+                time / baseTime, peak / basePeak, "");
+    for (int mark = 0; mark < kMarks; ++mark) {
+      std::printf(" %9.1f", Median(mine, [mark](const Run& run) { return run.Phase(mark); }));
+    }
+    std::printf("\n");
   }
   return 0;
 }
