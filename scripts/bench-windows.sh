@@ -24,12 +24,16 @@ fi
 # window closes a second late.
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
+trap 'kill "$wm_pid" 2>/dev/null || true' EXIT
 export WINEDEBUG=-all
 "$root/scripts/wine-prefix.sh" "$build_dir/wine" 96
 export WINEPREFIX="$build_dir/wine"
 # One wineserver for every run, as on Windows where the system is up
 # before a program starts; stopped again at the end with the window manager.
+# Wine's own services start with it, away from this script's output (they
+# would hold a pipe open after the script ends).
 wineserver -p
+wineboot >/dev/null 2>&1
 trap 'wineserver -k 2>/dev/null || true; kill "$wm_pid" 2>/dev/null || true' EXIT
 
 windows_path() { winepath -w "$1" 2>/dev/null; }
