@@ -1,34 +1,34 @@
 #!/usr/bin/env bash
-# Cross-builds Korvanel for Windows (x86-64) with mingw-w64 into build-win/:
-# build-win/korvanel.exe, one file to copy to Windows 10 or 11, and the
-# tests that scripts/test-windows.sh runs under Wine.
-# Usage: scripts/build-windows.sh [extra cmake arguments] [-- build targets]
+# Cross-builds the Windows side (core, report, platform/win32 and their tests)
+# with mingw-w64 into build-win/, installing the cross compiler if missing.
+# Usage: scripts/build-windows.sh [extra cmake arguments]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="$root/build-win"
 
-configure_args=()
-targets=()
-while [ $# -gt 0 ]; do
-  if [ "$1" = "--" ]; then
-    shift
-    targets=("$@")
-    break
-  fi
-  configure_args+=("$1")
-  shift
-done
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
 
-for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja; do
-  command -v "$tool" >/dev/null || { echo "missing: $tool (Debian: mingw-w64, cmake, ninja-build)" >&2; exit 1; }
-done
+# Installs the Debian packages given that are not installed yet.
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get -o DPkg::Lock::Timeout=900 update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 \
+      install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+install_missing cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
 
 cmake -S "$root" -B "$build_dir" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
-  "${configure_args[@]}" >/dev/null
-if [ ${#targets[@]} -gt 0 ]; then
-  cmake --build "$build_dir" --parallel "$(nproc)" --target "${targets[@]}"
-else
-  cmake --build "$build_dir" --parallel "$(nproc)"
-fi
-echo "$build_dir/korvanel.exe"
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+cmake --build "$build_dir" --parallel 2

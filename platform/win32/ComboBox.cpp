@@ -46,7 +46,8 @@ ComboBoxControl::ComboBoxControl(HWND parent, const PixelBox& place, int id, HFO
 
 void ComboBoxControl::AddItem(std::string_view text) {
   const std::wstring wide = WideFromUtf8(text);
-  const LRESULT index = SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  const LRESULT index =
+      SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   if (index < 0) throw ControlError("The entry could not be added to the list.");
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/Fonts.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/ControlError.h"
 #include "platform/win32/Utf16.h"
@@ -10,6 +11,25 @@ namespace korvanel::win32 {
 namespace {
 
 constexpr double kPointsPerInch = 72;
+constexpr wchar_t kScalableSansSerif[] = L"Microsoft Sans Serif";
+
+UniqueFont CreateFace(const wchar_t* face, int pixels) {
+  // A negative height asks for the character height, without leading.
+  return UniqueFont(CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+// The character height (cell without internal leading) that `font` draws.
+int CharacterHeight(HFONT font) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen, &metrics);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading);
+}
 
 }  // namespace
 
@@ -20,12 +40,16 @@ int FontPixels(float points, int dpi) {
 UniqueFont CreateDesignFont(const FontDesign& design, int dpi) {
   const std::wstring face = WideFromUtf8(design.face);
   if (face.size() >= LF_FACESIZE) throw ControlError("The font name is too long.");
-  // A negative height asks for the character height, without leading.
-  HFONT font = CreateFontW(-FontPixels(design.points, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  const int pixels = FontPixels(design.points, dpi);
+  UniqueFont font = CreateFace(face.c_str(), pixels);
   if (font == nullptr) throw ControlError("The font " + std::string(design.face) + " is missing.");
-  return UniqueFont(font);
+  // A bitmap face (MS Sans Serif) comes in a few sizes only; where it lacks
+  // this one, its scalable successor draws the text at the design's size.
+  // TrueType faces may round the height by a pixel either way.
+  if (std::abs(CharacterHeight(font.get()) - pixels) > 1) {
+    if (UniqueFont scalable = CreateFace(kScalableSansSerif, pixels)) return scalable;
+  }
+  return font;
 }
 
 }  // namespace korvanel::win32

@@ -5,8 +5,7 @@
 namespace korvanel::win32 {
 
 HWND CreateLabel(HWND parent, const ControlDesign& design, const PixelBox& place, int id) {
-  return CreateChild(parent, L"STATIC", design.text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, place,
-                     id);
+  return CreateChild(parent, L"STATIC", design.text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, place, id);
 }
 
 HBRUSH LabelColors(HDC dc, const std::optional<Rgb>& color) {

@@ -12,10 +12,10 @@ namespace korvanel::win32 {
 
 ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
                    std::span<const ListColumn> columns, int dpi) {
-  list_ = CreateChild(parent, WC_LISTVIEWW, "",
-                      WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
-                          LVS_NOSORTHEADER,
-                      WS_EX_CLIENTEDGE, place, id);
+  list_ =
+      CreateChild(parent, WC_LISTVIEWW, "",
+                  WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_NOSORTHEADER,
+                  WS_EX_CLIENTEDGE, place, id);
   SetControlFont(list_, font);
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   int index = 0;
@@ -29,8 +29,7 @@ ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
     column.iSubItem = index;
     if (SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&column)) != index) {
-      throw ControlError("The list column " + std::string(design.header) +
-                         " could not be added.");
+      throw ControlError("The list column " + std::string(design.header) + " could not be added.");
     }
     ++index;
   }

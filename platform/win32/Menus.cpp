@@ -38,8 +38,9 @@ HMENU CreateMenuBar(std::span<const MenuDesign> menus,
         continue;
       }
       const std::wstring text = WideFromUtf8(item.text);
-      Check(AppendMenuW(menu.menu, MF_STRING, static_cast<UINT_PTR>(idFor(item.name)), text.c_str()),
-            item.name);
+      Check(
+          AppendMenuW(menu.menu, MF_STRING, static_cast<UINT_PTR>(idFor(item.name)), text.c_str()),
+          item.name);
     }
     const std::wstring text = WideFromUtf8(menuDesign.text);
     Check(AppendMenuW(bar.menu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu.menu), text.c_str()),

@@ -81,7 +81,8 @@ void Win32Form::Create(const WindowDesign& design) {
   const std::wstring caption = WideFromUtf8(design.caption);
   // WM_NCCREATE sets window_.
   if (CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                      size.cx, size.cy, nullptr, menu, GetModuleHandleW(nullptr), this) == nullptr) {
+                      size.cx, size.cy, nullptr, menu, GetModuleHandleW(nullptr),
+                      this) == nullptr) {
     if (menu != nullptr) DestroyMenu(menu);
     throw ControlError("The window " + std::string(design.name) + " could not be created.");
   }
@@ -255,8 +256,8 @@ bool Win32Form::HandleTab(const MSG& message) {
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   HWND focus = GetFocus();
   if (focus != nullptr && focus != window_) {
-    const LRESULT wants = SendMessageW(focus, WM_GETDLGCODE, message.wParam,
-                                       reinterpret_cast<LPARAM>(&message));
+    const LRESULT wants =
+        SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
     if ((wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
   }
   MoveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);

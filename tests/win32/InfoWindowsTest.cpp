@@ -100,7 +100,8 @@ TEST_F(InfoWindowsTest, TheMainWindowStaysUsableWhileBothAreOpen) {
 TEST_F(InfoWindowsTest, TheRootSignsAreDrawnAboveTheFractionBar) {
   OpenTension();
   HWND window = Window(kTension);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   program_.Pump(100);
   const RECT bar = PlaceOf(Child(window, L"Static", L"_____________________________________"));
   const auto at = [](int twips) { return Px(twips); };

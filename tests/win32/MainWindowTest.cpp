@@ -10,11 +10,14 @@
 namespace korvanel::test {
 namespace {
 
-std::wstring Wide(const char* text) { return std::wstring(text, text + std::char_traits<char>::length(text)); }
+std::wstring Wide(const char* text) {
+  return std::wstring(text, text + std::char_traits<char>::length(text));
+}
 
 Rows RowsFor650() {
   Rows rows;
-  for (const auto& row : testing::kFretRows650) rows.push_back({Wide(row[0]), Wide(row[1]), Wide(row[2])});
+  for (const auto& row : testing::kFretRows650)
+    rows.push_back({Wide(row[0]), Wide(row[1]), Wide(row[2])});
   return rows;
 }
 
@@ -29,10 +32,10 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, StartsWith650CurrentAmongTheFifteenLengthsAndAnEmptyList) {
-  EXPECT_EQ(ComboEntries(Combo()),
-            (std::vector<std::wstring>{L"600", L"605", L"610", L"615", L"620", L"625", L"630",
-                                       L"635", L"640", L"645", L"650", L"655", L"660", L"665",
-                                       L"670"}));
+  EXPECT_EQ(
+      ComboEntries(Combo()),
+      (std::vector<std::wstring>{L"600", L"605", L"610", L"615", L"620", L"625", L"630", L"635",
+                                 L"640", L"645", L"650", L"655", L"660", L"665", L"670"}));
   EXPECT_EQ(TextOf(Combo()), L"650");
   EXPECT_EQ(SendMessageW(Combo(), CB_GETCURSEL, 0, 0), 10) << "650 is the list's current entry";
   EXPECT_EQ(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), 0);
@@ -98,10 +101,9 @@ TEST_F(MainWindowTest, EnterInTheListComputes) {
 }
 
 TEST_F(MainWindowTest, MenusInDesignOrder) {
-  EXPECT_EQ(MenuTexts(Main()),
-            (std::vector<std::vector<std::wstring>>{
-                {L"File", L"Print", L"-", L"Exit"},
-                {L"?", L"Tension and Frequency", L"-", L"About"}}));
+  EXPECT_EQ(MenuTexts(Main()), (std::vector<std::vector<std::wstring>>{
+                                   {L"File", L"Print", L"-", L"Exit"},
+                                   {L"?", L"Tension and Frequency", L"-", L"About"}}));
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text) {
 
 std::wstring TextOf(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -66,7 +67,8 @@ std::vector<std::vector<std::wstring>> MenuTexts(HWND window) {
     std::vector<std::wstring> menu{MenuItemText(bar, i)};
     HMENU popup = GetSubMenu(bar, i);
     for (int j = 0; j < GetMenuItemCount(popup); ++j) {
-      const bool separator = (GetMenuState(popup, static_cast<UINT>(j), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+      const bool separator =
+          (GetMenuState(popup, static_cast<UINT>(j), MF_BYPOSITION) & MF_SEPARATOR) != 0;
       menu.push_back(separator ? L"-" : MenuItemText(popup, j));
     }
     texts.push_back(menu);
@@ -102,7 +104,8 @@ Rows ListRows(HWND list) {
       item.iSubItem = column;
       item.pszText = text;
       item.cchTextMax = 256;
-      SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+      SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&item));
       cells.emplace_back(text);
     }
     rows.push_back(cells);
@@ -114,8 +117,12 @@ std::vector<std::wstring> ComboEntries(HWND combo) {
   std::vector<std::wstring> entries;
   const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    std::wstring text(
+        static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0)) +
+            1,
+        L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(text.data()));
     text.pop_back();
     entries.push_back(text);
   }

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Screenshots of korvanel.exe under Wine on a virtual X screen with a window
+# manager (openbox), frames and title bars included: the main window after
+# "Compute", then with the Tension and Frequency window, then with the About
+# window. korvanel_drive (tests/win32/ScreenDriver.cpp) clicks and chooses
+# the menu items.
+# Usage: scripts/screenshots-windows.sh OUTPUT_DIR [DPI]
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="$(realpath -m "${1:?usage: $0 OUTPUT_DIR [DPI]}")"
+dpi="${2:-96}"
+build="$root/build-win"
+
+if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
+  "$root/scripts/build-windows.sh" >/dev/null
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORVANEL_ON_XVFB=1 "$0" "$out" "$dpi"
+fi
+
+mkdir -p "$out"
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.1
+done
+
+export WINEDEBUG=-all
+# A prefix of its own: here openbox frames the windows (Wine manages them).
+prefix="$build/wineprefix-shots"
+[ "$dpi" = 96 ] || prefix="$build/wineprefix-shots-$dpi"
+"$root/scripts/wine-prefix.sh" "$prefix" "$dpi"
+export WINEPREFIX="$prefix"
+
+wine "$build/korvanel.exe" &
+program_pid=$!
+trap 'wineserver -k 2>/dev/null || true; kill "$wm_pid" 2>/dev/null || true' EXIT
+
+drive() { wine "$build/tests/win32/korvanel_drive.exe" "$@"; }
+shot() {
+  sleep 1
+  import -window root "$out/$1.png"
+  echo "$1.png"
+}
+
+drive wait Korvanel
+shot start
+drive click Korvanel Compute
+shot main
+drive menu Korvanel 1 0  # ? > Tension and Frequency
+drive wait "Frequency and Tension"
+shot tension
+drive menu Korvanel 1 1  # ? > About
+drive wait About
+shot about
+drive menu Korvanel 0 1  # File > Exit
+wait "$program_pid"

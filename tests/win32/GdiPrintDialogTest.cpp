@@ -1,0 +1,180 @@
+// The print dialog shown for real (under Wine: with Xvfb) and answered by a
+// helper thread, as a user would with the mouse.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <dlgs.h>  // after windows.h, which it needs
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "Printouts.h"
+#include "core/FretTable.h"
+#include "platform/ControlError.h"
+#include "platform/win32/GdiPrintDialog.h"
+#include "platform/win32/GdiPrintJob.h"
+#include "platform/win32/GdiPrinter.h"
+#include "report/FretReport.h"
+
+namespace korvanel {
+namespace {
+
+using win32::GdiPrintDialog;
+using win32::GdiPrinter;
+
+// The dialog box of this process that is open now, if any.
+HWND OpenDialog() {
+  struct Search {
+    DWORD process;
+    HWND found;
+  } search{GetCurrentProcessId(), nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        wchar_t className[16];
+        GetClassNameW(window, className, 16);
+        if (process == s->process && IsWindowVisible(window) &&
+            std::wstring(className) == L"#32770") {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Waits on its own thread for the dialog, lets `look` see it, then presses
+// the button `command` (IDOK or IDCANCEL).
+class DialogAnswer {
+ public:
+  DialogAnswer(int command, std::function<void(HWND)> look = {})
+      : thread_([this, command, look] {
+          const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+          while (std::chrono::steady_clock::now() < deadline) {
+            if (HWND dialog = OpenDialog()) {
+              if (look) look(dialog);
+              seen_ = true;
+              PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+              return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+          }
+        }) {}
+  ~DialogAnswer() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+  // Whether the dialog came up, once it has been answered.
+  bool Seen() {
+    if (thread_.joinable()) thread_.join();
+    return seen_;
+  }
+
+ private:
+  std::atomic<bool> seen_ = false;
+  std::thread thread_;
+};
+
+struct CheckBoxState {
+  bool exists = false;
+  bool visible = false;
+  bool enabled = false;
+  bool ticked = false;
+};
+
+CheckBoxState PrintToFileBox(HWND dialog) {
+  HWND box = GetDlgItem(dialog, chx1);
+  if (box == nullptr) return {};
+  return {true, IsWindowVisible(box) != FALSE, IsWindowEnabled(box) != FALSE,
+          SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED};
+}
+
+TEST(GdiPrintDialogTest, CancellingIsAnErrorAndLeavesThePrinterWithoutDevice) {
+  GdiPrinter printer;
+  GdiPrintDialog dialog(printer, nullptr);
+  DialogAnswer answer(IDCANCEL);
+  try {
+    dialog.ShowPrinter();
+    ADD_FAILURE() << "the cancelled dialog completed";
+  } catch (const ControlError& error) {
+    EXPECT_STREQ(error.what(), "Printing was cancelled.");
+  }
+  EXPECT_TRUE(answer.Seen());
+  EXPECT_THROW(printer.PrintLine("   Korvanel"), ControlError);
+  EXPECT_NO_THROW(printer.EndDoc());
+}
+
+TEST(GdiPrintDialogTest, OfferedPrintToFileIsAnUntickedCheckBox) {
+  GdiPrinter printer;
+  GdiPrintDialog dialog(printer, nullptr);
+  dialog.SetPrintToFileOffered(true);
+  CheckBoxState box;
+  DialogAnswer answer(IDCANCEL, [&box](HWND window) { box = PrintToFileBox(window); });
+  EXPECT_THROW(dialog.ShowPrinter(), ControlError);
+  ASSERT_TRUE(answer.Seen());
+  EXPECT_TRUE(box.exists);
+  EXPECT_TRUE(box.visible);
+  EXPECT_TRUE(box.enabled);
+  EXPECT_FALSE(box.ticked);
+}
+
+TEST(GdiPrintDialogTest, PrintToFileNotOfferedIsHidden) {
+  GdiPrinter printer;
+  GdiPrintDialog dialog(printer, nullptr);
+  dialog.SetPrintToFileOffered(false);
+  CheckBoxState box;
+  DialogAnswer answer(IDCANCEL, [&box](HWND window) { box = PrintToFileBox(window); });
+  EXPECT_THROW(dialog.ShowPrinter(), ControlError);
+  ASSERT_TRUE(answer.Seen());
+  EXPECT_FALSE(box.visible);
+}
+
+TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
+  const std::wstring ps = testing::PrintoutPath(L"dialog.ps");
+  testing::RemoveFile(ps);
+  GdiPrinter printer(ps);
+  GdiPrintDialog dialog(printer, nullptr);
+  FretTable table;
+  table.ScaleLength = 650;
+  ComputeFrets(table);
+  {
+    DialogAnswer answer(IDOK);
+    PrintFretTable(table, ".", dialog, printer);
+    EXPECT_TRUE(answer.Seen());
+  }
+  EXPECT_EQ(table.FretIndex, 25);
+  ASSERT_NO_THROW(printer.EndDoc());
+  EXPECT_EQ(testing::PostScriptPageCount(testing::FileText(ps)), 1);
+
+  // The same dialog again: another document.
+  testing::RemoveFile(ps);
+  {
+    DialogAnswer answer(IDOK);
+    PrintFretTable(table, ".", dialog, printer);
+  }
+  ASSERT_NO_THROW(printer.EndDoc());
+  EXPECT_EQ(testing::PostScriptPageCount(testing::FileText(ps)), 1);
+}
+
+// File > Print cancelled: the report prints nothing and ending the document,
+// which the menu command always does, is quiet.
+TEST(GdiPrintJobTest, CancelledJobEndsWithoutDocument) {
+  win32::GdiPrintJob job(nullptr);
+  FretTable table;
+  {
+    DialogAnswer answer(IDCANCEL);
+    PrintFretTable(table, ".", job.Dialog(), job.LinePrinter());
+    EXPECT_TRUE(answer.Seen());
+  }
+  EXPECT_EQ(table.FretIndex, 0);
+  EXPECT_NO_THROW(job.LinePrinter().EndDoc());
+}
+
+}  // namespace
+}  // namespace korvanel

@@ -1,0 +1,249 @@
+// The GDI line printer on the default printer, printing into PostScript
+// files. These tests check what the program can see itself; the documents
+// they leave (*.ps with *.expected) are read back with ghostscript and
+// poppler by check_printout.py, the next test.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "Printouts.h"
+#include "core/FretTable.h"
+#include "platform/CommonDialog.h"
+#include "platform/ControlError.h"
+#include "platform/win32/GdiPrinter.h"
+#include "report/FretReport.h"
+
+namespace korvanel {
+namespace {
+
+using testing::ExpectedLine;
+using testing::PrintoutPath;
+using win32::GdiPrinter;
+
+FretTable Table650() {
+  FretTable table;
+  table.ScaleLength = 650;
+  ComputeFrets(table);
+  return table;
+}
+
+std::vector<ExpectedLine> Expected(const std::vector<ReportLine>& lines) {
+  std::vector<ExpectedLine> expected;
+  for (const ReportLine& line : lines) expected.push_back({line.text, line.heading});
+  return expected;
+}
+
+// A dialog the user confirms at once.
+class ConfirmedDialog : public CommonDialog {
+ public:
+  void SetPrintToFileOffered(bool) override {}
+  void ShowPrinter() override {}
+};
+
+// Passes everything on to a printer, but refuses the `failingLine`th line
+// (counting printed and empty lines from 1) as a printer out of paper would.
+class FailingAtLine : public Printer {
+ public:
+  FailingAtLine(Printer& printer, int failingLine) : printer_(printer), failingLine_(failingLine) {}
+
+  void SetFontName(std::string_view name) override { printer_.SetFontName(name); }
+  void SetFontSize(float points) override { printer_.SetFontSize(points); }
+  void SetFontBold(bool bold) override { printer_.SetFontBold(bold); }
+  void SetFontItalic(bool italic) override { printer_.SetFontItalic(italic); }
+  void SetForeColor(std::int32_t color) override { printer_.SetForeColor(color); }
+  void PrintLine(std::string_view text) override {
+    Count();
+    printer_.PrintLine(text);
+  }
+  void PrintEmptyLine() override {
+    Count();
+    printer_.PrintEmptyLine();
+  }
+  void EndDoc() override { printer_.EndDoc(); }
+
+ private:
+  void Count() {
+    if (++lines_ == failingLine_) throw ControlError("out of paper");
+  }
+
+  Printer& printer_;
+  int failingLine_;
+  int lines_ = 0;
+};
+
+class GdiPrinterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dc_ = testing::DefaultPrinterDc();
+    ASSERT_TRUE(dc_) << "no default printer (tests/win32/AddTestPrinter.cpp adds one)";
+  }
+
+  // A printer on the default printer that writes into `name`, removed first.
+  GdiPrinter PrinterInto(const std::wstring& path) {
+    testing::RemoveFile(path);
+    return GdiPrinter(testing::DefaultPrinterDc(), path);
+  }
+
+  win32::UniqueDc dc_;
+};
+
+TEST_F(GdiPrinterTest, ReportIsOneDocumentOfOnePage) {
+  const std::wstring ps = PrintoutPath(L"report.ps");
+  GdiPrinter printer = PrinterInto(ps);
+  FretTable table = Table650();
+  ConfirmedDialog dialog;
+  PrintFretTable(table, ".", dialog, printer);
+  EXPECT_FALSE(testing::FileExists(ps)) << "the spooler writes the file when the document ends";
+  ASSERT_NO_THROW(printer.EndDoc());
+
+  const std::string postScript = testing::FileText(ps);
+  ASSERT_TRUE(postScript.starts_with("%!PS")) << postScript.substr(0, 40);
+  EXPECT_EQ(testing::PostScriptPageCount(postScript), 1);
+  EXPECT_EQ(table.FretIndex, 25);
+  testing::WriteExpected(PrintoutPath(L"report.expected"), 1,
+                         Expected(FretReportLines(table, ".")));
+}
+
+TEST_F(GdiPrinterTest, ReportFailingAtAFretKeepsTheLinesBeforeIt) {
+  constexpr int kFailingFret = 7;
+  const std::wstring ps = PrintoutPath(L"partial.ps");
+  GdiPrinter printer = PrinterInto(ps);
+  FailingAtLine failing(printer, static_cast<int>(kHeadingLineCount) + kFailingFret + 1);
+  FretTable table = Table650();
+  ConfirmedDialog dialog;
+  PrintFretTable(table, ".", dialog, failing);
+  EXPECT_EQ(table.FretIndex, kFailingFret);
+  ASSERT_NO_THROW(failing.EndDoc());
+
+  EXPECT_EQ(testing::PostScriptPageCount(testing::FileText(ps)), 1);
+  std::vector<ReportLine> printed = FretReportLines(table, ".");
+  printed.resize(kHeadingLineCount + kFailingFret);
+  testing::WriteExpected(PrintoutPath(L"partial.expected"), 1, Expected(printed));
+}
+
+TEST_F(GdiPrinterTest, LinesPastTheBottomMarginGoOnTheNextPage) {
+  const std::wstring ps = PrintoutPath(L"pages.ps");
+  GdiPrinter printer = PrinterInto(ps);
+  printer.SetFontName("Fixedsys");
+  printer.SetFontSize(10);
+  constexpr int kLines = 150;
+  std::vector<ExpectedLine> expected;
+  for (int i = 1; i <= kLines; ++i) {
+    expected.push_back({"line " + std::to_string(i), false});
+    printer.PrintLine(expected.back().text);
+  }
+  ASSERT_NO_THROW(printer.EndDoc());
+
+  const int pages = testing::PostScriptPageCount(testing::FileText(ps));
+  EXPECT_GE(pages, 2);
+  testing::WriteExpected(PrintoutPath(L"pages.expected"), pages, expected);
+}
+
+TEST_F(GdiPrinterTest, TextComesInTheForeColour) {
+  const std::wstring ps = PrintoutPath(L"colour.ps");
+  GdiPrinter printer = PrinterInto(ps);
+  printer.SetForeColor(0xFF0000);  // blue
+  printer.PrintLine("blue");
+  printer.SetForeColor(0x0000FF);  // red
+  printer.PrintLine("red");
+  ASSERT_NO_THROW(printer.EndDoc());
+
+  // Wine's PostScript driver sets each colour as red, green and blue.
+  const std::string postScript = testing::FileText(ps);
+  const auto blue = postScript.find("0.00 0.00 1.00 setrgbcolor");
+  const auto red = postScript.find("1.00 0.00 0.00 setrgbcolor");
+  ASSERT_NE(blue, std::string::npos);
+  ASSERT_NE(red, std::string::npos);
+  EXPECT_LT(blue, red);
+}
+
+TEST_F(GdiPrinterTest, EndingADocumentWithoutLinesMakesNoFileAndNoError) {
+  const std::wstring ps = PrintoutPath(L"nothing.ps");
+  GdiPrinter printer = PrinterInto(ps);
+  printer.SetFontName("Fixedsys");
+  printer.SetFontBold(true);
+  EXPECT_NO_THROW(printer.EndDoc());
+  EXPECT_NO_THROW(printer.EndDoc());
+  EXPECT_FALSE(testing::FileExists(ps));
+}
+
+// Where the document cannot be written, the spooler refuses it at its start
+// (Windows) or at its end (Wine writes the file then): either way ending the
+// document is a ControlError, once.
+TEST_F(GdiPrinterTest, DocumentThatCannotBeWrittenFailsOnceAtItsEnd) {
+  const std::wstring folder = PrintoutPath(L"missing-folder");
+  RemoveDirectoryW(folder.c_str());
+  GdiPrinter printer(testing::DefaultPrinterDc(), folder + L"\\report.ps");
+  try {
+    printer.PrintLine("   Korvanel");
+    printer.PrintEmptyLine();
+  } catch (const ControlError&) {
+    EXPECT_THROW(printer.PrintLine("   Korvanel"), ControlError) << "no retry in one document";
+  }
+  EXPECT_THROW(printer.EndDoc(), ControlError);
+  EXPECT_NO_THROW(printer.EndDoc());
+
+  // The next document starts afresh.
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  EXPECT_NO_THROW(printer.PrintLine("   Korvanel"));
+  EXPECT_NO_THROW(printer.EndDoc());
+  EXPECT_TRUE(testing::FileExists(folder + L"\\report.ps"));
+  DeleteFileW((folder + L"\\report.ps").c_str());
+  RemoveDirectoryW(folder.c_str());
+}
+
+TEST_F(GdiPrinterTest, WithoutADeviceEveryLineFailsAndTheEndIsQuiet) {
+  GdiPrinter printer;
+  EXPECT_THROW(printer.PrintLine("   Korvanel"), ControlError);
+  EXPECT_THROW(printer.PrintEmptyLine(), ControlError);
+  EXPECT_NO_THROW(printer.EndDoc());
+}
+
+TEST_F(GdiPrinterTest, RefusesSettingsAndTextItCannotPrint) {
+  const std::wstring ps = PrintoutPath(L"refused.ps");
+  GdiPrinter printer = PrinterInto(ps);
+  EXPECT_THROW(printer.SetFontSize(0), ControlError);
+  EXPECT_THROW(printer.SetFontSize(-10), ControlError);
+  EXPECT_THROW(printer.SetFontSize(std::numeric_limits<float>::quiet_NaN()), ControlError);
+  EXPECT_THROW(printer.SetForeColor(-1), ControlError);
+  EXPECT_THROW(printer.SetForeColor(0x01000000), ControlError);
+  EXPECT_NO_THROW(printer.SetForeColor(0x00FFFFFF));
+  EXPECT_THROW(printer.SetFontName("Fixed\xff"), ControlError);
+  EXPECT_THROW(printer.PrintLine("650 \xe2\x80 mm"), ControlError) << "cut-off UTF-8";
+  // The refused line opened no document.
+  EXPECT_NO_THROW(printer.EndDoc());
+  EXPECT_FALSE(testing::FileExists(ps));
+}
+
+TEST_F(GdiPrinterTest, ScreenFontsAndUnknownFacesPrintInCourierNew) {
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), L"Fixedsys"), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), L"MS Sans Serif"), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), L"No Such Face Anywhere"), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), L""), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), std::wstring(40, L'A')), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), L"Courier New"), L"Courier New");
+}
+
+TEST_F(GdiPrinterTest, MarginsAreFifteenMillimetresFromThePaperEdge) {
+  HDC dc = dc_.get();
+  const RECT area = win32::MarginRect(dc);
+  const auto millimetres = [](LONG pixels, int dotsPerInch) { return pixels * 25.4 / dotsPerInch; };
+  const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
+  const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+  EXPECT_NEAR(millimetres(area.left + GetDeviceCaps(dc, PHYSICALOFFSETX), dpiX), 15, 0.2);
+  EXPECT_NEAR(millimetres(area.top + GetDeviceCaps(dc, PHYSICALOFFSETY), dpiY), 15, 0.2);
+  EXPECT_NEAR(
+      millimetres(
+          GetDeviceCaps(dc, PHYSICALWIDTH) - GetDeviceCaps(dc, PHYSICALOFFSETX) - area.right, dpiX),
+      15, 0.2);
+  EXPECT_NEAR(millimetres(GetDeviceCaps(dc, PHYSICALHEIGHT) - GetDeviceCaps(dc, PHYSICALOFFSETY) -
+                              area.bottom,
+                          dpiY),
+              15, 0.2);
+}
+
+}  // namespace
+}  // namespace korvanel

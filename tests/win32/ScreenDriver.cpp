@@ -1,0 +1,79 @@
+// Drives a running korvanel.exe from outside, as a user would, for
+// scripts/screenshots-windows.sh: finds the program's windows by caption and
+// posts them the messages of a click or a menu command.
+//   korvanel_drive wait CAPTION              until that window is shown
+//   korvanel_drive click CAPTION BUTTON      clicks the button of that text
+//   korvanel_drive menu CAPTION MENU ITEM    chooses a menu item by keys:
+//                                            MENU and ITEM count from 0,
+//                                            ITEM among the items that can
+//                                            be chosen (separators skipped)
+// Exits with 1 (and says why) when the window or button is missing.
+//
+// Menus are chosen with the keyboard (F10, arrows, Enter) as typed into the
+// window: another process cannot read the program's menus under Wine.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+HWND WaitForWindow(const wchar_t* caption) {
+  for (int tries = 0; tries < 200; ++tries) {
+    HWND window = FindWindowW(nullptr, caption);
+    if (window != nullptr && IsWindowVisible(window)) return window;
+    Sleep(50);
+  }
+  std::fwprintf(stderr, L"no window \"%ls\"\n", caption);
+  return nullptr;
+}
+
+void Press(WORD key) {
+  INPUT input[2]{};
+  input[0].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = key;
+  input[1] = input[0];
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+  Sleep(100);
+}
+
+void ChooseMenu(HWND window, int menu, int item) {
+  SetForegroundWindow(window);
+  Sleep(200);
+  Press(VK_F10);
+  for (int i = 0; i < menu; ++i) Press(VK_RIGHT);
+  // Down opens the menu on its first item.
+  Press(VK_DOWN);
+  for (int i = 0; i < item; ++i) Press(VK_DOWN);
+  Press(VK_RETURN);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+  if (argc < 3) {
+    std::fwprintf(stderr, L"usage: korvanel_drive wait|click|menu CAPTION [...]\n");
+    return 2;
+  }
+  const std::wstring command = argv[1];
+  HWND window = WaitForWindow(argv[2]);
+  if (window == nullptr) return 1;
+  if (command == L"wait") return 0;
+  if (command == L"click" && argc == 4) {
+    HWND button = FindWindowExW(window, nullptr, L"Button", argv[3]);
+    if (button == nullptr) {
+      std::fwprintf(stderr, L"no button \"%ls\"\n", argv[3]);
+      return 1;
+    }
+    PostMessageW(button, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == L"menu" && argc == 5) {
+    ChooseMenu(window, _wtoi(argv[3]), _wtoi(argv[4]));
+    return 0;
+  }
+  std::fwprintf(stderr, L"unknown command\n");
+  return 2;
+}
