@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Windows benchmarks (Release, scripts/build-windows.sh) and runs
-# them under Wine on a virtual X screen with a window manager, in the Wine
-# prefix of scripts/test-windows.sh (build-win/wine, 96 dpi), with one
-# wineserver kept running for all the runs:
+# Builds the Windows side (Release, scripts/build-windows.sh) and runs its
+# benchmarks under Wine, set up as scripts/test-windows.sh does: the prefix
+# build-win/wineprefix (scripts/wine-prefix.sh, windows framed by Wine
+# itself), a display of its own (Xvfb) and one persistent wineserver:
 #  - start-up to the first painted window, N times each (default 20), of a
 #    bare Win32 window (the yardstick) and of Korvanel;
 #  - Compute with its list refill on the real main window.
-# Then prints the size of build-win/korvanel.exe. Not part of CI.
+# Then prints the size of build-win/korvanel.exe, and stops what it started.
+# Not part of CI.
 # Usage: scripts/bench-windows.sh [N]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -15,26 +16,20 @@ bench_dir="$build_dir/bench/win32"
 rounds="${1:-20}"
 
 if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
-  "$root/scripts/build-windows.sh" -- korvanel korvanel_startup bare_win32_startup \
-    startup_driver compute_click_bench >/dev/null
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORVANEL_ON_XVFB=1 "$0" "$@"
+  "$root/scripts/build-windows.sh" >/dev/null
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" env KORVANEL_ON_XVFB=1 "$0" "$@"
 fi
 
-# Wine waits for a window manager to take a window away; without one each
-# window closes a second late.
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-trap 'kill "$wm_pid" 2>/dev/null || true' EXIT
+export WINEPREFIX="$build_dir/wineprefix"
 export WINEDEBUG=-all
-"$root/scripts/wine-prefix.sh" "$build_dir/wine" 96
-export WINEPREFIX="$build_dir/wine"
-# One wineserver for every run, as on Windows where the system is up
-# before a program starts; stopped again at the end with the window manager.
-# Wine's own services start with it, away from this script's output (they
-# would hold a pipe open after the script ends).
-wineserver -p
-wineboot >/dev/null 2>&1
-trap 'wineserver -k 2>/dev/null || true; kill "$wm_pid" 2>/dev/null || true' EXIT
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+export WINEARCH=win64
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX" 96 --unmanaged
+# Every run meets a wineserver that is up, as a Windows program meets the
+# system; Wine's services start with it, away from this script's output.
+trap 'wineserver -k 2>/dev/null || true' EXIT
+wineserver -p >/dev/null 2>&1 </dev/null
+wineboot >/dev/null 2>&1 </dev/null
 
 windows_path() { winepath -w "$1" 2>/dev/null; }
 driver="$bench_dir/startup_driver.exe"
@@ -42,7 +37,7 @@ bare="$(windows_path "$bench_dir/bare_win32_startup.exe")"
 korvanel="$(windows_path "$bench_dir/korvanel_startup.exe")"
 
 echo "Start-up to the first painted window, $rounds runs each (medians):"
-# The first round only warms the wineserver and the file cache.
+# One round first, not counted: the wineserver and the file cache warm up.
 wine "$driver" 1 "$bare" "$korvanel" >/dev/null
 wine "$driver" "$rounds" "$bare" "$korvanel"
 echo
