@@ -47,11 +47,11 @@ long long MicrosecondsTo(Mark mark) {
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
   char line[160];
-  const int length = std::snprintf(
-      line, sizeof line, "%llu %lld %lld %lld %lld %lld\n",
-      static_cast<unsigned long long>(memory.PeakWorkingSetSize), MicrosecondsTo(kHooked),
-      MicrosecondsTo(kCreated), MicrosecondsTo(kActivated), MicrosecondsTo(kFirstPaint),
-      MicrosecondsTo(kPainted));
+  const int length =
+      std::snprintf(line, sizeof line, "%llu %lld %lld %lld %lld %lld\n",
+                    static_cast<unsigned long long>(memory.PeakWorkingSetSize),
+                    MicrosecondsTo(kHooked), MicrosecondsTo(kCreated), MicrosecondsTo(kActivated),
+                    MicrosecondsTo(kFirstPaint), MicrosecondsTo(kPainted));
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line, static_cast<DWORD>(length), &written, nullptr);
   ExitProcess(0);
