@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the Windows side (Release, scripts/build-windows.sh) and runs its
+# benchmarks under Wine, set up as scripts/test-windows.sh does: the prefix
+# build-win/wineprefix (scripts/wine-prefix.sh, windows framed by Wine
+# itself), a display of its own (Xvfb) and one persistent wineserver:
+#  - start-up to the first painted window, N times each (default 20), of a
+#    bare Win32 window (the yardstick) and of Korvanel;
+#  - Compute with its list refill on the real main window.
+# Then prints the size of build-win/korvanel.exe, and stops what it started.
+# Not part of CI.
+# Usage: scripts/bench-windows.sh [N]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build_dir="$root/build-win"
+bench_dir="$build_dir/bench/win32"
+rounds="${1:-20}"
+
+if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
+  "$root/scripts/build-windows.sh" >/dev/null
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" env KORVANEL_ON_XVFB=1 "$0" "$@"
+fi
+
+export WINEPREFIX="$build_dir/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+export WINEARCH=win64
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX" 96 --unmanaged
+# Every run meets a wineserver that is up, as a Windows program meets the
+# system; Wine's services start with it, away from this script's output.
+trap 'wineserver -k 2>/dev/null || true' EXIT
+wineserver -p >/dev/null 2>&1 </dev/null
+wineboot >/dev/null 2>&1 </dev/null
+
+windows_path() { winepath -w "$1" 2>/dev/null; }
+driver="$bench_dir/startup_driver.exe"
+bare="$(windows_path "$bench_dir/bare_win32_startup.exe")"
+korvanel="$(windows_path "$bench_dir/korvanel_startup.exe")"
+
+echo "Start-up to the first painted window, $rounds runs each (medians):"
+# One round first, not counted: the wineserver and the file cache warm up.
+wine "$driver" 1 "$bare" "$korvanel" >/dev/null
+wine "$driver" "$rounds" "$bare" "$korvanel"
+echo
+wine "$bench_dir/compute_click_bench.exe"
+echo
+echo "build-win/korvanel.exe: $(stat -c %s "$build_dir/korvanel.exe") bytes"
