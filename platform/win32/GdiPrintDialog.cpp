@@ -9,6 +9,7 @@
 
 #include "platform/ControlError.h"
 #include "platform/win32/GdiPrinter.h"
+#include "platform/win32/SystemLibrary.h"
 
 namespace korvanel::win32 {
 
@@ -51,12 +52,20 @@ void GdiPrintDialog::ShowPrinter() {
   if (!printToFileOffered_) dialog.Flags |= PD_HIDEPRINTTOFILE;
   dialog.nCopies = 1;
 
-  const BOOL confirmed = PrintDlgW(&dialog);
+  static auto* const showDialog =
+      SystemFunctionAs<decltype(PrintDlgW)>(L"comdlg32.dll", "PrintDlgW");
+  static auto* const dialogError =
+      SystemFunctionAs<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+  if (showDialog == nullptr || dialogError == nullptr) {
+    throw ControlError("The print dialog is not available.");
+  }
+
+  const BOOL confirmed = showDialog(&dialog);
   // The dialog may have replaced the handles, confirmed or not.
   devMode_ = dialog.hDevMode;
   devNames_ = dialog.hDevNames;
   if (!confirmed) {
-    const DWORD error = CommDlgExtendedError();
+    const DWORD error = dialogError();
     if (error == 0) throw ControlError("Printing was cancelled.");
     throw ControlError(DialogErrorText(error));
   }

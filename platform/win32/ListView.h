@@ -26,6 +26,8 @@ class ListView : public ListControl {
   HWND Handle() const { return list_; }
 
  private:
+  void DrawWhenIdle();
+
   HWND list_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <dwmapi.h>
 
+#include "platform/win32/SystemLibrary.h"
+
 namespace korvanel::win32 {
 
 namespace {
@@ -9,10 +11,13 @@ namespace {
 // The frame the user sees: on Windows 10 and 11 the window rectangle also
 // holds invisible resizing borders, which the desktop window manager leaves
 // out of the extended frame bounds.
+// dwmapi is loaded only when a window is first centred.
 RECT VisibleFrame(HWND window) {
+  static auto* const frameBounds =
+      SystemFunctionAs<decltype(DwmGetWindowAttribute)>(L"dwmapi.dll", "DwmGetWindowAttribute");
   RECT frame{};
-  if (IsWindowVisible(window) &&
-      SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame)) &&
+  if (frameBounds != nullptr && IsWindowVisible(window) &&
+      SUCCEEDED(frameBounds(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame)) &&
       frame.right > frame.left) {
     return frame;
   }
