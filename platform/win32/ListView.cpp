@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <climits>
 #include <string>
 
 #include "platform/ControlError.h"
@@ -69,7 +70,8 @@ ListControl::ItemId ListView::AddItem(std::string_view text) {
   std::wstring wide = WideFromUtf8(text);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
-  item.iItem = static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
+  // Past the last row: the list adds the row at its end.
+  item.iItem = INT_MAX;
   item.pszText = wide.data();
   const LRESULT index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   if (index < 0) throw ControlError("The row could not be added to the list.");
@@ -77,17 +79,15 @@ ListControl::ItemId ListView::AddItem(std::string_view text) {
 }
 
 void ListView::SetSubItem(ItemId item, SubItem subItem, std::string_view text) {
-  const LRESULT count = SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0);
-  if (count < 0 || item >= static_cast<ItemId>(count)) {
-    throw ControlError("The list has no row " + std::to_string(item) + ".");
-  }
   std::wstring wide = WideFromUtf8(text);
   LVITEMW cell{};
   cell.iSubItem = static_cast<int>(subItem);
   cell.pszText = wide.data();
-  if (!SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(item),
+  // The list refuses a row it does not have.
+  if (item > static_cast<ItemId>(INT_MAX) ||
+      !SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(item),
                     reinterpret_cast<LPARAM>(&cell))) {
-    throw ControlError("The list cell could not be set.");
+    throw ControlError("The list has no row " + std::to_string(item) + ".");
   }
 }
 
