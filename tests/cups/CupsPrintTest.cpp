@@ -23,6 +23,7 @@
 #include "platform/qt/QtPrintJob.h"
 #include "platform/qt/QtPrinter.h"
 #include "report/FretReport.h"
+#include "tests/fakes/InterruptedPrinter.h"
 
 namespace korvanel {
 namespace {
@@ -32,39 +33,6 @@ class ConfirmedDialog : public CommonDialog {
  public:
   void SetPrintToFileOffered(bool) override {}
   void ShowPrinter() override {}
-};
-
-// Passes every operation on to the Qt printer, and runs `interruption`
-// just before line `interruptAt` (counting from 1).
-class InterruptedPrinter : public Printer {
- public:
-  InterruptedPrinter(Printer& printer, int interruptAt, std::function<void()> interruption)
-      : printer_(printer), interruptAt_(interruptAt), interruption_(std::move(interruption)) {}
-
-  void SetFontName(std::string_view name) override { printer_.SetFontName(name); }
-  void SetFontSize(float points) override { printer_.SetFontSize(points); }
-  void SetFontBold(bool bold) override { printer_.SetFontBold(bold); }
-  void SetFontItalic(bool italic) override { printer_.SetFontItalic(italic); }
-  void SetForeColor(std::int32_t color) override { printer_.SetForeColor(color); }
-  void PrintLine(std::string_view text) override {
-    BeforeLine();
-    printer_.PrintLine(text);
-  }
-  void PrintEmptyLine() override {
-    BeforeLine();
-    printer_.PrintEmptyLine();
-  }
-  void EndDoc() override { printer_.EndDoc(); }
-
- private:
-  void BeforeLine() {
-    if (++lines_ == interruptAt_) interruption_();
-  }
-
-  Printer& printer_;
-  int interruptAt_;
-  std::function<void()> interruption_;
-  int lines_ = 0;
 };
 
 class CupsPrintTest : public ::testing::Test {
@@ -162,14 +130,14 @@ TEST_F(CupsPrintTest, JobCompletesAsOnePageShowingTheReport) {
 
 TEST_F(CupsPrintTest, QueueThatStopsAcceptingMidReportFailsTheEndOfDocumentOnly) {
   qt::QtPrinter qtPrinter(device_);
-  InterruptedPrinter printer(qtPrinter, 20, [this] { SetAccepting(false); });
+  testing::InterruptedPrinter printer(qtPrinter, 20, [this] { SetAccepting(false); });
   PrintFretTable(table_, ".", dialog_, printer);
   ExpectOnlyTheEndRefused(printer);
 }
 
 TEST_F(CupsPrintTest, QueueRemovedMidReportFailsTheEndOfDocumentOnly) {
   qt::QtPrinter qtPrinter(device_);
-  InterruptedPrinter printer(qtPrinter, 20, [this] { RemoveQueue(); });
+  testing::InterruptedPrinter printer(qtPrinter, 20, [this] { RemoveQueue(); });
   PrintFretTable(table_, ".", dialog_, printer);
   ExpectOnlyTheEndRefused(printer);
 }

@@ -15,6 +15,7 @@
 #include "platform/ControlError.h"
 #include "platform/win32/GdiPrinter.h"
 #include "report/FretReport.h"
+#include "tests/fakes/InterruptedPrinter.h"
 
 namespace korvanel {
 namespace {
@@ -41,37 +42,6 @@ class ConfirmedDialog : public CommonDialog {
  public:
   void SetPrintToFileOffered(bool) override {}
   void ShowPrinter() override {}
-};
-
-// Passes everything on to a printer, but refuses the `failingLine`th line
-// (counting printed and empty lines from 1) as a printer out of paper would.
-class FailingAtLine : public Printer {
- public:
-  FailingAtLine(Printer& printer, int failingLine) : printer_(printer), failingLine_(failingLine) {}
-
-  void SetFontName(std::string_view name) override { printer_.SetFontName(name); }
-  void SetFontSize(float points) override { printer_.SetFontSize(points); }
-  void SetFontBold(bool bold) override { printer_.SetFontBold(bold); }
-  void SetFontItalic(bool italic) override { printer_.SetFontItalic(italic); }
-  void SetForeColor(std::int32_t color) override { printer_.SetForeColor(color); }
-  void PrintLine(std::string_view text) override {
-    Count();
-    printer_.PrintLine(text);
-  }
-  void PrintEmptyLine() override {
-    Count();
-    printer_.PrintEmptyLine();
-  }
-  void EndDoc() override { printer_.EndDoc(); }
-
- private:
-  void Count() {
-    if (++lines_ == failingLine_) throw ControlError("out of paper");
-  }
-
-  Printer& printer_;
-  int failingLine_;
-  int lines_ = 0;
 };
 
 class GdiPrinterTest : public ::testing::Test {
@@ -111,7 +81,10 @@ TEST_F(GdiPrinterTest, ReportFailingAtAFretKeepsTheLinesBeforeIt) {
   constexpr int kFailingFret = 7;
   const std::wstring ps = PrintoutPath(L"partial.ps");
   GdiPrinter printer = PrinterInto(ps);
-  FailingAtLine failing(printer, static_cast<int>(kHeadingLineCount) + kFailingFret + 1);
+  // The printer runs out of paper at that fret's line.
+  testing::InterruptedPrinter failing(printer,
+                                      static_cast<int>(kHeadingLineCount) + kFailingFret + 1,
+                                      [] { throw ControlError("out of paper"); });
   FretTable table = Table650();
   ConfirmedDialog dialog;
   PrintFretTable(table, ".", dialog, failing);
