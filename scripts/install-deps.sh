@@ -30,7 +30,8 @@ package_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales poppler-utils xvfb xauth imagemagick x11-utils openbox
-  clang libclang-rt-14-dev
+  # libFuzzer's runtime, for the release's own clang.
+  clang libclang-rt-dev
   cups cups-client cups-bsd
   # scripts/package-test.sh installs the package into a fresh Debian.
   debootstrap

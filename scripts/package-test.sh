@@ -1,20 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Debian package (scripts/package.sh), checks it, and installs it
-# into a fresh Debian 12 made here, to see that its Depends line brings
-# everything the program needs to run.
+# Builds the Debian package (scripts/package.sh) on this machine, checks it,
+# and installs it into a fresh Debian 12 and a fresh Debian 13 made here, to
+# see that its Depends line brings everything the program needs to run on
+# both releases.
 #
 #  1. desktop-file-validate on the desktop entry and appstreamcli validate
 #     --no-net on the AppStream metadata, both as the package ships them;
 #     lintian on the package, where an error fails the run.
-#  2. A throw-away root: Debian bookworm (debootstrap --variant=minbase),
-#     unpacked onto a memory file system from a tarball cached in
-#     /var/cache/korvanel-package-test/ (made on the first run, made anew
-#     when a month old). The packages apt fetches are kept in the same
-#     folder, so a second run downloads nothing. `apt-get install
+#  2. For Debian bookworm, then trixie: a throw-away root
+#     (scripts/lib/debian-root.sh: minbase, cached, on a memory file system
+#     in a mount namespace of its own). `apt-get install
 #     --no-install-recommends ./korvanel_...deb` runs inside it: the
 #     package's Depends alone must do. The machine running this never gets
-#     the package; the mounts (/proc and the package cache) live in a mount
-#     namespace of their own and end with it.
+#     the package.
 #  3. The installed /usr/bin/korvanel is started headless there
 #     (QT_QPA_PLATFORM=offscreen) and must still run after a few seconds.
 #     It is started once more with the window probe of tests/package
@@ -26,16 +24,14 @@
 #     fresh system installed for the package; the probe itself needs only Qt
 #     libraries that the program links too.
 #  4. The package is purged again, which must leave none of its files.
+#  Steps 3 and 4 run in each release's root.
 #
 # Needs root (debootstrap, chroot, mounts); without it the run is skipped.
 # Any other failure fails.
 set -euo pipefail
 umask 022
 root="$(cd "$(dirname "$0")/.." && pwd)"
-cache_dir=/var/cache/korvanel-package-test
-base_tarball="$cache_dir/bookworm-minbase.tar.gz"
-mirror=http://deb.debian.org/debian
-security_mirror=http://deb.debian.org/debian-security
+source "$root/scripts/lib/debian-root.sh"
 started=$SECONDS
 
 say() { echo "package-test: $*"; }
@@ -63,7 +59,6 @@ say "package: $deb"
 probe="$root/build/tests/package/libkorvanel_window_probe.so"
 
 scratch="$(mktemp -d /tmp/korvanel-package-test.XXXXXX)"
-chroot_dir="$scratch/root"
 cleanup() {
   # The mounts belong to the namespace of the step that made them and are
   # gone with it; should one still show here, keep the folder rather than
@@ -89,45 +84,17 @@ lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 || lintian_status=$?
 grep -v '^running with root privileges' "$scratch/lintian.log" || true
 [ "$lintian_status" -eq 0 ] || fail "lintian reports errors (exit $lintian_status)."
 
-# --- A fresh Debian ---
-mkdir -p "$cache_dir/archives/partial"
-if [ -z "$(find "$base_tarball" -mtime -30 2>/dev/null)" ]; then
-  say "making a minimal Debian bookworm with debootstrap (cached in $cache_dir)"
-  debootstrap --variant=minbase bookworm "$scratch/base" "$mirror" >"$scratch/debootstrap.log" 2>&1 || {
-    tail -n 30 "$scratch/debootstrap.log"
-    fail "debootstrap could not make the Debian root."
-  }
-  cat >"$scratch/base/etc/apt/sources.list" <<SOURCES
-deb $mirror bookworm main
-deb $mirror bookworm-updates main
-deb $security_mirror bookworm-security main
-SOURCES
-  # A throw-away system: dpkg need not sync every file it writes.
-  echo force-unsafe-io >"$scratch/base/etc/dpkg/dpkg.cfg.d/korvanel-unsafe-io"
-  rm -f "$scratch"/base/var/cache/apt/archives/*.deb
-  tar -C "$scratch/base" -czf "$base_tarball.part" .
-  mv "$base_tarball.part" "$base_tarball"
-  rm -rf "$scratch/base"
-fi
-mkdir -p "$chroot_dir"
-
-# Everything inside the root runs in one private mount namespace, on a
-# memory file system that goes away with it.
-unshare --mount --propagation private bash -euo pipefail -s -- \
-  "$chroot_dir" "$base_tarball" "$deb" "$probe" "$((SECONDS - started))" <<'INSIDE' || fail "see above."
-chroot_dir="$1"
-mount -t tmpfs -o size=4g,mode=755 korvanel-package-test "$chroot_dir"
-tar -C "$chroot_dir" -xzf "$2"
-cp /etc/resolv.conf "$chroot_dir/etc/resolv.conf"
-cp "$3" "$4" "$chroot_dir/tmp/"
-deb="/tmp/$(basename "$3")"
-probe="/tmp/$(basename "$4")"
-say() { echo "package-test: $*"; }
-say "Debian root ready after $(($5 + SECONDS)) s"
-mount -t proc proc "$chroot_dir/proc"
-mount -t devpts -o newinstance,ptmxmode=0666 devpts "$chroot_dir/dev/pts"
-mount --bind /var/cache/korvanel-package-test/archives "$chroot_dir/var/cache/apt/archives"
-in_root() { chroot "$chroot_dir" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+# --- A fresh Debian of each release ---
+for suite in bookworm trixie; do
+  debian_root_tarball "$suite" "$scratch" || fail "no Debian $suite root."
+  run_in_debian_root "$suite" "$scratch/root-$suite" "$suite" "$deb" "$probe" \
+    "$((SECONDS - started))" <<'INSIDE' || fail "see above."
+suite="$1"
+cp "$2" "$3" "$chroot_dir/tmp/"
+deb="/tmp/$(basename "$2")"
+probe="/tmp/$(basename "$3")"
+say() { echo "package-test: $suite: $*"; }
+say "Debian root ready after $4 s"
 
 in_root apt-get -q update >/dev/null
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb" \
@@ -170,6 +137,7 @@ for path in $files; do
 done
 say "purged: none of its $(echo "$files" | wc -w) files is left"
 INSIDE
+done
 
 if [ "$host_had_package" = no ] && dpkg-query -W -f='${Status}' korvanel 2>/dev/null | grep -q "installed"; then
   fail "the package got installed on this machine."

@@ -54,8 +54,8 @@ QFont FirstInstalledFont(const QStringList& candidates, QFontDatabase::SystemFon
   return QFontDatabase::systemFont(kind);
 }
 
-const QFont& DesignFont(const FontDesign& design) {
-  // Few designs, looked up once each; references stay valid in a std::map.
+QFont DesignFont(const FontDesign& design) {
+  // Few designs, looked up once each.
   static std::map<std::pair<std::string, float>, QFont> resolved;
   const std::pair<std::string, float> key(design.face, design.points);
   auto found = resolved.find(key);
@@ -69,8 +69,8 @@ const QFont& DesignFont(const FontDesign& design) {
   return found->second;
 }
 
-const QFont& DefaultFont() { return DesignFont(kDefaultFont); }
+QFont DefaultFont() { return DesignFont(kDefaultFont); }
 
-const QFont& ListFont() { return DesignFont(kListFont); }
+QFont ListFont() { return DesignFont(kListFont); }
 
 }  // namespace korvanel::qt

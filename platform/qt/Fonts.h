@@ -19,12 +19,13 @@ namespace korvanel::qt {
 QFont FirstInstalledFont(const QStringList& candidates, QFontDatabase::SystemFont kind,
                          const std::function<bool(const QFont&)>& fits = {});
 
-// The font of a design, or the one standing in for it.
-const QFont& DesignFont(const FontDesign& design);
+// The font of a design, or the one standing in for it. A copy: QFont is
+// implicitly shared, and no caller holds on to the cache.
+QFont DesignFont(const FontDesign& design);
 
 // "MS Sans Serif" 8.25 pt: labels, buttons, menus and the combo box.
-const QFont& DefaultFont();
+QFont DefaultFont();
 // "Courier New" 8.25 pt: both report lists.
-const QFont& ListFont();
+QFont ListFont();
 
 }  // namespace korvanel::qt

@@ -92,16 +92,16 @@ class RuntimeTest : public QObject {
   }
 
   void fontsStandInForTheDesignFonts() {
-    const QFont& text = korvanel::qt::DefaultFont();
+    const QFont text = korvanel::qt::DefaultFont();
     QCOMPARE(text.pointSizeF(), 8.25);
     QVERIFY(!QFontInfo(text).fixedPitch());
 
-    const QFont& list = korvanel::qt::ListFont();
+    const QFont list = korvanel::qt::ListFont();
     QCOMPARE(list.pointSizeF(), 8.25);
     QVERIFY(QFontInfo(list).fixedPitch());
     QVERIFY(QRawFont::fromFont(list).supportsCharacter(QChar(0x2026)));
 
-    const QFont& title = korvanel::qt::DesignFont({"MS Sans Serif", 18});
+    const QFont title = korvanel::qt::DesignFont({"MS Sans Serif", 18});
     QCOMPARE(title.pointSizeF(), 18.0);
     QCOMPARE(title.family(), text.family());
   }
