@@ -43,6 +43,9 @@ void SetDefaultButton(QPushButton& button);
 // A straight line one pixel wide from (x1, y1) to (x2, y2), in twips, in the
 // window-text colour. It is transparent around the line and to the mouse.
 class LineShape : public QWidget {
+  // Found by type (findChild), which Qt allows only for classes it knows.
+  Q_OBJECT
+
  public:
   LineShape(QWidget& parent, std::string_view name, int x1, int y1, int x2, int y2);
 
