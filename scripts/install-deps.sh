@@ -9,10 +9,11 @@
 #   test     package, plus every test tool (scripts/test.sh, the CUPS,
 #            package and fuzz tests, screenshots and print samples)
 #   windows  the mingw-w64 cross compiler and GoogleTest's sources
-#            (scripts/build-windows.sh)
+#            (scripts/build-windows.sh), wixl and zip for the installer and
+#            the portable zip (scripts/package-windows.sh)
 #   windows-test  windows, plus Wine on Xvfb and the tools that read the
 #            printouts back (scripts/test-windows.sh and the Windows
-#            screenshots and benchmarks)
+#            screenshots and benchmarks, scripts/package-windows-test.sh)
 set -euo pipefail
 
 set_name="${1:-test}"
@@ -39,10 +40,13 @@ test_packages=(
 
 windows_packages=(
   cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  wixl msitools zip
 )
 windows_test_packages=(
   wine64 wine fonts-wine fonts-liberation ghostscript poppler-utils xvfb xauth python3
   openbox x11-utils imagemagick
+  # scripts/package-windows-test.sh unpacks the zip and reads the shortcut.
+  unzip binutils
 )
 
 case "$set_name" in

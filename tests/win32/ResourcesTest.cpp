@@ -126,6 +126,7 @@ class VersionTest : public ::testing::Test {
 TEST_F(VersionTest, NamesAndVersionsInUsEnglish) {
   EXPECT_EQ(Text(L"ProductName"), L"Korvanel");
   EXPECT_EQ(Text(L"InternalName"), L"Korvanel");
+  EXPECT_EQ(Text(L"FileDescription"), L"Korvanel") << "the name the shell shows";
   EXPECT_EQ(Text(L"FileVersion"), L"1.00");
   EXPECT_EQ(Text(L"ProductVersion"), L"1.00");
 }

@@ -7,11 +7,15 @@
 //                                            MENU and ITEM count from 0,
 //                                            ITEM among the items that can
 //                                            be chosen (separators skipped)
-// Exits with 1 (and says why) when the window or button is missing.
+//   korvanel_drive rows CAPTION COUNT        until the window's list holds
+//                                            COUNT rows (5 s at most)
+// Exits with 1 (and says why) when the window, button or rows are missing.
 //
 // Menus are chosen with the keyboard (F10, arrows, Enter) as typed into the
 // window: another process cannot read the program's menus under Wine.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -69,6 +73,19 @@ int wmain(int argc, wchar_t* argv[]) {
     }
     PostMessageW(button, BM_CLICK, 0, 0);
     return 0;
+  }
+  if (command == L"rows" && argc == 4) {
+    HWND list = FindWindowExW(window, nullptr, L"SysListView32", nullptr);
+    const LRESULT wanted = _wtoi(argv[3]);
+    LRESULT rows = -1;
+    for (int tries = 0; list != nullptr && tries < 100; ++tries) {
+      rows = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+      if (rows == wanted) return 0;
+      Sleep(50);
+    }
+    std::fwprintf(stderr, L"the list holds %lld rows, not %lld\n", static_cast<long long>(rows),
+                  static_cast<long long>(wanted));
+    return 1;
   }
   if (command == L"menu" && argc == 5) {
     ChooseMenu(window, _wtoi(argv[3]), _wtoi(argv[4]));
