@@ -11,6 +11,10 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
+#include "platform/win32/Fonts.h"
+#include "ui/info/mAboutDesign.h"
+#include "ui/info/mTensionDesign.h"
+#include "ui/main/mMainDesign.h"
 
 namespace korvanel::test {
 namespace {
@@ -31,13 +35,14 @@ std::wstring Size(int twipsWidth, int twipsHeight) {
 
 struct Box {
   int left, top, width, height;
-  bool operator==(const Box&) const = default;
+  auto operator<=>(const Box&) const = default;
 };
 void PrintTo(const Box& box, std::ostream* out) {
   *out << box.left << "," << box.top << " " << box.width << "x" << box.height;
 }
-Box Design(int left, int top, int width, int height) {
-  return {Px(left), Px(top), Px(width), Px(height)};
+int PxAt(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+Box Design(int left, int top, int width, int height, int dpi = Dpi()) {
+  return {PxAt(left, dpi), PxAt(top, dpi), PxAt(width, dpi), PxAt(height, dpi)};
 }
 Box Placed(HWND control) {
   const RECT place = PlaceOf(control);
@@ -164,6 +169,7 @@ TEST_F(GeometryTest, ResizingMovesNothing) {
 struct DrawnFont {
   std::wstring face;
   int height;
+  bool trueType;
 };
 DrawnFont DrawnFontOf(HWND control) {
   HDC dc = GetDC(control);
@@ -175,11 +181,14 @@ DrawnFont DrawnFontOf(HWND control) {
   GetTextFaceW(dc, LF_FACESIZE, face);
   SelectObject(dc, previous);
   ReleaseDC(control, dc);
-  return {face, static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading)};
+  return {face, static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading),
+          (metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0};
 }
 
 // 8.25 pt: 11 pixels at 96 dpi, 16.5 rounded to 17 at 144; 18 pt: 24, 36.
-int PointsInPixels(double points) { return static_cast<int>(std::lround(points * Dpi() / 72)); }
+int PointsInPixels(double points, int dpi = Dpi()) {
+  return static_cast<int>(std::lround(points * dpi / 72));
+}
 
 TEST_F(GeometryTest, FontsAreTheDesignsAtTheScreensDpi) {
   HWND about = Open(L"About", kAbout);
@@ -237,6 +246,115 @@ TEST_F(GeometryTest, TensionStacksItsLabelsInDesignOrderUnderTheLines) {
   const HWND separator = order.front();
   EXPECT_EQ(Placed(separator), (Box{Px(120), Px(2880), Px(6960) - Px(120) + 1, 1}));
 }
+
+// MS Sans Serif comes in 11, 13 and 16 pixels (Wine's); 24 pt at 96 dpi is
+// 32, which GDI draws as the 16-pixel face doubled.
+TEST(DesignFontTest, NeverStretchesABitmapFace) {
+  const win32::UniqueFont font = win32::CreateDesignFont({"MS Sans Serif", 24}, 96);
+  HWND window =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  const DrawnFont drawn = DrawnFontOf(window);
+  DestroyWindow(window);
+  EXPECT_TRUE(drawn.trueType) << "drawn by " << std::string(drawn.face.begin(), drawn.face.end());
+  EXPECT_NEAR(drawn.height, 32, 1);
+}
+
+// Wine 8 never moves a window to another DPI: the tests send WM_DPICHANGED
+// as Windows does when a window goes to a monitor of another scale.
+struct WindowCase {
+  const wchar_t* menuItem;  // none for the main window
+  const wchar_t* caption;
+  const WindowDesign* design;
+};
+const WindowCase kWindows[] = {{nullptr, L"Korvanel", &design::kMain},
+                               {L"Tension and Frequency", kTension, &design::kTension},
+                               {L"About", kAbout, &design::kAbout}};
+
+// Every child's place from the top of the stacking order down.
+std::vector<Box> Layout(HWND window) {
+  std::vector<Box> boxes;
+  for (HWND child : StackingOrder(window)) boxes.push_back(Placed(child));
+  return boxes;
+}
+
+// The controls with their fonts, the list columns and the lines of `design`
+// at `dpi`.
+void ExpectDesignAt(HWND window, const WindowDesign& design, int dpi) {
+  for (const ControlDesign& control : design.controls) {
+    static constexpr const wchar_t* kClasses[] = {L"Static", L"Button", L"ComboBox",
+                                                  L"SysListView32"};
+    const std::wstring text(control.text.begin(), control.text.end());
+    HWND child = Child(window, kClasses[static_cast<int>(control.kind)],
+                       text.empty() ? nullptr : text.c_str());
+    SCOPED_TRACE(std::string(control.name));
+    EXPECT_EQ(Placed(child), Design(control.left, control.top, control.width, control.height, dpi));
+    EXPECT_EQ(FontOf(child).lfHeight, -PointsInPixels(control.font.points, dpi));
+    // No bitmap face at 192 dpi: MS Sans Serif is not there at 22 pixels.
+    if (dpi == 192 && control.kind != ControlKind::List) {
+      EXPECT_TRUE(DrawnFontOf(child).trueType);
+    }
+    for (std::size_t i = 0; i < control.columns.size(); ++i) {
+      EXPECT_EQ(SendMessageW(child, LVM_GETCOLUMNWIDTH, i, 0), PxAt(control.columns[i].width, dpi));
+    }
+  }
+  std::vector<Box> lines;
+  std::vector<Box> expected;
+  for (HWND child : StackingOrder(window)) {
+    if (ClassOf(child) == L"KorvanelLine") lines.push_back(Placed(child));
+  }
+  for (const LineDesign& line : design.lines) {
+    const int x1 = PxAt(line.x1, dpi), y1 = PxAt(line.y1, dpi);
+    const int x2 = PxAt(line.x2, dpi), y2 = PxAt(line.y2, dpi);
+    expected.push_back(
+        {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1});
+  }
+  std::sort(lines.begin(), lines.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(lines, expected);
+}
+
+class DpiChangeTest : public GeometryTest, public ::testing::WithParamInterface<WindowCase> {};
+
+Box FrameOf(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The window's outer size for `dpi`, which Windows then suggests.
+Box ScaledSize(HWND window, int dpi) {
+  SIZE size{};
+  SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi),
+               reinterpret_cast<LPARAM>(&size));
+  return {0, 0, size.cx, size.cy};
+}
+
+TEST_P(DpiChangeTest, LaysTheWindowOutAgainAtTheNewDpiInTheSuggestedRectangle) {
+  HWND window = GetParam().menuItem ? Open(GetParam().menuItem, GetParam().caption) : Main();
+  const std::vector<Box> first = Layout(window);
+  const Box frame = FrameOf(window);
+  EXPECT_EQ(ScaledSize(window, Dpi()), (Box{0, 0, frame.width, frame.height}));
+  for (const int dpi : {144, 192, Dpi()}) {
+    SCOPED_TRACE(dpi);
+    Box suggested = ScaledSize(window, dpi);
+    suggested.left = frame.left + 10;
+    suggested.top = frame.top + 5;
+    // Windows keeps a window within the screen's maximum tracking size: the
+    // main window at 192 dpi is higher than the test display.
+    suggested.width = std::min(suggested.width, GetSystemMetrics(SM_CXMAXTRACK));
+    suggested.height = std::min(suggested.height, GetSystemMetrics(SM_CYMAXTRACK));
+    if (dpi == Dpi()) suggested = frame;
+    RECT rect{suggested.left, suggested.top, suggested.left + suggested.width,
+              suggested.top + suggested.height};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(FrameOf(window), suggested);
+    ExpectDesignAt(window, *GetParam().design, dpi);
+  }
+  EXPECT_EQ(Layout(window), first);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllWindows, DpiChangeTest, ::testing::ValuesIn(kWindows));
 
 }  // namespace
 }  // namespace korvanel::test
