@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cwchar>
+#include <numeric>
 
 #include "platform/ControlError.h"
 #include "platform/win32/Utf16.h"
@@ -44,6 +45,13 @@ bool IsBitmapFace(const TEXTMETRICW& metrics) {
   return (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
 }
 
+// A bitmap face that GDI stretched k times has all its measures k times
+// those of a size it has; measures without a common factor are its own.
+bool MayBeStretched(const TEXTMETRICW& metrics) {
+  return std::gcd(std::gcd(metrics.tmHeight, metrics.tmInternalLeading),
+                  std::gcd(metrics.tmAveCharWidth, metrics.tmMaxCharWidth)) > 1;
+}
+
 int CALLBACK FindSize(const LOGFONTW*, const TEXTMETRICW* metrics, DWORD type, LPARAM pixels) {
   // Zero ends the enumeration: that size is there.
   return (type & RASTER_FONTTYPE) != 0 && CharacterHeight(*metrics) == pixels ? 0 : 1;
@@ -60,14 +68,18 @@ bool HasBitmapSize(HDC screen, const wchar_t* face, int pixels) {
   return EnumFontFamiliesExW(screen, &wanted, FindSize, pixels, 0) == 0;
 }
 
-// Whether `font` draws `pixels` high without stretching a bitmap face.
+// Whether `font` draws `pixels` high, and not as a stretched bitmap face.
 bool DrawsTrue(HFONT font, int pixels) {
   HDC screen = GetDC(nullptr);
   const Drawn drawn = DrawnBy(screen, font);
-  // TrueType faces may round the height by a pixel either way.
-  bool drawsTrue = std::abs(CharacterHeight(drawn.metrics) - pixels) <= 1;
-  if (drawsTrue && IsBitmapFace(drawn.metrics))
-    drawsTrue = HasBitmapSize(screen, drawn.face, pixels);
+  const int height = CharacterHeight(drawn.metrics);
+  bool drawsTrue = false;
+  if (!IsBitmapFace(drawn.metrics)) {
+    // TrueType faces may round the height by a pixel either way.
+    drawsTrue = std::abs(height - pixels) <= 1;
+  } else if (height == pixels) {
+    drawsTrue = !MayBeStretched(drawn.metrics) || HasBitmapSize(screen, drawn.face, pixels);
+  }
   ReleaseDC(nullptr, screen);
   return drawsTrue;
 }

@@ -194,7 +194,7 @@ void Win32Form::LayOut(int dpi) {
 }
 
 void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
-  RunHandler(window_, [this, dpi] { LayOut(dpi); });
+  if (dpi > 0) RunHandler(window_, [this, dpi] { LayOut(dpi); });
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
