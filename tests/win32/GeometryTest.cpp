@@ -35,7 +35,7 @@ std::wstring Size(int twipsWidth, int twipsHeight) {
 
 struct Box {
   int left, top, width, height;
-  auto operator<=>(const Box&) const = default;
+  bool operator==(const Box&) const = default;
 };
 void PrintTo(const Box& box, std::ostream* out) {
   *out << box.left << "," << box.top << " " << box.width << "x" << box.height;
@@ -277,17 +277,16 @@ void ExpectDesignAt(HWND window, const WindowDesign& design, int dpi) {
       EXPECT_EQ(SendMessageW(child, LVM_GETCOLUMNWIDTH, i, 0), PxAt(control.columns[i].width, dpi));
     }
   }
-  std::vector<Box> lines;  // stacked from the last one made
+  std::vector<HWND> lines;  // stacked from the last one made
   for (HWND child : StackingOrder(window)) {
-    if (ClassOf(child) == L"KorvanelLine") lines.insert(lines.begin(), Placed(child));
+    if (ClassOf(child) == L"KorvanelLine") lines.insert(lines.begin(), child);
   }
   ASSERT_EQ(lines.size(), design.lines.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const Box ends =
+    const auto [x1, y1, x2, y2] =
         Design(design.lines[i].x1, design.lines[i].y1, design.lines[i].x2, design.lines[i].y2, dpi);
-    EXPECT_EQ(lines[i],
-              (Box{std::min(ends.left, ends.width), std::min(ends.top, ends.height),
-                   std::abs(ends.width - ends.left) + 1, std::abs(ends.height - ends.top) + 1}));
+    EXPECT_EQ(Placed(lines[i]), (Box{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1,
+                                     std::abs(y2 - y1) + 1}));
   }
 }
 
