@@ -18,17 +18,35 @@ int WindowHeight(HWND window) {
   return box.bottom - box.top;
 }
 
+// A drop-down combo box's height at creation is the closed box and its
+// opened list together.
+PixelBox WithList(const PixelBox& place) {
+  PixelBox withList = place;
+  withList.height = place.height * (kVisibleEntries + 1);
+  return withList;
+}
+
 }  // namespace
 
 ComboBoxControl::ComboBoxControl(HWND parent, const PixelBox& place, int id, HFONT font) {
-  // A drop-down combo box's height at creation is the closed box and its
-  // opened list together.
-  PixelBox withList = place;
-  withList.height = place.height * (kVisibleEntries + 1);
-  combo_ = CreateChild(parent, WC_COMBOBOXW, "",
-                       WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, withList, id);
+  combo_ =
+      CreateChild(parent, WC_COMBOBOXW, "",
+                  WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, WithList(place), id);
   SetControlFont(combo_, font);
   SendMessageW(combo_, CB_SETMINVISIBLE, kVisibleEntries, 0);
+  KeepHeight(place);
+}
+
+void ComboBoxControl::Place(const PixelBox& place, HFONT font) {
+  const PixelBox withList = WithList(place);
+  SetWindowPos(combo_, nullptr, withList.left, withList.top, withList.width, withList.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  KeepHeight(place);
+}
+
+void ComboBoxControl::KeepHeight(const PixelBox& place) {
+  const PixelBox withList = WithList(place);
   // The closed box follows its font; give its edit field the height the
   // design asks for. Some implementations (Wine) add to the height they are
   // given, so the field is corrected from what the box measures.

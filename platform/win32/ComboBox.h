@@ -27,7 +27,12 @@ class ComboBoxControl : public ComboBox {
 
   HWND Handle() const { return combo_; }
 
+  // Moves the closed box to `place` and shows its text in `font`, keeping
+  // the height of `place`.
+  void Place(const PixelBox& place, HFONT font);
+
  private:
+  void KeepHeight(const PixelBox& place);
   // The entry that holds exactly `text` (case included), else CB_ERR.
   LRESULT FindExact(const std::wstring& text) const;
 

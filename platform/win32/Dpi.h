@@ -4,12 +4,20 @@
 
 namespace korvanel::win32 {
 
-// Window designs are in twips (1/1440 inch); the windows are laid out once,
-// in pixels at the screen's DPI: 15 twips a pixel at 96 dpi. This is the one
-// place that turns one into the other.
+// Window designs are in twips (1/1440 inch); each window is laid out in
+// pixels at its own DPI, that of the monitor it is on (the program is
+// per-monitor aware), and again when that DPI changes: 15 twips a pixel at
+// 96 dpi. This is the one place that turns one into the other.
 
 // The screen's logical dots per inch (the system DPI).
 int ScreenDpi();
+
+// The DPI of `window`: its monitor's (GetDpiForWindow, Windows 10 1607 and
+// later), else the system DPI.
+int WindowDpi(HWND window);
+
+// The new DPI that WM_DPICHANGED carries in its wParam.
+inline int DpiOfChange(WPARAM wParam) { return HIWORD(wParam); }
 
 // `twips` in pixels at `dpi`, rounded to the nearest pixel.
 inline int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }

@@ -68,17 +68,15 @@ std::vector<POINT> LinePixels(POINT from, POINT to) {
   return pixels;
 }
 
-HWND CreateLine(HWND parent, POINT from, POINT to) {
-  RegisterLineClass();
-  const RECT bounds{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
-                    std::max(from.y, to.y) + 1};
-  HWND line =
-      CreateWindowExW(0, kLineClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left,
-                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                      nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (line == nullptr) throw ControlError("A line could not be created.");
-  SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+namespace {
 
+RECT LineBounds(POINT from, POINT to) {
+  return {std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
+          std::max(from.y, to.y) + 1};
+}
+
+// Cuts `line`, whose window covers `bounds`, down to the line's pixels.
+void Shape(HWND line, const RECT& bounds, POINT from, POINT to) {
   // The region, in the line window's own coordinates, one pixel at a time.
   HRGN shape = CreateRectRgn(0, 0, 0, 0);
   for (const POINT& pixel : LinePixels(from, to)) {
@@ -93,7 +91,28 @@ HWND CreateLine(HWND parent, POINT from, POINT to) {
     DeleteObject(shape);
     throw ControlError("A line could not be shaped.");
   }
+}
+
+}  // namespace
+
+HWND CreateLine(HWND parent, POINT from, POINT to) {
+  RegisterLineClass();
+  const RECT bounds = LineBounds(from, to);
+  HWND line =
+      CreateWindowExW(0, kLineClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left,
+                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (line == nullptr) throw ControlError("A line could not be created.");
+  SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Shape(line, bounds, from, to);
   return line;
+}
+
+void PlaceLine(HWND line, POINT from, POINT to) {
+  const RECT bounds = LineBounds(from, to);
+  SetWindowPos(line, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Shape(line, bounds, from, to);
 }
 
 }  // namespace korvanel::win32

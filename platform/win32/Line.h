@@ -17,4 +17,8 @@ std::vector<POINT> LinePixels(POINT from, POINT to);
 // hides nothing else. The mouse goes through it. Fails with ControlError.
 HWND CreateLine(HWND parent, POINT from, POINT to);
 
+// Moves and reshapes a line made by CreateLine to run from `from` to `to`,
+// keeping its place in the stacking order. Fails with ControlError.
+void PlaceLine(HWND line, POINT from, POINT to);
+
 }  // namespace korvanel::win32

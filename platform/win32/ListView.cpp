@@ -26,7 +26,8 @@ void CALLBACK DrawAgain(HWND list, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
-                   std::span<const ListColumn> columns, int dpi) {
+                   std::span<const ListColumn> columns, int dpi)
+    : columns_(columns) {
   list_ =
       CreateChild(parent, WC_LISTVIEWW, "",
                   WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_NOSORTHEADER,
@@ -47,6 +48,17 @@ ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
       throw ControlError("The list column " + std::string(design.header) + " could not be added.");
     }
     ++index;
+  }
+}
+
+void ListView::Place(const PixelBox& place, HFONT font, int dpi) {
+  SetWindowPos(list_, nullptr, place.left, place.top, place.width, place.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  // The list takes the rows' height from the font, and gives it its header.
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  for (std::size_t index = 0; index < columns_.size(); ++index) {
+    SendMessageW(list_, LVM_SETCOLUMNWIDTH, index,
+                 MAKELPARAM(Pixels(columns_[index].width, dpi), 0));
   }
 }
 

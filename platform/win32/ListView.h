@@ -25,10 +25,15 @@ class ListView : public ListControl {
 
   HWND Handle() const { return list_; }
 
+  // Lays the list out again at `dpi`: moved to `place`, its rows and header
+  // in `font`, the columns at their design widths.
+  void Place(const PixelBox& place, HFONT font, int dpi);
+
  private:
   void DrawWhenIdle();
 
   HWND list_;
+  std::span<const ListColumn> columns_;
 };
 
 }  // namespace korvanel::win32

@@ -27,9 +27,15 @@ RECT VisibleFrame(HWND window) {
 
 }  // namespace
 
-SIZE WindowSizeFor(int clientWidth, int clientHeight, DWORD style, bool hasMenu) {
+SIZE WindowSizeFor(int clientWidth, int clientHeight, DWORD style, bool hasMenu, int dpi) {
+  static auto* const adjustForDpi = SystemFunctionAs<decltype(AdjustWindowRectExForDpi)>(
+      L"user32.dll", "AdjustWindowRectExForDpi");
   RECT bounds{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&bounds, style, hasMenu, 0);
+  if (adjustForDpi == nullptr ||
+      !adjustForDpi(&bounds, style, hasMenu, 0, static_cast<UINT>(dpi))) {
+    bounds = {0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&bounds, style, hasMenu, 0);
+  }
   return {bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 

@@ -5,8 +5,10 @@
 namespace korvanel::win32 {
 
 // The outer size of a top-level window of `style` whose client area is
-// `clientWidth` x `clientHeight` pixels, with a menu bar when `hasMenu`.
-SIZE WindowSizeFor(int clientWidth, int clientHeight, DWORD style, bool hasMenu);
+// `clientWidth` x `clientHeight` pixels, with a menu bar when `hasMenu`, its
+// frame and menu bar drawn at `dpi` (AdjustWindowRectExForDpi where the
+// system has it, else at the system DPI).
+SIZE WindowSizeFor(int clientWidth, int clientHeight, DWORD style, bool hasMenu, int dpi);
 
 // Resizes `window` so that its client area is exactly `clientWidth` x
 // `clientHeight` (a menu bar that wraps onto two lines takes room from it).

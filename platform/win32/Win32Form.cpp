@@ -47,10 +47,21 @@ void RegisterFormClass(WNDPROC procedure) {
   if (!registered) throw ControlError("The window class could not be registered.");
 }
 
+// Moves a label or button to `place` and shows its text in `font`.
+void MoveControl(HWND control, const PixelBox& place, HFONT font) {
+  SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+PixelBox PlaceAt(const ControlDesign& control, int dpi) {
+  return PixelPlace(control.left, control.top, control.width, control.height, dpi);
+}
+
 }  // namespace
 
 Win32Form::Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events)
-    : runtime_(runtime), events_(events), dpi_(ScreenDpi()) {
+    : runtime_(runtime), events_(events), design_(design), dpi_(ScreenDpi()) {
   Create(design);
   try {
     BuildControls(design);
@@ -71,13 +82,12 @@ Win32Form::~Win32Form() {
 
 void Win32Form::Create(const WindowDesign& design) {
   RegisterFormClass(Procedure);
-  const int width = Pixels(design.clientWidth, dpi_);
-  const int height = Pixels(design.clientHeight, dpi_);
   HMENU menu = nullptr;
   if (!design.menus.empty()) {
     menu = CreateMenuBar(design.menus, [this](std::string_view name) { return AddCommand(name); });
   }
-  const SIZE size = WindowSizeFor(width, height, kFormStyle, menu != nullptr);
+  // Sized at the system DPI until the window is on its monitor.
+  const SIZE size = WindowSizeAt(dpi_);
   const std::wstring caption = WideFromUtf8(design.caption);
   // WM_NCCREATE sets window_.
   if (CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -90,14 +100,14 @@ void Win32Form::Create(const WindowDesign& design) {
                reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXICON))));
   SendMessageW(window_, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXSMICON))));
-  FitClientArea(window_, width, height);
+  dpi_ = WindowDpi(window_);
+  FitClientArea(window_, Pixels(design.clientWidth, dpi_), Pixels(design.clientHeight, dpi_));
 }
 
 void Win32Form::BuildControls(const WindowDesign& design) {
   std::vector<std::pair<int, HWND>> tabOrder;
   for (const ControlDesign& control : design.controls) {
-    const PixelBox place =
-        PixelPlace(control.left, control.top, control.width, control.height, dpi_);
+    const PixelBox place = PlaceAt(control, dpi_);
     HFONT font = FontFor(control.font);
     const int id = AddCommand(control.name);
     HWND handle = nullptr;
@@ -127,10 +137,12 @@ void Win32Form::BuildControls(const WindowDesign& design) {
       }
     }
     if (control.kind != ControlKind::Label) tabOrder.emplace_back(control.tabIndex, handle);
+    placed_.emplace_back(control, handle);
   }
   // Created last, the lines lie above every control.
   for (const LineDesign& line : design.lines) {
-    CreateLine(window_, PixelPoint(line.x1, line.y1, dpi_), PixelPoint(line.x2, line.y2, dpi_));
+    lines_.push_back(CreateLine(window_, PixelPoint(line.x1, line.y1, dpi_),
+                                PixelPoint(line.x2, line.y2, dpi_)));
   }
   std::stable_sort(tabOrder.begin(), tabOrder.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -144,12 +156,48 @@ int Win32Form::AddCommand(std::string_view name) {
 }
 
 HFONT Win32Form::FontFor(const FontDesign& design) {
-  std::pair<std::string, float> key(design.face, design.points);
+  std::tuple<std::string, float, int> key(design.face, design.points, dpi_);
   auto found = fonts_.find(key);
   if (found == fonts_.end()) {
     found = fonts_.emplace(std::move(key), CreateDesignFont(design, dpi_)).first;
   }
   return found->second.get();
+}
+
+SIZE Win32Form::WindowSizeAt(int dpi) const {
+  return WindowSizeFor(Pixels(design_.clientWidth, dpi), Pixels(design_.clientHeight, dpi),
+                       kFormStyle, !design_.menus.empty(), dpi);
+}
+
+void Win32Form::LayOut(int dpi) {
+  dpi_ = dpi;
+  for (const auto& [control, handle] : placed_) {
+    const PixelBox place = PlaceAt(control, dpi);
+    HFONT font = FontFor(control.font);
+    switch (control.kind) {
+      case ControlKind::Label:
+      case ControlKind::Button:
+        MoveControl(handle, place, font);
+        break;
+      case ControlKind::ComboBox:
+        combos_.at(std::string(control.name))->Place(place, font);
+        break;
+      case ControlKind::List:
+        lists_.at(std::string(control.name))->Place(place, font, dpi);
+        break;
+    }
+  }
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const LineDesign& line = design_.lines[i];
+    PlaceLine(lines_[i], PixelPoint(line.x1, line.y1, dpi), PixelPoint(line.x2, line.y2, dpi));
+  }
+}
+
+void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi > 0) RunHandler(window_, [this, dpi] { LayOut(dpi); });
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Win32Form::ShowCentred() {
@@ -198,6 +246,13 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       } else if (!tabOrder_.empty()) {
         FocusControl(tabOrder_.front());
       }
+      return 0;
+    case WM_GETDPISCALEDSIZE:
+      // Windows then suggests the size the design has at the new DPI.
+      *reinterpret_cast<SIZE*>(lParam) = WindowSizeAt(static_cast<int>(wParam));
+      return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(DpiOfChange(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
       runtime_.Unloaded(*this);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -22,10 +23,13 @@ class Win32Runtime;
 
 // A loaded window, built from its design: a sizable top-level window
 // (WS_OVERLAPPEDWINDOW) without owner, its client area the design's size in
-// pixels at the screen's DPI below the menu bar, the controls as child
+// pixels at the window's DPI below the menu bar, the controls as child
 // windows at their design places in design order (a later one above an
 // earlier one), the lines above them all. Nothing moves when the window is
-// resized. Clicks and menu commands reach the window's handlers through
+// resized; when the window's DPI changes (WM_DPICHANGED: it went to a
+// monitor of another scale, or the scale changed), fonts, controls, list
+// columns and lines are laid out again from the design at the new DPI.
+// Clicks and menu commands reach the window's handlers through
 // RunHandler, so no error crosses the window procedure. The window behaves
 // like a dialog for the keyboard (with the runtime's message loop): Tab
 // follows the design's tab order, Enter clicks the default button.
@@ -68,6 +72,11 @@ class Win32Form : public Form {
   void BuildControls(const WindowDesign& design);
   int AddCommand(std::string_view name);
   HFONT FontFor(const FontDesign& design);
+  // The outer size of the window whose client area is the design's at `dpi`.
+  SIZE WindowSizeAt(int dpi) const;
+  // Lays the controls and lines out again at `dpi`, in new fonts.
+  void LayOut(int dpi);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void Click(const std::string& control);
 
   // The control of the tab order that holds `focus` (itself or inside it).
@@ -77,10 +86,13 @@ class Win32Form : public Form {
 
   Win32Runtime& runtime_;
   FormEvents& events_;
+  const WindowDesign design_;
   int dpi_;
   // Declared before the window's controls: they show these fonts until
-  // they are destroyed.
-  std::map<std::pair<std::string, float>, UniqueFont> fonts_;
+  // they are destroyed. By face, size and DPI: the fonts of each DPI the
+  // window has been at stay (a window goes to few monitors), so none is
+  // deleted while a control may still show it.
+  std::map<std::tuple<std::string, float, int>, UniqueFont> fonts_;
   HWND window_ = nullptr;
 
   std::map<int, std::string> commands_;
@@ -91,6 +103,10 @@ class Win32Form : public Form {
   HWND lastFocus_ = nullptr;
   std::map<std::string, std::unique_ptr<ComboBoxControl>, std::less<>> combos_;
   std::map<std::string, std::unique_ptr<ListView>, std::less<>> lists_;
+  // What LayOut moves: each control with its design, the lines in design
+  // order.
+  std::vector<std::pair<ControlDesign, HWND>> placed_;
+  std::vector<HWND> lines_;
 };
 
 }  // namespace korvanel::win32

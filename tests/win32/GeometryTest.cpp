@@ -11,6 +11,10 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
+#include "platform/win32/Fonts.h"
+#include "ui/info/mAboutDesign.h"
+#include "ui/info/mTensionDesign.h"
+#include "ui/main/mMainDesign.h"
 
 namespace korvanel::test {
 namespace {
@@ -36,8 +40,9 @@ struct Box {
 void PrintTo(const Box& box, std::ostream* out) {
   *out << box.left << "," << box.top << " " << box.width << "x" << box.height;
 }
-Box Design(int left, int top, int width, int height) {
-  return {Px(left), Px(top), Px(width), Px(height)};
+int PxAt(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+Box Design(int left, int top, int width, int height, int dpi = Dpi()) {
+  return {PxAt(left, dpi), PxAt(top, dpi), PxAt(width, dpi), PxAt(height, dpi)};
 }
 Box Placed(HWND control) {
   const RECT place = PlaceOf(control);
@@ -164,6 +169,7 @@ TEST_F(GeometryTest, ResizingMovesNothing) {
 struct DrawnFont {
   std::wstring face;
   int height;
+  bool trueType;
 };
 DrawnFont DrawnFontOf(HWND control) {
   HDC dc = GetDC(control);
@@ -175,11 +181,14 @@ DrawnFont DrawnFontOf(HWND control) {
   GetTextFaceW(dc, LF_FACESIZE, face);
   SelectObject(dc, previous);
   ReleaseDC(control, dc);
-  return {face, static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading)};
+  return {face, static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading),
+          (metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0};
 }
 
 // 8.25 pt: 11 pixels at 96 dpi, 16.5 rounded to 17 at 144; 18 pt: 24, 36.
-int PointsInPixels(double points) { return static_cast<int>(std::lround(points * Dpi() / 72)); }
+int PointsInPixels(double points, int dpi = Dpi()) {
+  return static_cast<int>(std::lround(points * dpi / 72));
+}
 
 TEST_F(GeometryTest, FontsAreTheDesignsAtTheScreensDpi) {
   HWND about = Open(L"About", kAbout);
@@ -237,6 +246,89 @@ TEST_F(GeometryTest, TensionStacksItsLabelsInDesignOrderUnderTheLines) {
   const HWND separator = order.front();
   EXPECT_EQ(Placed(separator), (Box{Px(120), Px(2880), Px(6960) - Px(120) + 1, 1}));
 }
+
+// MS Sans Serif comes in 11, 13 and 16 pixels (Wine's); 24 pt at 96 dpi is
+// 32, which GDI would draw as the 16-pixel face doubled.
+TEST(DesignFontTest, NeverStretchesABitmapFace) {
+  const win32::UniqueFont font = win32::CreateDesignFont({"MS Sans Serif", 24}, 96);
+  HWND label =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  EXPECT_TRUE(DrawnFontOf(label).trueType);
+  EXPECT_NEAR(DrawnFontOf(label).height, 32, 1);
+  DestroyWindow(label);
+}
+
+// The controls with their fonts, the list columns and the lines of `design`
+// at `dpi`.
+void ExpectDesignAt(HWND window, const WindowDesign& design, int dpi) {
+  for (const ControlDesign& control : design.controls) {
+    static constexpr const wchar_t* kClasses[] = {L"Static", L"Button", L"ComboBox",
+                                                  L"SysListView32"};
+    const std::wstring text(control.text.begin(), control.text.end());
+    HWND child = Child(window, kClasses[static_cast<int>(control.kind)],
+                       text.empty() ? nullptr : text.c_str());
+    SCOPED_TRACE(std::string(control.name));
+    EXPECT_EQ(Placed(child), Design(control.left, control.top, control.width, control.height, dpi));
+    EXPECT_EQ(FontOf(child).lfHeight, -PointsInPixels(control.font.points, dpi));
+    // MS Sans Serif has no 22-pixel face.
+    EXPECT_TRUE(dpi != 192 || control.kind == ControlKind::List || DrawnFontOf(child).trueType);
+    for (std::size_t i = 0; i < control.columns.size(); ++i) {
+      EXPECT_EQ(SendMessageW(child, LVM_GETCOLUMNWIDTH, i, 0), PxAt(control.columns[i].width, dpi));
+    }
+  }
+  std::vector<HWND> lines;  // stacked from the last one made
+  for (HWND child : StackingOrder(window)) {
+    if (ClassOf(child) == L"KorvanelLine") lines.insert(lines.begin(), child);
+  }
+  ASSERT_EQ(lines.size(), design.lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto [x1, y1, x2, y2] =
+        Design(design.lines[i].x1, design.lines[i].y1, design.lines[i].x2, design.lines[i].y2, dpi);
+    EXPECT_EQ(Placed(lines[i]), (Box{std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1,
+                                     std::abs(y2 - y1) + 1}));
+  }
+}
+
+// Wine 8 never moves a window to another DPI: the test sends WM_DPICHANGED
+// as Windows does, with the rectangle that WM_GETDPISCALEDSIZE asked for.
+struct WindowCase {
+  const wchar_t* menuItem;  // none for the main window
+  const wchar_t* caption;
+  const WindowDesign* design;
+};
+class DpiChangeTest : public GeometryTest, public ::testing::WithParamInterface<WindowCase> {};
+
+TEST_P(DpiChangeTest, LaysTheWindowOutAgainAtTheNewDpiInTheSuggestedRectangle) {
+  HWND window = GetParam().menuItem ? Open(GetParam().menuItem, GetParam().caption) : Main();
+  const Box frame = Placed(window);
+  for (const int dpi : {Dpi(), 144, 192, Dpi()}) {
+    SCOPED_TRACE(dpi);
+    SIZE size{};
+    SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi),
+                 reinterpret_cast<LPARAM>(&size));
+    // Windows keeps a window within the maximum tracking size, which the
+    // main window at 192 dpi exceeds on the test display.
+    const Box suggested{frame.left + dpi / 48, frame.top,
+                        std::min<int>(size.cx, GetSystemMetrics(SM_CXMAXTRACK)),
+                        std::min<int>(size.cy, GetSystemMetrics(SM_CYMAXTRACK))};
+    RECT rect{suggested.left, suggested.top, suggested.left + suggested.width,
+              suggested.top + suggested.height};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(Placed(window), suggested);
+    if (dpi == Dpi()) {  // Wine draws the frame at the system's DPI only
+      EXPECT_EQ(Size(ClientSize(window)),
+                Size(GetParam().design->clientWidth, GetParam().design->clientHeight));
+    }
+    ExpectDesignAt(window, *GetParam().design, dpi);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllWindows, DpiChangeTest,
+                         ::testing::Values(WindowCase{nullptr, nullptr, &design::kMain},
+                                           WindowCase{L"Tension and Frequency", kTension,
+                                                      &design::kTension},
+                                           WindowCase{L"About", kAbout, &design::kAbout}));
 
 }  // namespace
 }  // namespace korvanel::test

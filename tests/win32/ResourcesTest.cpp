@@ -160,8 +160,8 @@ TEST(ManifestTest, IsEmbeddedForTheProcess) {
   EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(text.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos)
       << "Windows 10 and 11 as supported systems";
-  EXPECT_NE(text.find(">true</dpiAware>"), std::string::npos);
-  EXPECT_EQ(text.find("dpiAwareness"), std::string::npos) << "system aware, not per monitor";
+  EXPECT_NE(text.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+  EXPECT_NE(text.find(">true/pm</dpiAware>"), std::string::npos) << "per monitor on Windows 8.1";
 }
 
 // The manifest's dependency makes the loader take comctl32.dll from the side-by-side
@@ -186,12 +186,13 @@ bool UnderWine() {
   return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-TEST(ManifestTest, ProcessIsSystemDpiAware) {
-  if (UnderWine()) {
-    GTEST_SKIP() << "Wine 8 makes every process per-monitor DPI aware, whatever its manifest";
-  }
+TEST(ManifestTest, ProcessIsPerMonitorDpiAware) {
   EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
-            DPI_AWARENESS_SYSTEM_AWARE);
+            DPI_AWARENESS_PER_MONITOR_AWARE);
+  if (!UnderWine()) {
+    EXPECT_TRUE(AreDpiAwarenessContextsEqual(GetThreadDpiAwarenessContext(),
+                                             DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2));
+  }
 }
 
 }  // namespace
