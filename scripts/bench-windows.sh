@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows side (Release, scripts/build-windows.sh) and runs its
 # benchmarks under Wine, set up as scripts/test-windows.sh does: the prefix
-# build-win/wineprefix (scripts/wine-prefix.sh, windows framed by Wine
+# build-win/wineprefix (scripts/lib/wine.sh, windows framed by Wine
 # itself), a display of its own (Xvfb) and one persistent wineserver:
 #  - start-up to the first painted window, N times each (default 20), of a
 #    bare Win32 window (the yardstick) and of Korvanel;
@@ -15,21 +15,17 @@ build_dir="$root/build-win"
 bench_dir="$build_dir/bench/win32"
 rounds="${1:-20}"
 
-if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
-  "$root/scripts/build-windows.sh" >/dev/null
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" env KORVANEL_ON_XVFB=1 "$0" "$@"
-fi
+source "$root/scripts/lib/display.sh"
+source "$root/scripts/lib/wine.sh"
 
-export WINEPREFIX="$build_dir/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-export WINEARCH=win64
-"$root/scripts/wine-prefix.sh" "$WINEPREFIX" 96 --unmanaged
+"$root/scripts/build-windows.sh" >/dev/null
+use_wine_prefix "$build_dir/wineprefix"
 # Every run meets a wineserver that is up, as a Windows program meets the
-# system; Wine's services start with it, away from this script's output.
-trap 'wineserver -k 2>/dev/null || true' EXIT
-wineserver -p >/dev/null 2>&1 </dev/null
-wineboot >/dev/null 2>&1 </dev/null
+# system.
+trap 'stop_wineserver; stop_display' EXIT
+start_display
+make_wine_prefix 96 --unmanaged
+start_wineserver
 
 windows_path() { winepath -w "$1" 2>/dev/null; }
 driver="$bench_dir/startup_driver.exe"

@@ -11,6 +11,8 @@
 # shellcheck disable=SC2015
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/scripts/lib/display.sh"
+source "$root/scripts/lib/wine.sh"
 build_dir="$root/build-win"
 started=$SECONDS
 say() { echo "package-windows-test: $*"; }
@@ -25,10 +27,9 @@ msi="${packages%$'\n'*}" zip="${packages##*$'\n'}"
 cmake --build "$build_dir" --parallel 2 --target korvanel_drive >/dev/null
 
 scratch="$(mktemp -d /tmp/korvanel-package-windows-test.XXXXXX)"
-xvfb_pid=""
 cleanup() {
-  if [ -d "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  stop_wineserver
+  stop_display
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -67,19 +68,10 @@ newer="$scratch/korvanel-9.99-x64.msi"
   -D IconPath=resources/icons/korvanel.ico -o "$newer" packaging/windows/korvanel.wxs)
 
 # --- Wine: a throw-away prefix on a display of its own ---
-export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEARCH=win64
-export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break || sleep 0.1; done
-mkdir -p "$WINEPREFIX"
-wineserver -p >/dev/null 2>&1 </dev/null
-wineboot -i >/dev/null 2>&1 </dev/null
+use_wine_prefix "$scratch/prefix"
+start_display
+make_wine_prefix 96 --unmanaged
+start_wineserver
 
 drive_c="$WINEPREFIX/drive_c"
 program_dir="$drive_c/Program Files/Korvanel"

@@ -12,30 +12,22 @@ out="$(realpath -m "${1:?usage: $0 OUTPUT_DIR [DPI]}")"
 dpi="${2:-96}"
 build="$root/build-win"
 
-if [ -z "${KORVANEL_ON_XVFB:-}" ]; then
-  "$root/scripts/install-deps.sh" windows-test
-  "$root/scripts/build-windows.sh" >/dev/null
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORVANEL_ON_XVFB=1 "$0" "$out" "$dpi"
-fi
+source "$root/scripts/lib/display.sh"
+source "$root/scripts/lib/wine.sh"
 
+"$root/scripts/install-deps.sh" windows-test
+"$root/scripts/build-windows.sh" >/dev/null
 mkdir -p "$out"
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  sleep 0.1
-done
-
-export WINEDEBUG=-all
 # A prefix of its own: here openbox frames the windows (Wine manages them).
 prefix="$build/wineprefix-shots"
 [ "$dpi" = 96 ] || prefix="$build/wineprefix-shots-$dpi"
-"$root/scripts/wine-prefix.sh" "$prefix" "$dpi"
-export WINEPREFIX="$prefix"
+use_wine_prefix "$prefix"
+trap 'stop_wineserver; stop_display' EXIT
+start_display --window-manager
+make_wine_prefix "$dpi"
 
 wine "$build/korvanel.exe" &
 program_pid=$!
-trap 'wineserver -k 2>/dev/null || true; kill "$wm_pid" 2>/dev/null || true' EXIT
 
 drive() { wine "$build/tests/win32/korvanel_drive.exe" "$@"; }
 shot() {

@@ -57,15 +57,13 @@ say "./scripts/test.sh passed in $SECONDS s"
 
 # run.sh ends only with the program: watch for the main window, then close it.
 SECONDS=0
-in_korvanel xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
+in_korvanel bash -c '
+  source scripts/lib/display.sh
+  main_window_up() { xwininfo -root -tree | grep -qF "\"Korvanel\""; }
+  trap "kill %1 2>/dev/null; stop_display" EXIT
+  start_display
   ./scripts/run.sh >/tmp/run.log 2>&1 &
-  for _ in $(seq 600); do
-    if xwininfo -root -tree 2>/dev/null | grep -q "\"Korvanel\""; then
-      kill %1
-      exit 0
-    fi
-    sleep 0.5
-  done
+  wait_until 300 main_window_up && exit 0
   cat /tmp/run.log
   echo "no window captioned \"Korvanel\" came up"
   exit 1'

@@ -7,10 +7,7 @@
 # Usage: desktop-test.sh KORVANEL CENTRING_TEST
 set -euo pipefail
 
-if [ -z "${KORVANEL_DESKTOP_INNER:-}" ]; then
-  export KORVANEL_DESKTOP_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+source "$(dirname "$0")/../../scripts/lib/display.sh"
 
 korvanel=$1
 centring_test=$2
@@ -18,24 +15,11 @@ scratch=$(mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  stop_display
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-
-wait_for() {  # wait_for SECONDS COMMAND...: polls until COMMAND succeeds
-  local tries=$(($1 * 10))
-  shift
-  for ((i = 0; i < tries; i++)); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-  { echo "openbox did not start:"; cat "$scratch/openbox.log"; exit 1; }
+start_display --window-manager
 
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 QT_QPA_PLATFORM=xcb "$centring_test"
@@ -45,7 +29,7 @@ printf '* { background-color: #ff0000; }\n' >"$scratch/red.qss"
 QT_QPA_PLATFORM=xcb "$korvanel" -qwindowtitle Hijacked -stylesheet "$scratch/red.qss" \
   >"$scratch/korvanel.log" 2>&1 &
 pids+=($!)
-if ! wait_for 20 sh -c 'xwininfo -root -tree | grep -q "\"Korvanel\""'; then
+if ! wait_until 20 sh -c 'xwininfo -root -tree | grep -q "\"Korvanel\""'; then
   echo "FAIL: no window captioned \"Korvanel\" came up"
   xwininfo -root -tree | grep '"' || true
   cat "$scratch/korvanel.log"
