@@ -72,10 +72,12 @@ HWND CreateLine(HWND parent, POINT from, POINT to) {
   RegisterLineClass();
   const RECT bounds{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
                     std::max(from.y, to.y) + 1};
-  HWND line =
-      CreateWindowExW(0, kLineClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left,
-                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  // Disabled, it takes neither focus nor input, and screen readers do not
+  // offer it as a control the user could move to.
+  HWND line = CreateWindowExW(0, kLineClass, L"",
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_DISABLED, bounds.left,
+                              bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (line == nullptr) throw ControlError("A line could not be created.");
   SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 

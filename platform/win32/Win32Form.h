@@ -25,10 +25,12 @@ class Win32Runtime;
 // pixels at the screen's DPI below the menu bar, the controls as child
 // windows at their design places in design order (a later one above an
 // earlier one), the lines above them all. Nothing moves when the window is
-// resized. Clicks and menu commands reach the window's handlers through
-// RunHandler, so no error crosses the window procedure. The window behaves
-// like a dialog for the keyboard (with the runtime's message loop): Tab
-// follows the design's tab order, Enter clicks the default button.
+// resized. A label that names a control (labelFor) lies just above it, where
+// screen readers look for a name. Clicks and menu commands reach the
+// window's handlers through RunHandler, so no error crosses the window
+// procedure. The window behaves like a dialog for the keyboard (with the
+// runtime's message loop): Tab follows the design's tab order and shows the
+// focus rectangle, Enter clicks the focused button, else the default one.
 //
 // The object outlives its window: the runtime deletes it once the message
 // that destroyed the window is over.
@@ -63,6 +65,8 @@ class Win32Form : public Form {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void OnActivate(bool active);
+  // A change of the system's colours or settings (high contrast).
+  void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Create(const WindowDesign& design);
   void BuildControls(const WindowDesign& design);
@@ -78,6 +82,7 @@ class Win32Form : public Form {
   Win32Runtime& runtime_;
   FormEvents& events_;
   int dpi_;
+  bool highContrast_;
   // Declared before the window's controls: they show these fonts until
   // they are destroyed.
   std::map<std::pair<std::string, float>, UniqueFont> fonts_;

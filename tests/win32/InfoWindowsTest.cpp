@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
+#include "platform/win32/Label.h"
 #include "platform/win32/Line.h"
 
 namespace korvanel::test {
@@ -85,6 +86,51 @@ TEST_F(InfoWindowsTest, AboutOpensWithTheFocusOnOkAndSpaceClosesIt) {
   PressKey(ok, VK_SPACE);
   program_.Pump();
   EXPECT_EQ(CountWindows(kAbout), 0);
+}
+
+TEST_F(InfoWindowsTest, EnterClicksTheFocusedButtonAndNothingElse) {
+  OpenAbout();
+  PressKey(GetFocus(), VK_RETURN);
+  program_.Pump();
+  EXPECT_EQ(CountWindows(kAbout), 0);
+
+  OpenTension();
+  PressKey(GetFocus(), VK_RETURN);
+  program_.Pump();
+  EXPECT_EQ(CountWindows(kTension), 1) << "Enter in the list";
+  PressKey(GetFocus(), VK_TAB);
+  program_.Pump();
+  PressKey(GetFocus(), VK_RETURN);
+  program_.Pump();
+  EXPECT_EQ(CountWindows(kTension), 0) << "Enter on Bye";
+}
+
+// The string list is named after the label above it; the lines of the
+// formula are no controls the user can reach.
+TEST_F(InfoWindowsTest, ScreenReadersFindTheStringListByItsLabelAndNoLines) {
+  OpenTension();
+  HWND window = Window(kTension);
+  EXPECT_EQ(ScreenReaderLabel(Child(window, L"SysListView32")),
+            L"Frequency of each string in a guitar:");
+  int lines = 0;
+  for (HWND line = nullptr; (line = FindWindowExW(window, line, L"KorvanelLine", nullptr));) {
+    EXPECT_FALSE(IsWindowEnabled(line));
+    ++lines;
+  }
+  EXPECT_EQ(lines, 9);
+}
+
+TEST_F(InfoWindowsTest, UnderHighContrastTheAboutTitleTakesTheWindowTextColour) {
+  const Rgb darkBlue{0, 0, 192};
+  EXPECT_EQ(win32::LabelTextColor(darkBlue, false), RGB(0, 0, 192));
+  EXPECT_EQ(win32::LabelTextColor(darkBlue, true), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(win32::LabelTextColor(std::nullopt, true), GetSysColor(COLOR_BTNTEXT));
+  // Wine 8 cannot turn high contrast on; a change of it draws the title again.
+  OpenAbout();
+  HWND about = Window(kAbout);
+  SendMessageW(about, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  EXPECT_TRUE(GetUpdateRect(Child(about, L"Static", L"Korvanel"), nullptr, FALSE))
+      << "the title is drawn again";
 }
 
 TEST_F(InfoWindowsTest, TheMainWindowStaysUsableWhileBothAreOpen) {

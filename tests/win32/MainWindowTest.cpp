@@ -100,6 +100,29 @@ TEST_F(MainWindowTest, EnterInTheListComputes) {
   EXPECT_EQ(ListRows(List()).size(), 27u);
 }
 
+TEST_F(MainWindowTest, ScreenReadersNameTheBoxAfterItsLabelAndTheListAfterNone) {
+  EXPECT_EQ(ScreenReaderLabel(Combo()), L"Scale Guitar Length");
+  EXPECT_EQ(ScreenReaderLabel(List()), std::nullopt);
+}
+
+// Wine always shows focus rectangles and keeps no such state
+// (WM_QUERYUISTATE answers 0): what is seen is the window being told.
+TEST_F(MainWindowTest, TabShowsTheFocusRectangle) {
+  SentMessages sent;
+  PressKey(GetFocus(), VK_TAB);
+  program_.Pump();
+  EXPECT_EQ(GetFocus(), List());
+  EXPECT_TRUE(sent.Received(Main(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS)));
+}
+
+// Only top-level windows hear of new system colours from the system.
+TEST_F(MainWindowTest, NewSystemColoursReachTheListAndItsHeader) {
+  SentMessages sent;
+  SendMessageW(Main(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_TRUE(sent.Received(List(), WM_SYSCOLORCHANGE, 0));
+  EXPECT_TRUE(sent.Received(Child(List(), WC_HEADERW), WM_SYSCOLORCHANGE, 0));
+}
+
 TEST_F(MainWindowTest, MenusInDesignOrder) {
   EXPECT_EQ(MenuTexts(Main()), (std::vector<std::vector<std::wstring>>{
                                    {L"File", L"Print", L"-", L"Exit"},
