@@ -140,7 +140,8 @@ void Win32Form::BuildControls(const WindowDesign& design) {
     if (control.kind != ControlKind::Label) tabOrder.emplace_back(control.tabIndex, handle);
     byName.emplace(control.name, handle);
   }
-  // A label that names a control overlaps none of the controls between them.
+  // A label that names a control moves past none that it overlaps in the
+  // designs: the windows look the same.
   for (const ControlDesign& control : design.controls) {
     if (!control.labelFor.empty())
       LayLabelAbove(byName.at(control.name), byName.at(control.labelFor));

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <memory>
 
 #include "UiTestSupport.h"
@@ -60,6 +61,17 @@ class AccessibilityTest : public QObject {
       labels << label->text(QAccessible::Name);
     }
     QCOMPARE(labels, QStringList{"Scale Guitar Length"});
+  }
+
+  // Qt's item views give no "labelled by" relation: the list carries the
+  // name of the label above it.
+  void stringListIsNamedByTheTextAboveIt() {
+    choose("mnuTension");
+    const QList<QWidget*> shown = korvanel::test::ShownWindows("mTension");
+    QCOMPARE(shown.size(), 1);
+    auto* list = shown.first()->findChild<QTreeWidget*>(QStringLiteral("lst"));
+    QCOMPARE(Accessible(list)->text(QAccessible::Name),
+             QStringLiteral("Frequency of each string in a guitar:"));
   }
 
   void refusedLengthIsAnAlertWithReadableText() {
