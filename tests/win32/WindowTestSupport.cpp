@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace korvanel::test {
@@ -49,48 +48,6 @@ std::wstring TextOf(HWND window) {
   text.resize(
       static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
-}
-
-std::optional<std::wstring> ScreenReaderLabel(HWND control) {
-  for (HWND above = GetWindow(control, GW_HWNDPREV); above != nullptr;
-       above = GetWindow(above, GW_HWNDPREV)) {
-    wchar_t name[16]{};
-    GetClassNameW(above, name, 16);
-    if (lstrcmpiW(name, L"Static") == 0) return TextOf(above);
-    const LONG_PTR style = GetWindowLongPtrW(above, GWL_STYLE);
-    if ((style & (WS_GROUP | WS_TABSTOP)) == (WS_GROUP | WS_TABSTOP)) break;
-  }
-  return std::nullopt;
-}
-
-namespace {
-
-SentMessages* recording = nullptr;
-
-}  // namespace
-
-SentMessages::SentMessages()
-    : hook_(SetWindowsHookExW(WH_CALLWNDPROC, Record, nullptr, GetCurrentThreadId())) {
-  EXPECT_NE(hook_, nullptr);
-  recording = this;
-}
-
-SentMessages::~SentMessages() {
-  UnhookWindowsHookEx(hook_);
-  recording = nullptr;
-}
-
-LRESULT CALLBACK SentMessages::Record(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && recording != nullptr) {
-    recording->sent_.push_back(*reinterpret_cast<const CWPSTRUCT*>(lParam));
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-bool SentMessages::Received(HWND window, UINT message, WPARAM wParam) const {
-  return std::any_of(sent_.begin(), sent_.end(), [&](const CWPSTRUCT& sent) {
-    return sent.hwnd == window && sent.message == message && sent.wParam == wParam;
-  });
 }
 
 namespace {

@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,10 +42,6 @@ class RunningProgram {
 // the test when there is none.
 HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text = nullptr);
 std::wstring TextOf(HWND window);
-// The text a screen reader names `control` after, found as Microsoft Active
-// Accessibility documents it: the first STATIC window above it in z-order
-// (GW_HWNDPREV), the search ending at a window with WS_GROUP | WS_TABSTOP.
-std::optional<std::wstring> ScreenReaderLabel(HWND control);
 
 // Sends the menu command of the item `item` in the menu `menu` of the bar.
 void ChooseMenu(HWND window, const wchar_t* menu, const wchar_t* item);
@@ -69,24 +64,6 @@ int Px(int twips);
 
 // A control's rectangle in its parent's client coordinates.
 RECT PlaceOf(HWND control);
-
-// Records the messages sent to windows of this thread while it lives (a
-// WH_CALLWNDPROC hook: what the windows receive, nothing changed in them).
-class SentMessages {
- public:
-  SentMessages();
-  ~SentMessages();
-  SentMessages(const SentMessages&) = delete;
-  SentMessages& operator=(const SentMessages&) = delete;
-
-  // Whether `window` was sent `message` with `wParam`.
-  bool Received(HWND window, UINT message, WPARAM wParam) const;
-
- private:
-  static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam);
-  HHOOK hook_;
-  std::vector<CWPSTRUCT> sent_;
-};
 
 // Answers every message box that opens while it lives (they are modal: the
 // answer comes from a timer inside their own message loop), keeping each
