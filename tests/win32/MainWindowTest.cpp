@@ -107,14 +107,12 @@ TEST_F(MainWindowTest, EnterInTheListComputes) {
 // what is seen is what the windows are sent.
 TEST_F(MainWindowTest, TabShowsFocusCuesAndNewSystemColoursReachTheList) {
   static std::vector<std::tuple<HWND, UINT, WPARAM>> sent;
-  HHOOK hook = SetWindowsHookExW(
-      WH_CALLWNDPROC,
-      [](int code, WPARAM wParam, LPARAM lParam) {
-        const auto& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-        sent.emplace_back(message.hwnd, message.message, message.wParam);
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-      },
-      nullptr, GetCurrentThreadId());
+  const auto record = [](int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    sent.emplace_back(message->hwnd, message->message, message->wParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  };
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId());
   PressKey(GetFocus(), VK_TAB);
   program_.Pump();
   SendMessageW(Main(), WM_SYSCOLORCHANGE, 0, 0);
