@@ -1,5 +1,6 @@
 #include "platform/qt/QtForm.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -122,8 +123,12 @@ void QtForm::BuildControls(const WindowDesign& design) {
 
   for (const ControlDesign& control : design.controls) {
     if (control.labelFor.empty()) continue;
-    // Screen readers name the control after its label.
-    static_cast<QLabel*>(byName.at(control.name))->setBuddy(byName.at(control.labelFor));
+    // Screen readers name the control after its label. Item views report no
+    // label relation: they carry the label's text as their name.
+    auto* label = static_cast<QLabel*>(byName.at(control.name));
+    QWidget* named = byName.at(control.labelFor);
+    label->setBuddy(named);
+    if (qobject_cast<QAbstractItemView*>(named) != nullptr) named->setAccessibleName(label->text());
   }
   for (const LineDesign& line : design.lines) {
     new LineShape(*client, line.name, line.x1, line.y1, line.x2, line.y2);

@@ -8,8 +8,21 @@ HWND CreateLabel(HWND parent, const ControlDesign& design, const PixelBox& place
   return CreateChild(parent, L"STATIC", design.text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, place, id);
 }
 
-HBRUSH LabelColors(HDC dc, const std::optional<Rgb>& color) {
-  SetTextColor(dc, color ? RGB(color->red, color->green, color->blue) : GetSysColor(COLOR_BTNTEXT));
+bool HighContrastOn() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+COLORREF LabelTextColor(const std::optional<Rgb>& color, bool highContrast) {
+  if (!color) return GetSysColor(COLOR_BTNTEXT);
+  if (highContrast) return GetSysColor(COLOR_WINDOWTEXT);
+  return RGB(color->red, color->green, color->blue);
+}
+
+HBRUSH LabelColors(HDC dc, const std::optional<Rgb>& color, bool highContrast) {
+  SetTextColor(dc, LabelTextColor(color, highContrast));
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetBkMode(dc, OPAQUE);
   return GetSysColorBrush(COLOR_BTNFACE);

@@ -15,8 +15,16 @@ namespace korvanel::win32 {
 // design's colour; the window answers WM_CTLCOLORSTATIC with LabelColors.
 HWND CreateLabel(HWND parent, const ControlDesign& design, const PixelBox& place, int id);
 
-// Sets up `dc` for painting a label whose design colour is `color` (the
-// system's button text colour when none) and returns the background brush.
-HBRUSH LabelColors(HDC dc, const std::optional<Rgb>& color);
+// Whether the user has turned high contrast on.
+bool HighContrastOn();
+
+// The text colour of a label whose design colour is `color`: the system's
+// button text colour when none; under high contrast, where a colour of the
+// program's own may be unreadable, the system's window text colour.
+COLORREF LabelTextColor(const std::optional<Rgb>& color, bool highContrast);
+
+// Sets up `dc` for painting a label in LabelTextColor and returns the
+// background brush.
+HBRUSH LabelColors(HDC dc, const std::optional<Rgb>& color, bool highContrast);
 
 }  // namespace korvanel::win32

@@ -98,10 +98,12 @@ void Shape(HWND line, const RECT& bounds, POINT from, POINT to) {
 HWND CreateLine(HWND parent, POINT from, POINT to) {
   RegisterLineClass();
   const RECT bounds = LineBounds(from, to);
-  HWND line =
-      CreateWindowExW(0, kLineClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, bounds.left,
-                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  // Disabled, it takes neither focus nor input, and screen readers do not
+  // offer it as a control the user could move to.
+  HWND line = CreateWindowExW(0, kLineClass, L"",
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_DISABLED, bounds.left,
+                              bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (line == nullptr) throw ControlError("A line could not be created.");
   SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Shape(line, bounds, from, to);

@@ -14,7 +14,8 @@ std::vector<POINT> LinePixels(POINT from, POINT to);
 // A line drawn in the window-text colour from `from` to `to` (client
 // pixels of `parent`): a child window shaped (SetWindowRgn) to exactly the
 // line's pixels, so that it lies above the controls created before it and
-// hides nothing else. The mouse goes through it. Fails with ControlError.
+// hides nothing else. The mouse goes through it; disabled, it never takes
+// the focus. Fails with ControlError.
 HWND CreateLine(HWND parent, POINT from, POINT to);
 
 // Moves and reshapes a line made by CreateLine to run from `from` to `to`,

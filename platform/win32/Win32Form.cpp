@@ -31,6 +31,16 @@ HICON ProgramIcon(int size) {
                                        IMAGE_ICON, size, size, LR_SHARED));
 }
 
+// Lays `label` just above `control` among their siblings. Screen readers
+// name a box or list after the first label above it (GetWindow with
+// GW_HWNDPREV), the order a dialog template gives.
+void LayLabelAbove(HWND label, HWND control) {
+  HWND above = GetWindow(control, GW_HWNDPREV);
+  if (above == label) return;
+  SetWindowPos(label, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void RegisterFormClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
     WNDCLASSEXW formClass{};
@@ -61,7 +71,11 @@ PixelBox PlaceAt(const ControlDesign& control, int dpi) {
 }  // namespace
 
 Win32Form::Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events)
-    : runtime_(runtime), events_(events), design_(design), dpi_(ScreenDpi()) {
+    : runtime_(runtime),
+      events_(events),
+      design_(design),
+      dpi_(ScreenDpi()),
+      highContrast_(HighContrastOn()) {
   Create(design);
   try {
     BuildControls(design);
@@ -106,6 +120,7 @@ void Win32Form::Create(const WindowDesign& design) {
 
 void Win32Form::BuildControls(const WindowDesign& design) {
   std::vector<std::pair<int, HWND>> tabOrder;
+  std::map<std::string_view, HWND> byName;
   for (const ControlDesign& control : design.controls) {
     const PixelBox place = PlaceAt(control, dpi_);
     HFONT font = FontFor(control.font);
@@ -138,6 +153,13 @@ void Win32Form::BuildControls(const WindowDesign& design) {
     }
     if (control.kind != ControlKind::Label) tabOrder.emplace_back(control.tabIndex, handle);
     placed_.emplace_back(control, handle);
+    byName.emplace(control.name, handle);
+  }
+  // A label that names a control moves past none that it overlaps in the
+  // designs: the windows look the same.
+  for (const ControlDesign& control : design.controls) {
+    if (!control.labelFor.empty())
+      LayLabelAbove(byName.at(control.name), byName.at(control.labelFor));
   }
   // Created last, the lines lie above every control.
   for (const LineDesign& line : design.lines) {
@@ -229,14 +251,23 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(wParam, lParam);
       return 0;
-    case DM_GETDEFID:
-      // IsDialogMessageW asks for the button that Enter clicks.
-      return defaultButtonId_ != 0 ? MAKELRESULT(defaultButtonId_, DC_HASDEFID) : 0;
+    case DM_GETDEFID: {
+      // IsDialogMessageW asks for the button that Enter clicks: as in a
+      // dialog, the focused button, else the default one.
+      const auto focused = std::find(buttons_.begin(), buttons_.end(), GetFocus());
+      const int id = focused != buttons_.end() ? GetDlgCtrlID(*focused) : defaultButtonId_;
+      return id != 0 ? MAKELRESULT(id, DC_HASDEFID) : 0;
+    }
     case WM_CTLCOLORSTATIC: {
       const auto label = labels_.find(reinterpret_cast<HWND>(lParam));
       if (label == labels_.end()) break;
-      return reinterpret_cast<LRESULT>(LabelColors(reinterpret_cast<HDC>(wParam), label->second));
+      return reinterpret_cast<LRESULT>(
+          LabelColors(reinterpret_cast<HDC>(wParam), label->second, highContrast_));
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      OnSystemChange(message, wParam, lParam);
+      break;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
       return 0;
@@ -266,13 +297,6 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);
   const int code = HIWORD(wParam);
-  if (id == IDOK && lParam != 0) {
-    // Enter without a default button: a focused button takes it, as in a
-    // dialog.
-    const auto focused = std::find(buttons_.begin(), buttons_.end(), GetFocus());
-    if (focused != buttons_.end()) Click(commands_.at(GetDlgCtrlID(*focused)));
-    return;
-  }
   // Menu items and buttons; the other controls' notifications are not events.
   if (code != BN_CLICKED) return;
   const auto command = commands_.find(id);
@@ -290,6 +314,24 @@ void Win32Form::Click(const std::string& control) {
   const std::string name = control;
   FormEvents& events = events_;
   RunHandler(window_, [&events, &name] { events.Click(name); });
+}
+
+void Win32Form::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam) {
+  highContrast_ = HighContrastOn();
+  if (message == WM_SYSCOLORCHANGE) {
+    // Only top-level windows get it; the common controls (the list views
+    // and their headers) take their colours from it.
+    MSG change{window_, message, wParam, lParam, 0, {}};
+    EnumChildWindows(
+        window_,
+        [](HWND child, LPARAM sent) {
+          const auto& forwarded = *reinterpret_cast<const MSG*>(sent);
+          SendMessageW(child, forwarded.message, forwarded.wParam, forwarded.lParam);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&change));
+  }
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form::OnActivate(bool active) {
@@ -315,6 +357,8 @@ bool Win32Form::HandleTab(const MSG& message) {
         SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
     if ((wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
   }
+  // The keyboard is in use: focus rectangles show from here on.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   MoveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
   return true;
 }

@@ -28,11 +28,13 @@ class Win32Runtime;
 // earlier one), the lines above them all. Nothing moves when the window is
 // resized; when the window's DPI changes (WM_DPICHANGED: it went to a
 // monitor of another scale, or the scale changed), fonts, controls, list
-// columns and lines are laid out again from the design at the new DPI.
-// Clicks and menu commands reach the window's handlers through
-// RunHandler, so no error crosses the window procedure. The window behaves
-// like a dialog for the keyboard (with the runtime's message loop): Tab
-// follows the design's tab order, Enter clicks the default button.
+// columns and lines are laid out again from the design at the new DPI. A
+// label that names a control (labelFor) lies just above it, where screen
+// readers look for a name. Clicks and menu commands reach the window's
+// handlers through RunHandler, so no error crosses the window procedure. The
+// window behaves like a dialog for the keyboard (with the runtime's message
+// loop): Tab follows the design's tab order and shows the focus rectangle,
+// Enter clicks the focused button, else the default one.
 //
 // The object outlives its window: the runtime deletes it once the message
 // that destroyed the window is over.
@@ -67,6 +69,8 @@ class Win32Form : public Form {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void OnActivate(bool active);
+  // A change of the system's colours or settings (high contrast).
+  void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Create(const WindowDesign& design);
   void BuildControls(const WindowDesign& design);
@@ -88,6 +92,7 @@ class Win32Form : public Form {
   FormEvents& events_;
   const WindowDesign design_;
   int dpi_;
+  bool highContrast_;
   // Declared before the window's controls: they show these fonts until
   // they are destroyed. By face, size and DPI: the fonts of each DPI the
   // window has been at stay (a window goes to few monitors), so none is

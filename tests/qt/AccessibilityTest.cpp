@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <memory>
 
 #include "UiTestSupport.h"
@@ -60,6 +61,15 @@ class AccessibilityTest : public QObject {
       labels << label->text(QAccessible::Name);
     }
     QCOMPARE(labels, QStringList{"Scale Guitar Length"});
+  }
+
+  // Item views give no "labelled by" relation: the list carries the name.
+  void stringListIsNamedByTheLabelAboveIt() {
+    choose("mnuTension");
+    QWidget* window = korvanel::test::ShownWindows("mTension").value(0);
+    QVERIFY(window != nullptr);
+    auto* list = window->findChild<QTreeWidget*>("lst");
+    QCOMPARE(Accessible(list)->text(QAccessible::Name), "Frequency of each string in a guitar:");
   }
 
   void refusedLengthIsAnAlertWithReadableText() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
+#include "platform/win32/Label.h"
 #include "platform/win32/Line.h"
 
 namespace korvanel::test {
@@ -85,6 +86,34 @@ TEST_F(InfoWindowsTest, AboutOpensWithTheFocusOnOkAndSpaceClosesIt) {
   PressKey(ok, VK_SPACE);
   program_.Pump();
   EXPECT_EQ(CountWindows(kAbout), 0);
+}
+
+TEST_F(InfoWindowsTest, EnterClicksTheFocusedButtonOnly) {
+  OpenTension();
+  for (WPARAM key : {VK_RETURN, VK_TAB, VK_RETURN}) {  // in the list, to Bye, on Bye
+    EXPECT_EQ(CountWindows(kTension), 1);
+    PressKey(GetFocus(), key);
+    program_.Pump();
+  }
+  EXPECT_EQ(CountWindows(kTension), 0);
+}
+
+// Screen readers name a box or list after the nearest label above it in
+// z-order; the lines of the formula take no focus.
+TEST_F(InfoWindowsTest, EachNamedControlHasItsLabelJustAboveIt) {
+  OpenTension();
+  const auto labelAbove = [](HWND control) { return TextOf(GetWindow(control, GW_HWNDPREV)); };
+  EXPECT_EQ(labelAbove(Child(Window(kTension), L"SysListView32")),
+            L"Frequency of each string in a guitar:");
+  EXPECT_EQ(labelAbove(Child(program_.MainWindow(), L"ComboBox")), L"Scale Guitar Length");
+  EXPECT_EQ(GetWindow(Child(program_.MainWindow(), L"SysListView32"), GW_HWNDPREV), nullptr);
+  HWND line = FindWindowExW(Window(kTension), nullptr, L"KorvanelLine", nullptr);
+  EXPECT_FALSE(IsWindowEnabled(line));
+}
+
+TEST_F(InfoWindowsTest, UnderHighContrastTheAboutTitleTakesTheWindowTextColour) {
+  EXPECT_EQ(win32::LabelTextColor(Rgb{0, 0, 192}, false), RGB(0, 0, 192));
+  EXPECT_EQ(win32::LabelTextColor(Rgb{0, 0, 192}, true), GetSysColor(COLOR_WINDOWTEXT));
 }
 
 TEST_F(InfoWindowsTest, TheMainWindowStaysUsableWhileBothAreOpen) {

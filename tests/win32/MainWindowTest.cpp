@@ -2,7 +2,10 @@
 // fret list and the message for a length too large.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "WindowTestSupport.h"
 #include "tests/expected/FretRows650.h"
@@ -98,6 +101,25 @@ TEST_F(MainWindowTest, EnterInTheListComputes) {
   PressKey(List(), VK_RETURN);
   program_.Pump();
   EXPECT_EQ(ListRows(List()).size(), 27u);
+}
+
+// Wine keeps no focus-cue state and its list view ignores new system colours:
+// what is seen is what the windows are sent.
+TEST_F(MainWindowTest, TabShowsFocusCuesAndNewSystemColoursReachTheList) {
+  static std::vector<std::tuple<HWND, UINT, WPARAM>> sent;
+  const auto record = [](int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    sent.emplace_back(message->hwnd, message->message, message->wParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  };
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId());
+  PressKey(GetFocus(), VK_TAB);
+  program_.Pump();
+  SendMessageW(Main(), WM_SYSCOLORCHANGE, 0, 0);
+  UnhookWindowsHookEx(hook);
+  const WPARAM showFocus = MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+  EXPECT_EQ(std::ranges::count(sent, std::tuple{Main(), UINT{WM_CHANGEUISTATE}, showFocus}), 1);
+  EXPECT_EQ(std::ranges::count(sent, std::tuple{List(), UINT{WM_SYSCOLORCHANGE}, WPARAM{0}}), 1);
 }
 
 TEST_F(MainWindowTest, MenusInDesignOrder) {
