@@ -1,8 +1,14 @@
 #include <QComboBox>
+#include <QFileInfo>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -149,6 +155,51 @@ class PrintCommandTest : public QObject {
     print();
     QTRY_COMPARE(answerer.texts(), QStringList{"The printer could not finish the document."});
     QCOMPARE(lines().size(), std::size_t{35});
+  }
+
+  void everyWindowIsDisabledWhileThePrintCommandRuns() {
+    (*window_)->findChild<QAction*>(QStringLiteral("mnuTension"))->trigger();
+    QWidget* tension = korvanel::test::ShownWindows("mTension").value(0);
+    QVERIFY(tension != nullptr);
+    QList<bool> enabledDuring;
+    dialog_->whileShown = [&] { enabledDuring = {(*window_)->isEnabled(), tension->isEnabled()}; };
+    print();
+    QCOMPARE(enabledDuring, (QList<bool>{false, false}));
+    QVERIFY((*window_)->isEnabled());
+    QVERIFY(tension->isEnabled());
+  }
+
+  // On the system's printers: the second dialog shows what the first one
+  // confirmed (here the number of copies).
+  void nextPrintStartsFromTheSettingsConfirmedBefore() {
+    window_.reset();
+    korvanel::test::MessageBoxAnswerer answerer;
+    QTemporaryDir dir;
+    korvanel::test::RunningProgram program;
+    const auto printWith = [&program](std::function<void(QPrintDialog&)> answer) {
+      QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        QVERIFY(dialog->isEnabled());
+        answer(*dialog);
+      });
+      program->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
+    };
+    printWith([&dir](QPrintDialog& dialog) {
+      dialog.findChild<QSpinBox*>(QStringLiteral("copies"))->setValue(3);
+      dialog.accept();
+      // Whatever printer the test machine has: into a file.
+      dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+      dialog.printer()->setOutputFileName(dir.filePath("first.pdf"));
+    });
+    int copiesShown = 0;
+    printWith([&copiesShown](QPrintDialog& dialog) {
+      copiesShown = dialog.findChild<QSpinBox*>(QStringLiteral("copies"))->value();
+      dialog.reject();
+    });
+    QCOMPARE(copiesShown, 3);
+    QVERIFY(QFileInfo::exists(dir.filePath("first.pdf")));
+    QVERIFY(answerer.texts().isEmpty());
   }
 
   void eachPrintCommandGivesItsOwnDocument() {

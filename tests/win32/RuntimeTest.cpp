@@ -2,7 +2,6 @@
 // close box, the load before the show, errors in handlers, print jobs.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -237,19 +236,15 @@ TEST(PrintTest, FilePrintPrintsTheReportOnTheRuntimesPrintJob) {
 // (nor File > Print or Exit again); afterwards every one does, and the main
 // window is still the active one.
 TEST(PrintTest, EveryWindowIsDisabledWhileFilePrintRuns) {
-  struct LookingDialog : CommonDialog {
-    std::function<void()> look;
-    void SetPrintToFileOffered(bool) override {}
-    void ShowPrinter() override { look(); }
-  } dialog;
   testing::OperationLog log;
+  testing::RecordingDialog dialog(log);
   testing::RecordingPrinter printer(log);
   RunningProgram program([&](HWND) { return std::make_unique<Job>(dialog, printer); });
   ChooseMenu(program.MainWindow(), L"?", L"Tension and Frequency");
   HWND tension = FindWindowW(L"KorvanelWindow", kTension);
   SetForegroundWindow(program.MainWindow());
   std::vector<BOOL> enabledDuring;
-  dialog.look = [&] {
+  dialog.whileShown = [&] {
     enabledDuring = {IsWindowEnabled(program.MainWindow()), IsWindowEnabled(tension)};
     // As a modal dialog does over its disabled owner: it takes the
     // activation, and its end hands it to another window.
