@@ -81,8 +81,8 @@ void GdiPrintDialog::ShowPrinter() {
   }
 
   PRINTDLGW dialog{};
-  // A printer chosen earlier that has since been removed: once more from the
-  // default printer, which is forgotten as the choice.
+  // When the printer chosen earlier has been removed since, the choice is
+  // forgotten and the dialog shown once more, on the default printer.
   for (bool fromChoice = !choice_.IsEmpty();; fromChoice = false) {
     dialog = PRINTDLGW{};
     dialog.lStructSize = sizeof dialog;

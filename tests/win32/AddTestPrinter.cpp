@@ -1,7 +1,7 @@
 // Gives a Wine prefix printers to print on without any print system: Wine's
 // PostScript driver (wineps.drv) on the FILE: port, with the generic PPD that
 // Wine's spooler carries as a resource; the first is made the default
-// printer, the second is there to be chosen in the print dialog. Wine 8
+// printer, the second is there to be picked in the print dialog. Wine 8
 // finds printers only through CUPS; with no CUPS scheduler it has none.
 // Run once per prefix; a printer already there is left as it is.
 #include <windows.h>
@@ -47,10 +47,10 @@ bool WriteGenericPpd(const std::wstring& path) {
   return ok;
 }
 
-// Adds the driver, once, and a printer on it, unless there is one by that name.
-int AddTestPrinter(const wchar_t* name) {
-  if (PrinterExists(name)) return 0;
-  if (!PrinterExists(kPrinter) && !PrinterExists(kSecondPrinter)) {
+}  // namespace
+
+int main() {
+  if (!PrinterExists(kPrinter)) {
     wchar_t folder[MAX_PATH];
     DWORD needed = 0;
     if (!GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(folder),
@@ -71,22 +71,18 @@ int AddTestPrinter(const wchar_t* name) {
       return Fail("AddPrinterDriverExW");
     }
   }
-  PRINTER_INFO_2W info{};
-  info.pPrinterName = const_cast<wchar_t*>(name);
-  info.pPortName = const_cast<wchar_t*>(L"FILE:");
-  info.pDriverName = const_cast<wchar_t*>(kDriver);
-  info.pPrintProcessor = const_cast<wchar_t*>(L"WinPrint");
-  info.pDatatype = const_cast<wchar_t*>(L"RAW");
-  HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-  if (printer == nullptr) return Fail("AddPrinterW");
-  ClosePrinter(printer);
-  return 0;
-}
-
-}  // namespace
-
-int main() {
-  if (AddTestPrinter(kPrinter) != 0 || AddTestPrinter(kSecondPrinter) != 0) return 1;
+  for (const wchar_t* name : {kPrinter, kSecondPrinter}) {
+    if (PrinterExists(name)) continue;
+    PRINTER_INFO_2W info{};
+    info.pPrinterName = const_cast<wchar_t*>(name);
+    info.pPortName = const_cast<wchar_t*>(L"FILE:");
+    info.pDriverName = const_cast<wchar_t*>(kDriver);
+    info.pPrintProcessor = const_cast<wchar_t*>(L"WinPrint");
+    info.pDatatype = const_cast<wchar_t*>(L"RAW");
+    HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
+    if (printer == nullptr) return Fail("AddPrinterW");
+    ClosePrinter(printer);
+  }
   if (!SetDefaultPrinterW(kPrinter)) return Fail("SetDefaultPrinterW");
   std::printf("add-test-printer: default printer is \"%ls\"\n", kPrinter);
   return 0;

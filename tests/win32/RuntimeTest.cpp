@@ -205,60 +205,44 @@ TEST_F(ProbeTest, EnterClicksTheDefaultButtonFromEveryControl) {
   EXPECT_EQ(probe_.clicks, (std::vector<std::string>{"btnGo", "btnGo"}));
 }
 
-// A print job on the test's own dialog and printer.
-struct Job : PrintJob {
-  CommonDialog& dialog;
-  Printer& printer;
-  Job(CommonDialog& d, Printer& p) : dialog(d), printer(p) {}
-  CommonDialog& Dialog() override { return dialog; }
-  Printer& LinePrinter() override { return printer; }
-};
-
-// File > Print over the main window, on an injected print job.
+// File > Print over the main window, on an injected print job. While it
+// runs no window of the program takes input (File > Print or Exit again);
+// afterwards all do, and the main window is the active one again.
 TEST(PrintTest, FilePrintPrintsTheReportOnTheRuntimesPrintJob) {
   testing::OperationLog log;
   testing::RecordingDialog dialog(log);
   testing::RecordingPrinter printer(log);
   std::vector<HWND> owners;
+  struct Job : PrintJob {
+    CommonDialog& dialog;
+    Printer& printer;
+    Job(CommonDialog& d, Printer& p) : dialog(d), printer(p) {}
+    CommonDialog& Dialog() override { return dialog; }
+    Printer& LinePrinter() override { return printer; }
+  };
   RunningProgram program([&](HWND owner) {
     owners.push_back(owner);
     return std::make_unique<Job>(dialog, printer);
   });
   SendMessageW(Child(program.MainWindow(), L"Button", L"Compute"), BM_CLICK, 0, 0);
-  ChooseMenu(program.MainWindow(), L"File", L"Print");
-  EXPECT_EQ(owners, std::vector<HWND>{program.MainWindow()});
-  ASSERT_EQ(printer.Documents().size(), 1u);
-  EXPECT_EQ(printer.Documents()[0].lines.size(), 35u);
-  EXPECT_TRUE(printer.Documents()[0].ended);
-}
-
-// While File > Print runs its dialog, no window of the program takes input
-// (nor File > Print or Exit again); afterwards every one does, and the main
-// window is still the active one.
-TEST(PrintTest, EveryWindowIsDisabledWhileFilePrintRuns) {
-  testing::OperationLog log;
-  testing::RecordingDialog dialog(log);
-  testing::RecordingPrinter printer(log);
-  RunningProgram program([&](HWND) { return std::make_unique<Job>(dialog, printer); });
   ChooseMenu(program.MainWindow(), L"?", L"Tension and Frequency");
   HWND tension = FindWindowW(L"KorvanelWindow", kTension);
   SetForegroundWindow(program.MainWindow());
   std::vector<BOOL> enabledDuring;
   dialog.whileShown = [&] {
     enabledDuring = {IsWindowEnabled(program.MainWindow()), IsWindowEnabled(tension)};
-    // As a modal dialog does over its disabled owner: it takes the
-    // activation, and its end hands it to another window.
-    HWND popup = CreateWindowExW(0, L"STATIC", L"Print", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
-                                 program.MainWindow(), nullptr, nullptr, nullptr);
-    SetForegroundWindow(popup);
-    DestroyWindow(popup);
+    // A modal dialog over a disabled owner hands the activation away at its end.
+    DestroyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9,
+                                  program.MainWindow(), nullptr, nullptr, nullptr));
   };
   ChooseMenu(program.MainWindow(), L"File", L"Print");
   EXPECT_EQ(enabledDuring, (std::vector<BOOL>{FALSE, FALSE}));
-  EXPECT_TRUE(IsWindowEnabled(program.MainWindow()));
-  EXPECT_TRUE(IsWindowEnabled(tension));
+  EXPECT_TRUE(IsWindowEnabled(program.MainWindow()) && IsWindowEnabled(tension));
   EXPECT_EQ(GetForegroundWindow(), program.MainWindow());
-  EXPECT_EQ(printer.Documents().size(), 1u);
+  EXPECT_EQ(owners, std::vector<HWND>{program.MainWindow()});
+  ASSERT_EQ(printer.Documents().size(), 1u);
+  EXPECT_EQ(printer.Documents()[0].lines.size(), 35u);
+  EXPECT_TRUE(printer.Documents()[0].ended);
 }
 
 }  // namespace
