@@ -13,6 +13,9 @@ void QtPrintDialog::SetPrintToFileOffered(bool offered) {
 }
 
 void QtPrintDialog::ShowPrinter() {
+  // Its parent window is disabled while the print command runs; a window of
+  // its own, the dialog stays usable all the same.
+  dialog_.setEnabled(true);
   if (dialog_.exec() != QDialog::Accepted) throw ControlError("Printing was cancelled.");
 }
 

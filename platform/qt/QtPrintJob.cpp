@@ -1,21 +1,15 @@
 #include "platform/qt/QtPrintJob.h"
 
+#include <QEvent>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QWidget>
 
 namespace korvanel::qt {
 
 namespace {
 
 constexpr qreal kMarginMillimetres = 15;
-
-// Names the document and sets its margins before the dialog reads them: the
-// dialog proposes the name for printing to a file.
-QPrinter& Prepared(QPrinter& device) {
-  device.setDocName(QStringLiteral("Korvanel"));
-  SetPrintMargins(device);
-  return device;
-}
 
 }  // namespace
 
@@ -25,6 +19,40 @@ void SetPrintMargins(QPrinter& device) {
   device.setPageMargins(wanted, QPageLayout::Millimeter);
 }
 
-QtPrintJob::QtPrintJob(QWidget* parent) : dialog_(Prepared(device_), parent), printer_(device_) {}
+void PrepareReportDevice(QPrinter& device) {
+  device.setDocName(QStringLiteral("Korvanel"));
+  SetPrintMargins(device);
+}
+
+QtPrintJob::QtPrintJob(QPrinter& device, QWidget* parent)
+    : device_(device), dialog_(device, parent), printer_(device) {}
+
+DisabledWindows::DisabledWindows(const std::vector<QWidget*>& windows, QWidget* active) {
+  if (active != nullptr && active->isActiveWindow()) active_ = active;
+  for (QWidget* window : windows) {
+    if (window == nullptr || !window->isEnabled()) continue;
+    window->setEnabled(false);
+    window->installEventFilter(this);
+    disabled_.emplace_back(window);
+  }
+}
+
+DisabledWindows::~DisabledWindows() {
+  for (const QPointer<QWidget>& window : disabled_) {
+    if (window.isNull()) continue;
+    window->removeEventFilter(this);
+    window->setEnabled(true);
+  }
+  if (!active_.isNull() && active_->isEnabled()) active_->activateWindow();
+}
+
+bool DisabledWindows::eventFilter(QObject* watched, QEvent* event) {
+  // The close box: the window manager's, not the program's own closing.
+  if (event->type() == QEvent::Close && event->spontaneous()) {
+    event->ignore();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
 
 }  // namespace korvanel::qt

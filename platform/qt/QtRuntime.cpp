@@ -53,10 +53,6 @@ class CentreWhenFramed : public QObject {
   }
 };
 
-std::unique_ptr<PrintJob> MakeSystemPrintJob(QWidget* window) {
-  return std::make_unique<QtPrintJob>(window);
-}
-
 }  // namespace
 
 void ShowCentred(QWidget& window) {
@@ -65,8 +61,19 @@ void ShowCentred(QWidget& window) {
   window.show();
 }
 
-QtRuntime::QtRuntime(PrintJobFactory makePrintJob)
-    : makePrintJob_(makePrintJob ? std::move(makePrintJob) : MakeSystemPrintJob) {}
+QtRuntime::QtRuntime(PrintJobFactory makePrintJob) : makePrintJob_(std::move(makePrintJob)) {
+  if (!makePrintJob_) {
+    makePrintJob_ = [this](QWidget* window) {
+      // Made at the first print command: asking the print system for its
+      // printers can take a while.
+      if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        PrepareReportDevice(*printer_);
+      }
+      return std::make_unique<QtPrintJob>(*printer_, window);
+    };
+  }
+}
 
 QtRuntime::~QtRuntime() {
   // Unloaded windows may still wait for their deletion; none outlives the
@@ -118,7 +125,11 @@ QMainWindow* QtRuntime::WindowOf(const FormEvents& events) const {
 }
 
 std::unique_ptr<PrintJob> QtRuntime::MakePrintJob(QWidget* window) const {
-  return makePrintJob_(window);
+  std::vector<QWidget*> windows;
+  for (const auto& [events, form] : loaded_) {
+    if (form) windows.push_back(form.data());
+  }
+  return std::make_unique<ModalPrintJob>(windows, window, makePrintJob_);
 }
 
 void QtRuntime::Unloaded(QtForm& form) noexcept {

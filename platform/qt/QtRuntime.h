@@ -11,6 +11,7 @@
 #include "platform/Forms.h"
 
 class QMainWindow;
+class QPrinter;
 class QWidget;
 
 namespace korvanel::qt {
@@ -27,7 +28,8 @@ class QtRuntime : public WindowRuntime {
   // Makes the dialog and printer of one File > Print over `window`.
   using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(QWidget* window)>;
 
-  // File > Print prints on the system's printers unless given another
+  // File > Print prints on the system's printers, each dialog opening on
+  // the printer and settings confirmed last in the run, unless given another
   // source of print jobs.
   explicit QtRuntime(PrintJobFactory makePrintJob = {});
   ~QtRuntime() override;
@@ -43,7 +45,8 @@ class QtRuntime : public WindowRuntime {
   // The window of `events` while it is loaded, else null.
   QMainWindow* WindowOf(const FormEvents& events) const;
 
-  // For QtForm.
+  // For QtForm. The job of one print command; every window of the program
+  // is disabled while it lives.
   std::unique_ptr<PrintJob> MakePrintJob(QWidget* window) const;
   void Unloaded(QtForm& form) noexcept;
 
@@ -51,6 +54,8 @@ class QtRuntime : public WindowRuntime {
   void Load(const WindowDesign& design, FormEvents& events);
 
   PrintJobFactory makePrintJob_;
+  // The printer of every print command of the run, once there was one.
+  std::unique_ptr<QPrinter> printer_;
   std::map<const FormEvents*, QPointer<QtForm>> loaded_;
   // Every window made and not yet deleted, loaded or not.
   std::vector<QPointer<QtForm>> created_;

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -32,26 +33,45 @@ std::string DialogErrorText(DWORD code) {
   }
 }
 
-}  // namespace
-
-GdiPrintDialog::GdiPrintDialog(GdiPrinter& printer, HWND owner)
-    : printer_(printer), owner_(owner) {}
-
-GdiPrintDialog::~GdiPrintDialog() {
-  if (devMode_ != nullptr) GlobalFree(devMode_);
-  if (devNames_ != nullptr) GlobalFree(devNames_);
+// A movable copy of `block` for the dialog to use and replace as it likes;
+// null for none, or when there is no memory for it (the dialog then opens
+// on the default printer).
+HGLOBAL CopyOf(HGLOBAL block) {
+  if (block == nullptr) return nullptr;
+  const SIZE_T size = GlobalSize(block);
+  HGLOBAL copy = size > 0 ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr;
+  if (copy == nullptr) return nullptr;
+  const void* from = GlobalLock(block);
+  void* to = GlobalLock(copy);
+  if (from != nullptr && to != nullptr) std::memcpy(to, from, size);
+  if (to != nullptr) GlobalUnlock(copy);
+  if (from != nullptr) GlobalUnlock(block);
+  if (from == nullptr || to == nullptr) {
+    GlobalFree(copy);
+    return nullptr;
+  }
+  return copy;
 }
 
-void GdiPrintDialog::ShowPrinter() {
-  PRINTDLGW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner_;
-  dialog.hDevMode = devMode_;
-  dialog.hDevNames = devNames_;
-  dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
-  if (!printToFileOffered_) dialog.Flags |= PD_HIDEPRINTTOFILE;
-  dialog.nCopies = 1;
+void Free(HGLOBAL block) {
+  if (block != nullptr) GlobalFree(block);
+}
 
+}  // namespace
+
+PrinterChoice::~PrinterChoice() { Keep(nullptr, nullptr); }
+
+void PrinterChoice::Keep(HGLOBAL devMode, HGLOBAL devNames) {
+  if (devMode != devMode_) Free(devMode_);
+  if (devNames != devNames_) Free(devNames_);
+  devMode_ = devMode;
+  devNames_ = devNames;
+}
+
+GdiPrintDialog::GdiPrintDialog(GdiPrinter& printer, HWND owner, PrinterChoice& choice)
+    : printer_(printer), owner_(owner), choice_(choice) {}
+
+void GdiPrintDialog::ShowPrinter() {
   static auto* const showDialog =
       SystemFunctionAs<decltype(PrintDlgW)>(L"comdlg32.dll", "PrintDlgW");
   static auto* const dialogError =
@@ -60,15 +80,35 @@ void GdiPrintDialog::ShowPrinter() {
     throw ControlError("The print dialog is not available.");
   }
 
-  const BOOL confirmed = showDialog(&dialog);
-  // The dialog may have replaced the handles, confirmed or not.
-  devMode_ = dialog.hDevMode;
-  devNames_ = dialog.hDevNames;
-  if (!confirmed) {
+  PRINTDLGW dialog{};
+  // When the printer chosen earlier has been removed since, the choice is
+  // forgotten and the dialog shown once more, on the default printer.
+  for (bool fromChoice = !choice_.IsEmpty();; fromChoice = false) {
+    dialog = PRINTDLGW{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    if (!printToFileOffered_) dialog.Flags |= PD_HIDEPRINTTOFILE;
+    dialog.nCopies = 1;
+    // Copies: the dialog may free or reallocate the blocks it is given, and a
+    // cancelled dialog leaves the last choice as it was.
+    if (fromChoice) {
+      dialog.hDevMode = CopyOf(choice_.devMode_);
+      dialog.hDevNames = CopyOf(choice_.devNames_);
+    }
+    if (showDialog(&dialog)) break;
     const DWORD error = dialogError();
+    // Whatever blocks the dialog holds now, given or its own, are ours to free.
+    Free(dialog.hDevMode);
+    Free(dialog.hDevNames);
+    if (error == PDERR_PRINTERNOTFOUND && fromChoice) {
+      choice_.Keep(nullptr, nullptr);
+      continue;
+    }
     if (error == 0) throw ControlError("Printing was cancelled.");
     throw ControlError(DialogErrorText(error));
   }
+  choice_.Keep(dialog.hDevMode, dialog.hDevNames);
   UniqueDc device(dialog.hDC);
   if (!device) throw ControlError("The printer could not be set up.");
   printer_.UseDevice(std::move(device), (dialog.Flags & PD_PRINTTOFILE) != 0);

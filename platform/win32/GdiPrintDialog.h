@@ -8,11 +8,35 @@ namespace korvanel::win32 {
 
 class GdiPrinter;
 
+// The printer and its settings (paper, copies, ...) confirmed last in the
+// print dialog: the DEVNAMES and DEVMODE blocks PrintDlgW returned. The
+// runtime keeps one for the whole run, so that every print dialog opens on
+// the last choice; nothing of it is written anywhere.
+class PrinterChoice {
+ public:
+  PrinterChoice() = default;
+  // Frees the blocks (GlobalFree).
+  ~PrinterChoice();
+
+  PrinterChoice(const PrinterChoice&) = delete;
+  PrinterChoice& operator=(const PrinterChoice&) = delete;
+
+  bool IsEmpty() const { return devNames_ == nullptr; }
+
+ private:
+  friend class GdiPrintDialog;
+  // Takes over the blocks of a confirmed dialog, freeing the ones before.
+  void Keep(HGLOBAL devMode, HGLOBAL devNames);
+
+  HGLOBAL devMode_ = nullptr;
+  HGLOBAL devNames_ = nullptr;
+};
+
 // The Windows print dialog (comdlg32's PrintDlgW) behind the program's
 // common dialog. Confirming it hands the chosen printer's device to
 // `printer`; cancelling it, or a dialog that cannot be shown, is a
-// ControlError. The choice of printer and its settings carry over to the
-// next time the same dialog is shown.
+// ControlError. It opens on the printer and settings of `choice`, and a
+// confirmed dialog stores its own there; a cancelled one leaves it as it was.
 //
 // PrintDlgW rather than PrintDlgExW: the report needs no page ranges, and
 // PrintDlgExW refuses to run without an owner window.
@@ -23,8 +47,7 @@ class GdiPrinter;
 class GdiPrintDialog : public CommonDialog {
  public:
   // The dialog is modal over `owner`, which may be null.
-  GdiPrintDialog(GdiPrinter& printer, HWND owner);
-  ~GdiPrintDialog() override;
+  GdiPrintDialog(GdiPrinter& printer, HWND owner, PrinterChoice& choice);
 
   GdiPrintDialog(const GdiPrintDialog&) = delete;
   GdiPrintDialog& operator=(const GdiPrintDialog&) = delete;
@@ -35,10 +58,8 @@ class GdiPrintDialog : public CommonDialog {
  private:
   GdiPrinter& printer_;
   HWND owner_;
+  PrinterChoice& choice_;
   bool printToFileOffered_ = false;
-  // The printer and its settings chosen last time, owned by the dialog.
-  HGLOBAL devMode_ = nullptr;
-  HGLOBAL devNames_ = nullptr;
 };
 
 }  // namespace korvanel::win32

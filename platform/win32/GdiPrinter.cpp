@@ -70,8 +70,11 @@ RECT MarginRect(HDC dc) {
 GdiPrinter::GdiPrinter(std::wstring outputFile)
     : outputFile_(std::move(outputFile)), output_(outputFile_) {}
 
-GdiPrinter::GdiPrinter(UniqueDc device, std::wstring outputFile)
-    : device_(std::move(device)), outputFile_(std::move(outputFile)), output_(outputFile_) {}
+GdiPrinter::GdiPrinter(UniqueDc device, std::wstring outputFile, StartDocFunction startDoc)
+    : device_(std::move(device)),
+      startDoc_(startDoc),
+      outputFile_(std::move(outputFile)),
+      output_(outputFile_) {}
 
 GdiPrinter::~GdiPrinter() {
   if (inDocument_) AbortDoc(device_.get());
@@ -125,7 +128,8 @@ void GdiPrinter::PrintLine(std::string_view text) {
 void GdiPrinter::PrintEmptyLine() { PlaceLine(); }
 
 void GdiPrinter::EndDoc() {
-  bool failed = failed_;
+  // A cancelled file-name prompt was the user's choice, not a failure.
+  bool failed = failed_ && !cancelled_;
   if (inDocument_) {
     HDC dc = device_.get();
     if (EndPage(dc) <= 0) failed = true;
@@ -133,11 +137,13 @@ void GdiPrinter::EndDoc() {
   }
   inDocument_ = false;
   failed_ = false;
+  cancelled_ = false;
   linesOnPage_ = 0;
   if (failed) throw ControlError("The printer could not finish the document.");
 }
 
 void GdiPrinter::BeginDocument() {
+  if (cancelled_) throw ControlError("Printing was cancelled.");
   if (failed_) throw ControlError("The printer could not start the document.");
   if (!device_) throw ControlError("No printer has been chosen.");
   HDC dc = device_.get();
@@ -145,8 +151,13 @@ void GdiPrinter::BeginDocument() {
   info.cbSize = sizeof info;
   info.lpszDocName = kDocumentName;
   info.lpszOutput = output_.empty() ? nullptr : output_.c_str();
-  if (StartDocW(dc, &info) <= 0) {
+  if (startDoc_(dc, &info) <= 0) {
+    // Printing to a file, or to a driver that writes one (Microsoft Print to
+    // PDF), asks for its name inside StartDoc; cancelling that prompt fails
+    // it with ERROR_CANCELLED.
     failed_ = true;
+    cancelled_ = GetLastError() == ERROR_CANCELLED;
+    if (cancelled_) throw ControlError("Printing was cancelled.");
     throw ControlError("The printer could not start the document.");
   }
   if (StartPage(dc) <= 0) {

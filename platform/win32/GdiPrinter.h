@@ -28,11 +28,14 @@ using UniqueDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 // the print dialog, which hands the device over with UseDevice.
 class GdiPrinter : public Printer {
  public:
+  // What starts a document on the device: StartDocW, or a stand-in.
+  using StartDocFunction = int(WINAPI*)(HDC, const DOCINFOW*);
+
   // A printer without a device until the dialog gives it one. With an
   // `outputFile`, documents go into that file (DOCINFOW.lpszOutput) rather
   // than to the printer's port.
   explicit GdiPrinter(std::wstring outputFile = {});
-  GdiPrinter(UniqueDc device, std::wstring outputFile);
+  GdiPrinter(UniqueDc device, std::wstring outputFile, StartDocFunction startDoc = StartDocW);
   // Abandons a document still open.
   ~GdiPrinter() override;
 
@@ -52,7 +55,8 @@ class GdiPrinter : public Printer {
   void PrintEmptyLine() override;
   // Ends the page and the document. Without a printed line there is no
   // document and nothing to do; a document that failed on the way, or that
-  // the device refuses to end, is a ControlError (once).
+  // the device refuses to end, is a ControlError (once). A document whose
+  // file-name prompt the user cancelled ends quietly.
   void EndDoc() override;
 
  private:
@@ -70,6 +74,7 @@ class GdiPrinter : public Printer {
   void ReleaseFont();
 
   UniqueDc device_;
+  StartDocFunction startDoc_ = StartDocW;
   std::wstring outputFile_;
   std::wstring output_;
 
@@ -83,7 +88,10 @@ class GdiPrinter : public Printer {
   HGDIOBJ deviceFont_ = nullptr;
 
   bool inDocument_ = false;
+  // The document could not start or failed on the way; `cancelled_`: the
+  // user cancelled its start.
   bool failed_ = false;
+  bool cancelled_ = false;
   // The printable rectangle inside the margins, and the top of the next
   // line, in device units.
   RECT area_{};

@@ -12,16 +12,12 @@
 
 namespace korvanel::win32 {
 
-namespace {
-
-std::unique_ptr<PrintJob> MakeSystemPrintJob(HWND owner) {
-  return std::make_unique<GdiPrintJob>(owner);
-}
-
-}  // namespace
-
-Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob)
-    : makePrintJob_(makePrintJob ? std::move(makePrintJob) : MakeSystemPrintJob) {
+Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob) : makePrintJob_(std::move(makePrintJob)) {
+  if (!makePrintJob_) {
+    makePrintJob_ = [this](HWND owner) {
+      return std::make_unique<GdiPrintJob>(owner, printerChoice_);
+    };
+  }
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES;
@@ -117,7 +113,9 @@ Win32Form* Win32Runtime::FormOf(HWND window) const {
 }
 
 std::unique_ptr<PrintJob> Win32Runtime::MakePrintJob(HWND owner) const {
-  return makePrintJob_(owner);
+  std::vector<HWND> windows;
+  for (const auto& [events, form] : loaded_) windows.push_back(form->Handle());
+  return std::make_unique<ModalPrintJob>(windows, owner, makePrintJob_);
 }
 
 void Win32Runtime::Unloaded(Win32Form& form) noexcept {

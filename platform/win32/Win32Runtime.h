@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Forms.h"
+#include "platform/win32/GdiPrintDialog.h"
 
 namespace korvanel::win32 {
 
@@ -23,7 +24,8 @@ class Win32Runtime : public WindowRuntime {
   using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(HWND owner)>;
 
   // Registers the common controls. File > Print prints on the system's
-  // printers (GdiPrintJob) unless given another source of print jobs.
+  // printers (GdiPrintJob), each dialog opening on the printer chosen last
+  // in the run, unless given another source of print jobs.
   explicit Win32Runtime(PrintJobFactory makePrintJob = {});
   // Destroys the windows still loaded, without ending the message loop.
   ~Win32Runtime() override;
@@ -45,7 +47,8 @@ class Win32Runtime : public WindowRuntime {
   // The window of `events` while it is loaded, else null.
   HWND WindowOf(const FormEvents& events) const;
 
-  // For Win32Form.
+  // For Win32Form. The job of one print command; every window of the
+  // program is disabled while it lives.
   std::unique_ptr<PrintJob> MakePrintJob(HWND owner) const;
   void Unloaded(Win32Form& form) noexcept;
 
@@ -54,6 +57,7 @@ class Win32Runtime : public WindowRuntime {
   Win32Form* FormOf(HWND window) const;
 
   PrintJobFactory makePrintJob_;
+  PrinterChoice printerChoice_;
   std::map<const FormEvents*, std::unique_ptr<Win32Form>> loaded_;
   // Forms whose window is gone, deleted when no message of theirs runs.
   std::vector<std::unique_ptr<Win32Form>> unloaded_;

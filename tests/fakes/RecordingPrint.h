@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,7 +47,13 @@ class RecordingDialog : public CommonDialog {
   void SetPrintToFileOffered(bool offered) override {
     log_.Record(std::string("SetPrintToFileOffered(") + (offered ? "true" : "false") + ")");
   }
-  void ShowPrinter() override { log_.Record("ShowPrinter"); }
+  void ShowPrinter() override {
+    if (whileShown) whileShown();
+    log_.Record("ShowPrinter");
+  }
+
+  // Runs while the dialog is "open": what a user could see meanwhile.
+  std::function<void()> whileShown;
 
  private:
   OperationLog& log_;

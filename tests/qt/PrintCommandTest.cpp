@@ -1,6 +1,10 @@
 #include <QComboBox>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <exception>
 #include <memory>
@@ -150,6 +154,39 @@ class PrintCommandTest : public QObject {
     const QStringList warning{"The printer could not finish the document."};
     QVERIFY(QTest::qWaitFor([&] { return answerer.texts() == warning; }));
     QCOMPARE(lines().size(), std::size_t{35});
+  }
+
+  void windowIsDisabledWhileThePrintCommandRuns() {
+    bool enabledDuring = true;
+    dialog_->whileShown = [&] { enabledDuring = (*window_)->isEnabled(); };
+    print();
+    QVERIFY(!enabledDuring);
+    QVERIFY((*window_)->isEnabled());
+  }
+
+  // On the system's printers: the second dialog shows the copies that the
+  // first one confirmed.
+  void nextPrintStartsFromTheSettingsConfirmedBefore() {
+    korvanel::test::MessageBoxAnswerer answerer;
+    QTemporaryDir dir;
+    korvanel::test::RunningProgram program;
+    QList<int> copiesShown;
+    for (const bool confirm : {true, false}) {
+      QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr && dialog->isEnabled());
+        auto* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
+        copiesShown << copies->value();
+        copies->setValue(3);
+        confirm ? dialog->accept() : dialog->reject();
+        // Whatever printer the test machine has: into a file.
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(dir.filePath("first.pdf"));
+      });
+      program->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
+    }
+    QCOMPARE(copiesShown, (QList<int>{1, 3}));
+    QVERIFY(answerer.texts().isEmpty());
   }
 
   void eachPrintCommandGivesItsOwnDocument() {

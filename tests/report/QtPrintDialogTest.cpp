@@ -49,7 +49,9 @@ TEST(QtPrintJob, LinePrinterDrawsOnTheDeviceTheDialogSetUp) {
   ASSERT_TRUE(dir.isValid());
   const QString pdf = dir.filePath("job.pdf");
 
-  qt::QtPrintJob job(nullptr);
+  QPrinter device;
+  qt::PrepareReportDevice(device);
+  qt::QtPrintJob job(device, nullptr);
   EXPECT_EQ(job.Device().docName(), "Korvanel");
   job.Dialog().SetPrintToFileOffered(true);
   AnswerNextDialog([](QDialog& shown) { shown.accept(); });

@@ -1,6 +1,7 @@
-// Gives a Wine prefix a printer to print on without any print system: Wine's
+// Gives a Wine prefix printers to print on without any print system: Wine's
 // PostScript driver (wineps.drv) on the FILE: port, with the generic PPD that
-// Wine's spooler carries as a resource, made the default printer. Wine 8
+// Wine's spooler carries as a resource; the first is made the default
+// printer, the second is there to be picked in the print dialog. Wine 8
 // finds printers only through CUPS; with no CUPS scheduler it has none.
 // Run once per prefix; a printer already there is left as it is.
 #include <windows.h>
@@ -13,6 +14,7 @@
 namespace {
 
 constexpr wchar_t kPrinter[] = L"Korvanel Test Printer";
+constexpr wchar_t kSecondPrinter[] = L"Korvanel Second Printer";
 constexpr wchar_t kDriver[] = L"Korvanel Test PostScript";
 
 int Fail(const char* what) {
@@ -20,9 +22,9 @@ int Fail(const char* what) {
   return 1;
 }
 
-bool PrinterExists() {
+bool PrinterExists(const wchar_t* name) {
   HANDLE printer = nullptr;
-  if (!OpenPrinterW(const_cast<wchar_t*>(kPrinter), &printer, nullptr)) return false;
+  if (!OpenPrinterW(const_cast<wchar_t*>(name), &printer, nullptr)) return false;
   ClosePrinter(printer);
   return true;
 }
@@ -48,7 +50,7 @@ bool WriteGenericPpd(const std::wstring& path) {
 }  // namespace
 
 int main() {
-  if (!PrinterExists()) {
+  if (!PrinterExists(kPrinter)) {
     wchar_t folder[MAX_PATH];
     DWORD needed = 0;
     if (!GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(folder),
@@ -68,9 +70,11 @@ int main() {
     if (!AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES)) {
       return Fail("AddPrinterDriverExW");
     }
-
+  }
+  for (const wchar_t* name : {kPrinter, kSecondPrinter}) {
+    if (PrinterExists(name)) continue;
     PRINTER_INFO_2W info{};
-    info.pPrinterName = const_cast<wchar_t*>(kPrinter);
+    info.pPrinterName = const_cast<wchar_t*>(name);
     info.pPortName = const_cast<wchar_t*>(L"FILE:");
     info.pDriverName = const_cast<wchar_t*>(kDriver);
     info.pPrintProcessor = const_cast<wchar_t*>(L"WinPrint");

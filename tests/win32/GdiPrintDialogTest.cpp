@@ -97,7 +97,8 @@ CheckBoxState PrintToFileBox(HWND dialog) {
 
 TEST(GdiPrintDialogTest, CancellingIsAnErrorAndLeavesThePrinterWithoutDevice) {
   GdiPrinter printer;
-  GdiPrintDialog dialog(printer, nullptr);
+  win32::PrinterChoice choice;
+  GdiPrintDialog dialog(printer, nullptr, choice);
   DialogAnswer answer(IDCANCEL);
   try {
     dialog.ShowPrinter();
@@ -112,7 +113,8 @@ TEST(GdiPrintDialogTest, CancellingIsAnErrorAndLeavesThePrinterWithoutDevice) {
 
 TEST(GdiPrintDialogTest, OfferedPrintToFileIsAnUntickedCheckBox) {
   GdiPrinter printer;
-  GdiPrintDialog dialog(printer, nullptr);
+  win32::PrinterChoice choice;
+  GdiPrintDialog dialog(printer, nullptr, choice);
   dialog.SetPrintToFileOffered(true);
   CheckBoxState box;
   DialogAnswer answer(IDCANCEL, [&box](HWND window) { box = PrintToFileBox(window); });
@@ -126,7 +128,8 @@ TEST(GdiPrintDialogTest, OfferedPrintToFileIsAnUntickedCheckBox) {
 
 TEST(GdiPrintDialogTest, PrintToFileNotOfferedIsHidden) {
   GdiPrinter printer;
-  GdiPrintDialog dialog(printer, nullptr);
+  win32::PrinterChoice choice;
+  GdiPrintDialog dialog(printer, nullptr, choice);
   dialog.SetPrintToFileOffered(false);
   CheckBoxState box;
   DialogAnswer answer(IDCANCEL, [&box](HWND window) { box = PrintToFileBox(window); });
@@ -139,7 +142,8 @@ TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
   const std::wstring ps = testing::PrintoutPath(L"dialog.ps");
   testing::RemoveFile(ps);
   GdiPrinter printer(ps);
-  GdiPrintDialog dialog(printer, nullptr);
+  win32::PrinterChoice choice;
+  GdiPrintDialog dialog(printer, nullptr, choice);
   FretTable table;
   table.ScaleLength = 650;
   ComputeFrets(table);
@@ -165,7 +169,8 @@ TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
 // File > Print cancelled: the report prints nothing and ending the document,
 // which the menu command always does, is quiet.
 TEST(GdiPrintJobTest, CancelledJobEndsWithoutDocument) {
-  win32::GdiPrintJob job(nullptr);
+  win32::PrinterChoice choice;
+  win32::GdiPrintJob job(nullptr, choice);
   FretTable table;
   {
     DialogAnswer answer(IDCANCEL);
@@ -174,6 +179,27 @@ TEST(GdiPrintJobTest, CancelledJobEndsWithoutDocument) {
   }
   EXPECT_EQ(table.FretIndex, 0);
   EXPECT_NO_THROW(job.LinePrinter().EndDoc());
+}
+
+// File > Print again in the same run: the dialog opens on the printer
+// confirmed in the one before.
+TEST(GdiPrintJobTest, NextJobOpensOnThePrinterConfirmedLast) {
+  win32::PrinterChoice choice;
+  wchar_t shown[64] = L"";
+  for (int print = 1; print <= 2; ++print) {
+    win32::GdiPrintJob job(nullptr, choice);
+    DialogAnswer answer(IDOK, [&](HWND dialog) {
+      HWND printers = GetDlgItem(dialog, cmb4);
+      GetWindowTextW(printers, shown, 64);
+      SendMessageW(printers, CB_SELECTSTRING, WPARAM(-1),
+                   reinterpret_cast<LPARAM>(L"Korvanel Second Printer"));
+      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(printers));
+    });
+    job.Dialog().ShowPrinter();
+    ASSERT_TRUE(answer.Seen());
+  }
+  EXPECT_STREQ(shown, L"Korvanel Second Printer");
 }
 
 }  // namespace

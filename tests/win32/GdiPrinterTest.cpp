@@ -168,6 +168,28 @@ TEST_F(GdiPrinterTest, DocumentThatCannotBeWrittenFailsOnceAtItsEnd) {
   RemoveDirectoryW(folder.c_str());
 }
 
+// Print to PDF and FILE: ports ask for a file name in StartDoc, failing it
+// with ERROR_CANCELLED when the user cancels (never under Wine).
+DWORD startDocError = 0;
+int WINAPI FailingStartDoc(HDC, const DOCINFOW*) {
+  SetLastError(startDocError);
+  return SP_ERROR;
+}
+
+TEST_F(GdiPrinterTest, CancelledFileNamePromptEndsQuietlyAndOtherStartFailuresOnce) {
+  FretTable table = Table650();
+  ConfirmedDialog dialog;
+  for (DWORD error : {ERROR_CANCELLED, ERROR_DISK_FULL}) {
+    startDocError = error;
+    GdiPrinter printer(testing::DefaultPrinterDc(), {}, FailingStartDoc);
+    PrintFretTable(table, ".", dialog, printer);
+    if (error != ERROR_CANCELLED) {
+      EXPECT_THROW(printer.EndDoc(), ControlError);
+    }
+    EXPECT_NO_THROW(printer.EndDoc());
+  }
+}
+
 TEST_F(GdiPrinterTest, WithoutADeviceEveryLineFailsAndTheEndIsQuiet) {
   GdiPrinter printer;
   EXPECT_THROW(printer.PrintLine("   Korvanel"), ControlError);

@@ -205,7 +205,9 @@ TEST_F(ProbeTest, EnterClicksTheDefaultButtonFromEveryControl) {
   EXPECT_EQ(probe_.clicks, (std::vector<std::string>{"btnGo", "btnGo"}));
 }
 
-// File > Print over the main window, on an injected print job.
+// File > Print over the main window, on an injected print job. While it
+// runs no window of the program takes input (File > Print or Exit again);
+// afterwards all do, and the main window is the active one again.
 TEST(PrintTest, FilePrintPrintsTheReportOnTheRuntimesPrintJob) {
   testing::OperationLog log;
   testing::RecordingDialog dialog(log);
@@ -223,7 +225,20 @@ TEST(PrintTest, FilePrintPrintsTheReportOnTheRuntimesPrintJob) {
     return std::make_unique<Job>(dialog, printer);
   });
   SendMessageW(Child(program.MainWindow(), L"Button", L"Compute"), BM_CLICK, 0, 0);
+  ChooseMenu(program.MainWindow(), L"?", L"Tension and Frequency");
+  HWND tension = FindWindowW(L"KorvanelWindow", kTension);
+  SetForegroundWindow(program.MainWindow());
+  std::vector<BOOL> enabledDuring;
+  dialog.whileShown = [&] {
+    enabledDuring = {IsWindowEnabled(program.MainWindow()), IsWindowEnabled(tension)};
+    // A modal dialog over a disabled owner hands the activation away at its end.
+    DestroyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9,
+                                  program.MainWindow(), nullptr, nullptr, nullptr));
+  };
   ChooseMenu(program.MainWindow(), L"File", L"Print");
+  EXPECT_EQ(enabledDuring, (std::vector<BOOL>{FALSE, FALSE}));
+  EXPECT_TRUE(IsWindowEnabled(program.MainWindow()) && IsWindowEnabled(tension));
+  EXPECT_EQ(GetForegroundWindow(), program.MainWindow());
   EXPECT_EQ(owners, std::vector<HWND>{program.MainWindow()});
   ASSERT_EQ(printer.Documents().size(), 1u);
   EXPECT_EQ(printer.Documents()[0].lines.size(), 35u);
