@@ -166,6 +166,7 @@ void Win32Form::BuildControls(const WindowDesign& design) {
     lines_.push_back(CreateLine(window_, PixelPoint(line.x1, line.y1, dpi_),
                                 PixelPoint(line.x2, line.y2, dpi_)));
   }
+  decoration_.MarkWhileReaderRuns(lines_);
   std::stable_sort(tabOrder.begin(), tabOrder.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& [index, handle] : tabOrder) tabOrder_.push_back(handle);
@@ -318,6 +319,9 @@ void Win32Form::Click(const std::string& control) {
 
 void Win32Form::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam) {
   highContrast_ = HighContrastOn();
+  if (message == WM_SETTINGCHANGE && wParam == SPI_SETSCREENREADER) {
+    decoration_.MarkWhileReaderRuns(lines_);
+  }
   if (message == WM_SYSCOLORCHANGE) {
     // Only top-level windows get it; the common controls (the list views
     // and their headers) take their colours from it.

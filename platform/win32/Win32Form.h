@@ -16,6 +16,7 @@
 #include "platform/win32/ComboBox.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/ListView.h"
+#include "platform/win32/ScreenReader.h"
 
 namespace korvanel::win32 {
 
@@ -112,6 +113,7 @@ class Win32Form : public Form {
   // order.
   std::vector<std::pair<ControlDesign, HWND>> placed_;
   std::vector<HWND> lines_;
+  DecorationForScreenReaders decoration_;
 };
 
 }  // namespace korvanel::win32
