@@ -58,18 +58,7 @@ say "package: $deb"
 "$root/scripts/build.sh" "$root/build" -DKORVANEL_BUILD_TESTS=ON -- korvanel_window_probe
 probe="$root/build/tests/package/libkorvanel_window_probe.so"
 
-scratch="$(mktemp -d /tmp/korvanel-package-test.XXXXXX)"
-cleanup() {
-  # The mounts belong to the namespace of the step that made them and are
-  # gone with it; should one still show here, keep the folder rather than
-  # delete through it.
-  if findmnt -rn -o TARGET | grep -qF "$scratch"; then
-    say "left $scratch in place: something is still mounted in it."
-  else
-    rm -rf "$scratch"
-  fi
-}
-trap cleanup EXIT
+make_scratch korvanel-package-test
 
 dpkg-deb -x "$deb" "$scratch/contents"
 desktop-file-validate "$scratch"/contents/usr/share/applications/*.desktop ||

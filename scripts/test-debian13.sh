@@ -25,15 +25,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 "$root/scripts/install-deps.sh" test
 
-scratch="$(mktemp -d /tmp/korvanel-debian13.XXXXXX)"
-cleanup() {
-  if findmnt -rn -o TARGET | grep -qF "$scratch"; then
-    say "left $scratch in place: something is still mounted in it."
-  else
-    rm -rf "$scratch"
-  fi
-}
-trap cleanup EXIT
+make_scratch korvanel-debian13
 
 debian_root_tarball trixie "$scratch"
 commit="$(git -C "$root" rev-parse HEAD)"

@@ -14,6 +14,23 @@ debian_mirror=http://deb.debian.org/debian
 debian_security_mirror=http://deb.debian.org/debian-security
 debian_root_lib="${BASH_SOURCE[0]}"
 
+# make_scratch NAME: sets scratch to a new folder in /tmp, removed when the
+# script exits. The mounts belong to the namespace of the step that made
+# them and are gone with it; should one still show, the folder is kept
+# rather than deleted through it.
+make_scratch() {
+  scratch="$(mktemp -d "/tmp/$1.XXXXXX")"
+  trap remove_scratch EXIT
+}
+
+remove_scratch() {
+  if findmnt -rn -o TARGET | grep -qF "$scratch"; then
+    echo "left $scratch in place: something is still mounted in it."
+  else
+    rm -rf "$scratch"
+  fi
+}
+
 # debian_root_tarball SUITE SCRATCH: makes the cached root of SUITE (bookworm,
 # trixie) unless a fresh one is there; SCRATCH is a folder for the work.
 debian_root_tarball() {
