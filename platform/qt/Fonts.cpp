@@ -21,10 +21,14 @@ bool HasEllipsis(const QFont& font) {
   return QRawFont::fromFont(font).supportsCharacter(QChar(kEllipsis));
 }
 
+// What a family is comes from the font database: asking a font object would
+// load a font engine at a size no window uses.
+bool IsFixedPitch(const QFont& font) { return QFontDatabase::isFixedPitch(font.family()); }
+
 QFont ResolveSans(const QString& face) {
-  QFont font = FirstInstalledFont(
-      {face, "Liberation Sans", "Arial", "DejaVu Sans"}, QFontDatabase::GeneralFont,
-      [](const QFont& candidate) { return !QFontInfo(candidate).fixedPitch(); });
+  QFont font = FirstInstalledFont({face, "Liberation Sans", "Arial", "DejaVu Sans"},
+                                  QFontDatabase::GeneralFont,
+                                  [](const QFont& candidate) { return !IsFixedPitch(candidate); });
   // MS Sans Serif runs narrower than the fonts that stand in for it; 2% less
   // advance lets the longest design text keep its last character.
   if (font.family().compare(face, Qt::CaseInsensitive) != 0) {
@@ -33,11 +37,15 @@ QFont ResolveSans(const QString& face) {
   return font;
 }
 
-// Fixed pitch keeps the number columns aligned on their points.
-QFont ResolveFixed(const QString& face) {
+// Fixed pitch keeps the number columns aligned on their points. The glyph is
+// looked for at the size the lists show, whose font engine they use next.
+QFont ResolveFixed(const QString& face, float points) {
   return FirstInstalledFont({face, "Liberation Mono", "DejaVu Sans Mono"}, QFontDatabase::FixedFont,
-                            [](const QFont& candidate) {
-                              return QFontInfo(candidate).fixedPitch() && HasEllipsis(candidate);
+                            [points](const QFont& candidate) {
+                              if (!IsFixedPitch(candidate)) return false;
+                              QFont sized = candidate;
+                              sized.setPointSizeF(points);
+                              return HasEllipsis(sized);
                             });
 }
 
@@ -62,7 +70,7 @@ QFont DesignFont(const FontDesign& design) {
   if (found == resolved.end()) {
     const QString face = Utf8Text(design.face);
     const bool fixedPitch = face.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0;
-    QFont font = fixedPitch ? ResolveFixed(face) : ResolveSans(face);
+    QFont font = fixedPitch ? ResolveFixed(face, design.points) : ResolveSans(face);
     font.setPointSizeF(design.points);
     found = resolved.emplace(key, font).first;
   }

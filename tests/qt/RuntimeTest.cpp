@@ -104,6 +104,14 @@ class RuntimeTest : public QObject {
     const QFont title = korvanel::qt::DesignFont({"MS Sans Serif", 18});
     QCOMPARE(title.pointSizeF(), 18.0);
     QCOMPARE(title.family(), text.family());
+
+    // A fixed-pitch face asked for text gets a proportional stand-in; one
+    // asked for the lists keeps its ellipsis at every size.
+    const QFont proportional = korvanel::qt::DesignFont({"Liberation Mono", 8.25});
+    QVERIFY(!QFontInfo(proportional).fixedPitch());
+    const QFont largeList = korvanel::qt::DesignFont({"Courier New", 14});
+    QCOMPARE(largeList.family(), list.family());
+    QVERIFY(QRawFont::fromFont(largeList).supportsCharacter(QChar(0x2026)));
   }
 };
 
