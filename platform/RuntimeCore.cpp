@@ -19,31 +19,35 @@ std::unique_ptr<RuntimeForm> TakeOut(std::vector<std::unique_ptr<RuntimeForm>>& 
   return taken;
 }
 
-// Disables the loaded windows while it lives, so that nothing reaches them
-// while a command runs its own event loops (the print dialog, a file-name
-// prompt, a slow driver). At its end it enables again those it disabled and
-// still loaded, and activates `active` again when it was the active window:
-// a dialog ending over a disabled owner hands the activation elsewhere.
-class DisabledForms {
+// The print job of one print command, with the loaded windows disabled from
+// before the job is made until after it is gone, so that nothing reaches them
+// while the command runs its own event loops (the print dialog, a file-name
+// prompt, a slow driver). At its end those it disabled and still loaded come
+// back, and the window active at its start is activated again: a dialog
+// ending over a disabled owner hands the activation elsewhere.
+class ModalPrintJob : public PrintJob {
  public:
-  DisabledForms(const FormRuntime& runtime, RuntimeForm& active) : runtime_(runtime) {
-    if (active.IsActive()) active_ = &active;
+  ModalPrintJob(const FormRuntime& runtime, RuntimeForm& over,
+                const FormRuntime::PrintJobFactory& makeJob)
+      : runtime_(runtime), active_(over.IsActive() ? &over : nullptr) {
     for (const auto& form : runtime.LoadedForms()) {
       if (!form->IsEnabled()) continue;
       form->SetEnabled(false);
       disabled_.push_back(form.get());
     }
+    job_ = makeJob(over);
   }
 
-  ~DisabledForms() {
+  ~ModalPrintJob() override {
+    job_.reset();
     for (RuntimeForm* form : disabled_) {
       if (IsLoaded(form)) form->SetEnabled(true);
     }
     if (IsLoaded(active_) && active_->IsEnabled()) active_->Activate();
   }
 
-  DisabledForms(const DisabledForms&) = delete;
-  DisabledForms& operator=(const DisabledForms&) = delete;
+  CommonDialog& Dialog() override { return job_->Dialog(); }
+  Printer& LinePrinter() override { return job_->LinePrinter(); }
 
  private:
   bool IsLoaded(const RuntimeForm* form) const {
@@ -52,21 +56,7 @@ class DisabledForms {
 
   const FormRuntime& runtime_;
   std::vector<RuntimeForm*> disabled_;
-  RuntimeForm* active_ = nullptr;
-};
-
-class ModalPrintJob : public PrintJob {
- public:
-  ModalPrintJob(const FormRuntime& runtime, RuntimeForm& over,
-                const FormRuntime::PrintJobFactory& makeJob)
-      : disabled_(runtime, over), job_(makeJob(over)) {}
-
-  CommonDialog& Dialog() override { return job_->Dialog(); }
-  Printer& LinePrinter() override { return job_->LinePrinter(); }
-
- private:
-  // Declared first: the job goes before the windows come back.
-  DisabledForms disabled_;
+  RuntimeForm* active_;
   std::unique_ptr<PrintJob> job_;
 };
 
@@ -126,10 +116,8 @@ FormRuntime::FormRuntime(PrintJobFactory makePrintJob) : makePrintJob_(std::move
 
 FormRuntime::~FormRuntime() {
   // Out of the record first: the forms' destructors find nothing to forget.
-  std::vector<std::unique_ptr<RuntimeForm>> loaded = std::move(loaded_);
-  std::vector<std::unique_ptr<RuntimeForm>> unloaded = std::move(unloaded_);
-  loaded_.clear();
-  unloaded_.clear();
+  const auto loaded = std::move(loaded_);
+  const auto unloaded = std::move(unloaded_);
   for (const auto& form : loaded) form->Events().SetLoadedForm(nullptr);
 }
 
@@ -190,20 +178,13 @@ std::unique_ptr<PrintJob> FormRuntime::MakePrintJob(RuntimeForm& over) {
 }
 
 void FormRuntime::DeleteUnloaded() noexcept {
-  if (unloaded_.empty()) return;
   // Out of the record first: their destructors find nothing to forget.
-  std::vector<std::unique_ptr<RuntimeForm>> doomed = std::move(unloaded_);
-  unloaded_.clear();
+  const auto doomed = std::move(unloaded_);
 }
 
 void FormRuntime::Forget(RuntimeForm& form) noexcept {
-  if (std::unique_ptr<RuntimeForm> taken = TakeOut(loaded_, form)) {
-    form.Events().SetLoadedForm(nullptr);
-    static_cast<void>(taken.release());
-    return;
-  }
-  if (std::unique_ptr<RuntimeForm> taken = TakeOut(unloaded_, form))
-    static_cast<void>(taken.release());
+  if (FormOf(form.Events()) == &form) form.Events().SetLoadedForm(nullptr);
+  for (auto* forms : {&loaded_, &unloaded_}) static_cast<void>(TakeOut(*forms, form).release());
 }
 
 }  // namespace korvanel

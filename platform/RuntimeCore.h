@@ -16,25 +16,18 @@
 namespace korvanel {
 
 // The half of a window runtime that knows no toolkit: which windows are
-// loaded, in what order Show, Unload and End do their steps, the controls by
-// design name, handlers and their errors, print jobs. platform/qt and
-// platform/win32 derive from FormRuntime and RuntimeForm and do the rest:
-// making controls, the event loop, placement, fonts, the message box.
+// loaded, Show, Unload and End, controls by name, handlers and their errors,
+// print jobs. platform/qt and platform/win32 derive from FormRuntime and
+// RuntimeForm for the rest: controls, event loop, placement, fonts, messages.
 
 class FormRuntime;
 
 // A loaded window, kept by its FormRuntime from its load until it is
-// deleted: at once when the toolkit deletes it, else once the event that
-// unloaded it is over (the runtime's DeleteUnloaded, or the toolkit's own
-// deferred deletion).
+// deleted, by the toolkit or once the event that unloaded it is over.
 class RuntimeForm : public Form {
  public:
   RuntimeForm(FormRuntime& runtime, FormEvents& events) : runtime_(runtime), events_(events) {}
-  // Leaves the runtime's record.
   ~RuntimeForm() override;
-
-  RuntimeForm(const RuntimeForm&) = delete;
-  RuntimeForm& operator=(const RuntimeForm&) = delete;
 
   ComboBox& ComboBoxNamed(std::string_view name) final;
   ListControl& ListNamed(std::string_view name) final;
@@ -43,10 +36,9 @@ class RuntimeForm : public Form {
 
   FormEvents& Events() const { return events_; }
 
-  // Runs one event handler of this window. Whatever it throws ends the
-  // handler, not the program: the user reads the error in a message box and
-  // the window waits for the next event, so no exception ever crosses the
-  // toolkit's event loop.
+  // Runs one event handler. Whatever it throws ends the handler, not the
+  // program: the user reads the error and the window waits for the next
+  // event, so no exception ever crosses the toolkit's event loop.
   template <class Handler>
   void RunHandler(Handler&& handler) noexcept {
     try {
@@ -58,30 +50,23 @@ class RuntimeForm : public Form {
     }
   }
 
-  // The toolkit's side.
-
-  // Shows the window for the first time, centred on the screen.
+  // The toolkit's side. Close closes as the close box does (that unloads).
   virtual void ShowCentred() = 0;
-  // Shows a loaded window again over the others.
   virtual void BringForward() = 0;
-  // Closes the window as its close box does; that unloads it.
   virtual void Close() noexcept = 0;
   virtual bool IsEnabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual bool IsActive() const = 0;
   virtual void Activate() = 0;
-  // Tells what an error says over this window. The last stop of a handler.
   virtual void ShowError(const char* what) noexcept = 0;
 
  protected:
-  // The controls that ComboBoxNamed and ListNamed find; each lives as long
-  // as the window.
+  // The controls that ComboBoxNamed and ListNamed find.
   void AddComboBox(std::string_view name, ComboBox& box) { combos_.emplace(name, &box); }
   void AddList(std::string_view name, ListControl& list) { lists_.emplace(name, &list); }
   // The window was closed or destroyed: it leaves the loaded windows.
   void Unloaded() noexcept;
-  // The button or menu item `control` was clicked. `control` lives as long
-  // as the window: this object outlives a handler that unloads it.
+  // `control` was clicked; the name lives as long as the window.
   void Click(std::string_view control) {
     RunHandler([this, control] { events_.Click(control); });
   }
@@ -105,25 +90,18 @@ struct LabelledControl {
 };
 std::vector<LabelledControl> LabelledControls(const WindowDesign& design);
 
-// The window runtime without its toolkit. The record of loaded windows is
-// here alone; FormEvents::IsLoaded follows it.
+// The window runtime without its toolkit; the one record of loaded windows.
 class FormRuntime : public WindowRuntime {
  public:
-  // Makes the dialog and printer of one print command over a window.
   using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(RuntimeForm& over)>;
 
   // Print jobs come from `makePrintJob`, else from DefaultPrintJob.
   explicit FormRuntime(PrintJobFactory makePrintJob = {});
-  // Deletes every window still there, loaded or not; no toolkit call
-  // reaches the derived runtime from here.
+  // Deletes every window still there, loaded or not.
   ~FormRuntime() override;
-
-  FormRuntime(const FormRuntime&) = delete;
-  FormRuntime& operator=(const FormRuntime&) = delete;
 
   void Show(const WindowDesign& design, FormEvents& events) override;
   void Unload(FormEvents& events) noexcept override;
-  // Closes every loaded window, then Quit.
   void End() override;
 
   // The window of `events` while it is loaded, else null.
@@ -131,32 +109,30 @@ class FormRuntime : public WindowRuntime {
   // In the order they were loaded.
   std::span<const std::unique_ptr<RuntimeForm>> LoadedForms() const { return loaded_; }
 
-  // For the forms: `form` was closed or its window destroyed.
-  void Unloaded(RuntimeForm& form) noexcept;
   // The job of one print command over `over`, with every loaded window
   // disabled from before the job is made until after it is gone.
   std::unique_ptr<PrintJob> MakePrintJob(RuntimeForm& over);
 
  protected:
-  // Builds the window of `design`, hidden. May fail with ControlError.
+  // Builds the window hidden. May fail with ControlError.
   virtual std::unique_ptr<RuntimeForm> MakeForm(const WindowDesign& design, FormEvents& events) = 0;
   virtual std::unique_ptr<PrintJob> DefaultPrintJob(RuntimeForm& over) = 0;
-  // `form` has left the record; it stays until DeleteUnloaded, unless the
+  // `form` has left the record; it lives until DeleteUnloaded, unless the
   // toolkit deletes it before.
   virtual void OnUnloaded(RuntimeForm& form) noexcept = 0;
   // Ends the event loop.
   virtual void Quit() = 0;
 
-  // Deletes the windows unloaded so far: call it only where no event of
-  // theirs is being handled.
+  // Only where no event of theirs is being handled.
   void DeleteUnloaded() noexcept;
-  // Closes every loaded window.
   void CloseAll() noexcept;
 
  private:
   friend class RuntimeForm;
 
   void Load(const WindowDesign& design, FormEvents& events);
+  // `form` was closed or its window destroyed.
+  void Unloaded(RuntimeForm& form) noexcept;
   // `form` is being deleted.
   void Forget(RuntimeForm& form) noexcept;
 

@@ -4,12 +4,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 #include <string>
 
@@ -41,6 +44,40 @@ void SetTextColor(QWidget& widget, const Rgb& color) {
   palette.setColor(QPalette::WindowText, QColor(color.red, color.green, color.blue));
   widget.setPalette(palette);
 }
+
+QMargins FrameMargins(const QWidget& window) {
+  const QWindow* handle = window.windowHandle();
+  return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+// The top-left corner that centres the window on its screen as the user sees
+// it: with its frame, when it has one. A top-level widget's position is its
+// frame's.
+QPoint CentredPosition(const QWidget& window) {
+  QRect place(QPoint(), window.size().grownBy(FrameMargins(window)));
+  place.moveCenter(window.screen()->availableGeometry().center());
+  return place.topLeft();
+}
+
+// A window manager frames a window only after it is shown, so the first
+// centring knows no frame and leaves the window lower by half its title bar.
+// This centres the window once more when its frame arrives.
+class CentreWhenFramed : public QObject {
+ public:
+  explicit CentreWhenFramed(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Show) {
+      auto& window = static_cast<QWidget&>(*watched);
+      if (!FrameMargins(window).isNull()) {
+        window.removeEventFilter(this);
+        window.move(CentredPosition(window));
+        deleteLater();
+      }
+    }
+    return false;
+  }
+};
 
 // Tells the user something in a message box over `window` and waits for OK.
 void ShowMessageBox(QWidget* window, const QString& text) {
@@ -148,7 +185,11 @@ void QtForm::ShowMessage(std::string_view text) { ShowMessageBox(this, Utf8Text(
 
 void QtForm::ShowError(const char* what) noexcept { ShowMessageBox(this, QString::fromUtf8(what)); }
 
-void QtForm::ShowCentred() { qt::ShowCentred(*this); }
+void QtForm::ShowCentred() {
+  move(CentredPosition(*this));
+  if (FrameMargins(*this).isNull()) new CentreWhenFramed(*this);
+  show();
+}
 
 void QtForm::BringForward() {
   raise();

@@ -27,6 +27,7 @@ class QtForm : public QMainWindow, public RuntimeForm {
   QtForm(QtRuntime& runtime, const WindowDesign& design, FormEvents& events);
 
   void ShowMessage(std::string_view text) override;
+  // Centred on its screen as the user sees it, frame included.
   void ShowCentred() override;
   void BringForward() override;
   void Close() noexcept override { close(); }

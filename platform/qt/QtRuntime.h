@@ -12,9 +12,6 @@ class QWidget;
 
 namespace korvanel::qt {
 
-// Shows `window` centred on its screen as the user sees it, frame included.
-void ShowCentred(QWidget& window);
-
 // The window runtime on Qt Widgets. Each loaded window is a QtForm, deleted
 // once the event that unloaded it is over.
 class QtRuntime : public FormRuntime {

@@ -188,6 +188,9 @@ SIZE Win32Form::WindowSizeAt(int dpi) const {
 
 void Win32Form::LayOut(int dpi) {
   dpi_ = dpi;
+  // Combo boxes and lists are in design order too.
+  std::size_t combo = 0;
+  std::size_t list = 0;
   for (const auto& [control, handle] : placed_) {
     const PixelBox place = PlaceAt(control, dpi);
     HFONT font = FontFor(control.font);
@@ -197,14 +200,10 @@ void Win32Form::LayOut(int dpi) {
         MoveControl(handle, place, font);
         break;
       case ControlKind::ComboBox:
-        for (const auto& combo : combos_) {
-          if (combo->Handle() == handle) combo->Place(place, font);
-        }
+        combos_[combo++]->Place(place, font);
         break;
       case ControlKind::List:
-        for (const auto& list : lists_) {
-          if (list->Handle() == handle) list->Place(place, font, dpi);
-        }
+        lists_[list++]->Place(place, font, dpi);
         break;
     }
   }
@@ -282,11 +281,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_SETFOCUS:
-      if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
-        SetFocus(lastFocus_);
-      } else if (!tabOrder_.empty()) {
-        FocusControl(tabOrder_.front());
-      }
+      OnActivate(true);
       return 0;
     case WM_GETDPISCALEDSIZE:
       // Windows then suggests the size the design has at the new DPI.

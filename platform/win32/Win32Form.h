@@ -30,22 +30,15 @@ class Win32Runtime;
 // monitor of another scale, or the scale changed), fonts, controls, list
 // columns and lines are laid out again from the design at the new DPI. A
 // label that names a control (labelFor) lies just above it, where screen
-// readers look for a name. Clicks and menu commands reach the window's
-// handlers through RunHandler, so no error crosses the window procedure. The
-// window behaves like a dialog for the keyboard (with the runtime's message
-// loop): Tab follows the design's tab order and shows the focus rectangle,
-// Enter clicks the focused button, else the default one.
-//
-// The object outlives its window: the runtime deletes it once the message
-// that destroyed the window is over.
+// readers look for a name. The window behaves like a dialog for the keyboard
+// (with the runtime's message loop): Tab follows the design's tab order and
+// shows the focus rectangle, Enter clicks the focused button, else the
+// default one.
 class Win32Form : public RuntimeForm {
  public:
   // Builds the window hidden. Fails with ControlError.
   Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events);
   ~Win32Form() override;
-
-  Win32Form(const Win32Form&) = delete;
-  Win32Form& operator=(const Win32Form&) = delete;
 
   void ShowMessage(std::string_view text) override;
   // Centres the window on its monitor, shows it and puts the focus on the
