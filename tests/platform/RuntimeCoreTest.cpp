@@ -48,8 +48,8 @@ class Probe : public FormEvents {
 };
 
 TEST(RuntimeCoreTest, ShowLoadsOnceBeforeShowingAndUnloadLetsTheNextShowLoadAgain) {
+  Probe probe;  // Outlives the runtime, as the program's windows do.
   FakeRuntime runtime;
-  Probe probe;
   runtime.Show(kDesign, probe);
   FakeForm& form = probe.form();
   EXPECT_FALSE(probe.shownAtLoad);
@@ -69,14 +69,14 @@ TEST(RuntimeCoreTest, ShowLoadsOnceBeforeShowingAndUnloadLetsTheNextShowLoadAgai
 }
 
 TEST(RuntimeCoreTest, ALoadHandlerThatUnloadsOrFailsDecidesWhetherTheWindowShows) {
-  FakeRuntime runtime;
   Probe gone;
+  Probe failing;
+  FakeRuntime runtime;
   gone.onLoad = [&] { runtime.Unload(gone); };
   runtime.Show(kDesign, gone);
   EXPECT_FALSE(gone.IsLoaded());
   EXPECT_EQ(runtime.LoadedCount(), 0u);
 
-  Probe failing;
   failing.onLoad = [] { throw std::domain_error("Not finite."); };
   runtime.Show(kDesign, failing);
   EXPECT_EQ(failing.form().messages, std::vector<std::string>{"Not finite."});
@@ -84,8 +84,8 @@ TEST(RuntimeCoreTest, ALoadHandlerThatUnloadsOrFailsDecidesWhetherTheWindowShows
 }
 
 TEST(RuntimeCoreTest, WhatAHandlerThrowsBecomesOneMessageAndEndsThatHandlerOnly) {
-  FakeRuntime runtime;
   Probe probe;
+  FakeRuntime runtime;
   runtime.Show(kDesign, probe);
   FakeForm& form = probe.form();
   probe.onClick = [] { throw ControlError("The list failed."); };
@@ -99,8 +99,8 @@ TEST(RuntimeCoreTest, WhatAHandlerThrowsBecomesOneMessageAndEndsThatHandlerOnly)
 }
 
 TEST(RuntimeCoreTest, AHandlerMayUnloadItsOwnWindowWhichGoesOnlyWhenDeletedUnloaded) {
-  FakeRuntime runtime;
   Probe probe;
+  FakeRuntime runtime;
   runtime.Show(kDesign, probe);
   bool deleted = false;
   probe.form().deleted = &deleted;
@@ -117,8 +117,8 @@ TEST(RuntimeCoreTest, AHandlerMayUnloadItsOwnWindowWhichGoesOnlyWhenDeletedUnloa
 }
 
 TEST(RuntimeCoreTest, ControlsAreFoundByDesignNameAndKind) {
-  FakeRuntime runtime;
   Probe probe;
+  FakeRuntime runtime;
   runtime.Show(kDesign, probe);
   FakeForm& form = probe.form();
   EXPECT_EQ(&form.ComboBoxNamed("cmb"), &form.combos.at("cmb"));
@@ -151,10 +151,10 @@ TEST(RuntimeCoreTest, TabOrderSkipsLabelsAndKeepsDesignOrderForEqualIndexes) {
 // made until after the job is gone; then those it disabled come back and
 // the window that was active is active again.
 TEST(RuntimeCoreTest, APrintJobDisablesEveryWindowWhileItLives) {
-  FakeRuntime runtime;
   Probe main;
   Probe other;
   Probe disabled;
+  FakeRuntime runtime;
   for (Probe* probe : {&main, &other, &disabled}) runtime.Show(kDesign, *probe);
   disabled.form().enabled = false;
   main.form().active = true;
