@@ -12,7 +12,16 @@
 namespace korvanel {
 
 // What the windows need of their window runtime, without a toolkit. Every
-// operation may fail with ControlError.
+// operation may fail with ControlError. Three names for three things:
+// - FormEvents: a window of the program as ui/ writes it, its handlers; it
+//   lives as long as the program's object and is loaded or not.
+// - Form: the loaded window as its handlers see it while it is loaded: its
+//   controls by name, the message box, print jobs. Made by the runtime.
+// - Window (WindowRuntime, WindowDesign): the toolkit's window and what
+//   makes it; WindowOf in each runtime gives the toolkit's window of a
+//   FormEvents.
+
+class FormRuntime;
 
 // An editable combo box: a text of its own and a drop-down list of entries.
 class ComboBox {
@@ -54,8 +63,7 @@ class FormEvents {
   // The button or menu item of that design name was clicked.
   virtual void Click(std::string_view control) = 0;
 
-  // Set by the runtime from the window's load to its unload.
-  void SetLoadedForm(Form* form) { form_ = form; }
+  // From the window's load to its unload.
   bool IsLoaded() const { return form_ != nullptr; }
 
  protected:
@@ -65,6 +73,10 @@ class FormEvents {
   }
 
  private:
+  // The runtime's record of loaded windows sets it, and nothing else.
+  friend class FormRuntime;
+  void SetLoadedForm(Form* form) { form_ = form; }
+
   Form* form_ = nullptr;
 };
 

@@ -4,20 +4,20 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
-#include <algorithm>
-#include <utility>
-#include <vector>
+#include <string>
 
-#include "platform/ControlError.h"
 #include "platform/qt/Controls.h"
 #include "platform/qt/Fonts.h"
-#include "platform/qt/Handler.h"
 #include "platform/qt/QtRuntime.h"
 #include "platform/qt/ReportList.h"
 #include "platform/qt/Text.h"
@@ -45,22 +45,59 @@ void SetTextColor(QWidget& widget, const Rgb& color) {
   widget.setPalette(palette);
 }
 
+QMargins FrameMargins(const QWidget& window) {
+  const QWindow* handle = window.windowHandle();
+  return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+// The top-left corner that centres the window on its screen as the user sees
+// it: with its frame, when it has one. A top-level widget's position is its
+// frame's.
+QPoint CentredPosition(const QWidget& window) {
+  QRect place(QPoint(), window.size().grownBy(FrameMargins(window)));
+  place.moveCenter(window.screen()->availableGeometry().center());
+  return place.topLeft();
+}
+
+// A window manager frames a window only after it is shown, so the first
+// centring knows no frame and leaves the window lower by half its title bar.
+// This centres the window once more when its frame arrives.
+class CentreWhenFramed : public QObject {
+ public:
+  explicit CentreWhenFramed(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Show) {
+      auto& window = static_cast<QWidget&>(*watched);
+      if (!FrameMargins(window).isNull()) {
+        window.removeEventFilter(this);
+        window.move(CentredPosition(window));
+        deleteLater();
+      }
+    }
+    return false;
+  }
+};
+
+// Tells the user something in a message box over `window` and waits for OK.
+void ShowMessageBox(QWidget* window, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvanel"), text, QMessageBox::Ok, window);
+  box.exec();
+}
+
 }  // namespace
 
 QtForm::QtForm(QtRuntime& runtime, const WindowDesign& design, FormEvents& events)
-    : runtime_(runtime), events_(events) {
+    : RuntimeForm(runtime, events) {
   setObjectName(Utf8Text(design.name));
   setWindowTitle(Utf8Text(design.caption));
   setFont(DefaultFont());
-  setAttribute(Qt::WA_DeleteOnClose);
   BuildMenus(design);
   BuildControls(design);
   // The client area of the design lies below the menu bar.
   const int menuHeight = design.menus.empty() ? 0 : menuBar()->sizeHint().height();
   resize(TwipsSize(design.clientWidth, design.clientHeight) + QSize(0, menuHeight));
 }
-
-QtForm::~QtForm() { runtime_.Unloaded(*this); }
 
 void QtForm::BuildMenus(const WindowDesign& design) {
   for (const MenuDesign& menuDesign : design.menus) {
@@ -82,8 +119,8 @@ void QtForm::BuildMenus(const WindowDesign& design) {
 void QtForm::BuildControls(const WindowDesign& design) {
   auto* client = new QWidget(this);
   setCentralWidget(client);
-  std::map<std::string_view, QWidget*> byName;
-  std::vector<std::pair<int, QWidget*>> tabOrder;
+  // In design order.
+  std::vector<QWidget*> made;
   for (const ControlDesign& control : design.controls) {
     QWidget* widget = nullptr;
     switch (control.kind) {
@@ -101,32 +138,31 @@ void QtForm::BuildControls(const WindowDesign& design) {
         break;
       }
       case ControlKind::ComboBox: {
-        QComboBox* combo = AddComboBox(*client, control.name, control.left, control.top,
-                                       control.width, control.height);
-        combos_.emplace(control.name, std::make_unique<QtComboBox>(*combo));
+        QComboBox* combo = qt::AddComboBox(*client, control.name, control.left, control.top,
+                                           control.width, control.height);
+        combos_.push_back(std::make_unique<QtComboBox>(*combo));
+        AddComboBox(control.name, *combos_.back());
         widget = combo;
         break;
       }
       case ControlKind::List: {
         auto* list = new ReportList(*client, control.name, control.left, control.top, control.width,
                                     control.height, control.columns);
-        lists_.emplace(control.name, list);
+        AddList(control.name, *list);
         widget = list;
         break;
       }
     }
     widget->setFont(DesignFont(control.font));
     if (control.color) SetTextColor(*widget, *control.color);
-    if (control.kind != ControlKind::Label) tabOrder.emplace_back(control.tabIndex, widget);
-    byName.emplace(control.name, widget);
+    made.push_back(widget);
   }
 
-  for (const ControlDesign& control : design.controls) {
-    if (control.labelFor.empty()) continue;
+  for (const LabelledControl& pair : LabelledControls(design)) {
     // Screen readers name the control after its label. Item views report no
     // label relation: they carry the label's text as their name.
-    auto* label = static_cast<QLabel*>(byName.at(control.name));
-    QWidget* named = byName.at(control.labelFor);
+    auto* label = static_cast<QLabel*>(made[pair.label]);
+    QWidget* named = made[pair.control];
     label->setBuddy(named);
     if (qobject_cast<QAbstractItemView*>(named) != nullptr) named->setAccessibleName(label->text());
   }
@@ -134,38 +170,40 @@ void QtForm::BuildControls(const WindowDesign& design) {
     new LineShape(*client, line.name, line.x1, line.y1, line.x2, line.y2);
   }
 
-  std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-    QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+  QWidget* previous = nullptr;
+  for (const std::size_t index : TabOrder(design)) {
+    if (previous != nullptr) {
+      QWidget::setTabOrder(previous, made[index]);
+    } else {
+      made[index]->setFocus();
+    }
+    previous = made[index];
   }
-  if (!tabOrder.empty()) tabOrder.front().second->setFocus();
 }
 
-void QtForm::Click(std::string_view control) {
-  RunHandler(this, [this, control] { events_.Click(control); });
+void QtForm::ShowMessage(std::string_view text) { ShowMessageBox(this, Utf8Text(text)); }
+
+void QtForm::ShowError(const char* what) noexcept { ShowMessageBox(this, QString::fromUtf8(what)); }
+
+void QtForm::ShowCentred() {
+  move(CentredPosition(*this));
+  if (FrameMargins(*this).isNull()) new CentreWhenFramed(*this);
+  show();
 }
 
-ComboBox& QtForm::ComboBoxNamed(std::string_view name) {
-  const auto found = combos_.find(name);
-  if (found == combos_.end())
-    throw ControlError("The window has no combo box " + std::string(name) + ".");
-  return *found->second;
+void QtForm::BringForward() {
+  raise();
+  activateWindow();
 }
-
-ListControl& QtForm::ListNamed(std::string_view name) {
-  const auto found = lists_.find(name);
-  if (found == lists_.end())
-    throw ControlError("The window has no list " + std::string(name) + ".");
-  return *found->second;
-}
-
-void QtForm::ShowMessage(std::string_view text) { qt::ShowMessage(this, Utf8Text(text)); }
-
-std::unique_ptr<PrintJob> QtForm::MakePrintJob() { return runtime_.MakePrintJob(this); }
 
 void QtForm::closeEvent(QCloseEvent* event) {
-  runtime_.Unloaded(*this);
+  // The close box while a command has the windows disabled: the window
+  // manager's, not the program's own closing.
+  if (event->spontaneous() && !isEnabled()) {
+    event->ignore();
+    return;
+  }
+  Unloaded();
   QMainWindow::closeEvent(event);
 }
 

@@ -2,12 +2,11 @@
 
 #include <QMainWindow>
 
-#include <map>
 #include <memory>
-#include <string>
 #include <string_view>
+#include <vector>
 
-#include "platform/Forms.h"
+#include "platform/RuntimeCore.h"
 #include "platform/WindowDesign.h"
 
 class QCloseEvent;
@@ -21,18 +20,22 @@ class QtRuntime;
 // menu bar, when the design has one). Nothing lays them out again when the
 // window is resized. Each control and menu item takes its design name as its
 // object name. Clicks and the load reach the window's handlers through
-// RunHandler, so no error crosses Qt's event loop.
-class QtForm : public QMainWindow, public Form {
+// RunHandler, so no error crosses Qt's event loop. While disabled (a print
+// command runs) the window manager's close box does not close it.
+class QtForm : public QMainWindow, public RuntimeForm {
  public:
   QtForm(QtRuntime& runtime, const WindowDesign& design, FormEvents& events);
-  ~QtForm() override;
 
-  ComboBox& ComboBoxNamed(std::string_view name) override;
-  ListControl& ListNamed(std::string_view name) override;
   void ShowMessage(std::string_view text) override;
-  std::unique_ptr<PrintJob> MakePrintJob() override;
-
-  FormEvents& Events() const { return events_; }
+  // Centred on its screen as the user sees it, frame included.
+  void ShowCentred() override;
+  void BringForward() override;
+  void Close() noexcept override { close(); }
+  bool IsEnabled() const override { return isEnabled(); }
+  void SetEnabled(bool enabled) override { setEnabled(enabled); }
+  bool IsActive() const override { return isActiveWindow(); }
+  void Activate() override { activateWindow(); }
+  void ShowError(const char* what) noexcept override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -40,12 +43,8 @@ class QtForm : public QMainWindow, public Form {
  private:
   void BuildMenus(const WindowDesign& design);
   void BuildControls(const WindowDesign& design);
-  void Click(std::string_view control);
 
-  QtRuntime& runtime_;
-  FormEvents& events_;
-  std::map<std::string, std::unique_ptr<ComboBox>, std::less<>> combos_;
-  std::map<std::string, ListControl*, std::less<>> lists_;
+  std::vector<std::unique_ptr<ComboBox>> combos_;
 };
 
 }  // namespace korvanel::qt

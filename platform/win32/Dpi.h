@@ -20,9 +20,11 @@ int WindowDpi(HWND window);
 inline int DpiOfChange(WPARAM wParam) { return HIWORD(wParam); }
 
 // `twips` in pixels at `dpi`, rounded to the nearest pixel.
-inline int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+inline int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
-inline POINT PixelPoint(int x, int y, int dpi) { return {Pixels(x, dpi), Pixels(y, dpi)}; }
+inline POINT PixelPoint(int x, int y, int dpi) {
+  return {TwipsToPixels(x, dpi), TwipsToPixels(y, dpi)};
+}
 
 // A control's place in pixels: position and size each rounded, as the
 // design gives them.
@@ -34,7 +36,8 @@ struct PixelBox {
 };
 
 inline PixelBox PixelPlace(int left, int top, int width, int height, int dpi) {
-  return {Pixels(left, dpi), Pixels(top, dpi), Pixels(width, dpi), Pixels(height, dpi)};
+  return {TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(width, dpi),
+          TwipsToPixels(height, dpi)};
 }
 
 }  // namespace korvanel::win32

@@ -40,7 +40,7 @@ ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
-    column.cx = Pixels(design.width, dpi);
+    column.cx = TwipsToPixels(design.width, dpi);
     column.pszText = header.data();
     column.iSubItem = index;
     if (SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
@@ -58,7 +58,7 @@ void ListView::Place(const PixelBox& place, HFONT font, int dpi) {
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   for (std::size_t index = 0; index < columns_.size(); ++index) {
     SendMessageW(list_, LVM_SETCOLUMNWIDTH, index,
-                 MAKELPARAM(Pixels(columns_[index].width, dpi), 0));
+                 MAKELPARAM(TwipsToPixels(columns_[index].width, dpi), 0));
   }
 }
 

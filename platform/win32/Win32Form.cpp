@@ -71,8 +71,7 @@ PixelBox PlaceAt(const ControlDesign& control, int dpi) {
 }  // namespace
 
 Win32Form::Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events)
-    : runtime_(runtime),
-      events_(events),
+    : RuntimeForm(runtime, events),
       design_(design),
       dpi_(ScreenDpi()),
       highContrast_(HighContrastOn()) {
@@ -115,12 +114,11 @@ void Win32Form::Create(const WindowDesign& design) {
   SendMessageW(window_, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXSMICON))));
   dpi_ = WindowDpi(window_);
-  FitClientArea(window_, Pixels(design.clientWidth, dpi_), Pixels(design.clientHeight, dpi_));
+  FitClientArea(window_, TwipsToPixels(design.clientWidth, dpi_),
+                TwipsToPixels(design.clientHeight, dpi_));
 }
 
 void Win32Form::BuildControls(const WindowDesign& design) {
-  std::vector<std::pair<int, HWND>> tabOrder;
-  std::map<std::string_view, HWND> byName;
   for (const ControlDesign& control : design.controls) {
     const PixelBox place = PlaceAt(control, dpi_);
     HFONT font = FontFor(control.font);
@@ -139,27 +137,25 @@ void Win32Form::BuildControls(const WindowDesign& design) {
         if (control.isDefault) defaultButtonId_ = id;
         break;
       case ControlKind::ComboBox: {
-        auto combo = std::make_unique<ComboBoxControl>(window_, place, id, font);
-        handle = combo->Handle();
-        combos_.emplace(control.name, std::move(combo));
+        combos_.push_back(std::make_unique<ComboBoxControl>(window_, place, id, font));
+        handle = combos_.back()->Handle();
+        AddComboBox(control.name, *combos_.back());
         break;
       }
       case ControlKind::List: {
-        auto list = std::make_unique<ListView>(window_, place, id, font, control.columns, dpi_);
-        handle = list->Handle();
-        lists_.emplace(control.name, std::move(list));
+        lists_.push_back(
+            std::make_unique<ListView>(window_, place, id, font, control.columns, dpi_));
+        handle = lists_.back()->Handle();
+        AddList(control.name, *lists_.back());
         break;
       }
     }
-    if (control.kind != ControlKind::Label) tabOrder.emplace_back(control.tabIndex, handle);
     placed_.emplace_back(control, handle);
-    byName.emplace(control.name, handle);
   }
   // A label that names a control moves past none that it overlaps in the
   // designs: the windows look the same.
-  for (const ControlDesign& control : design.controls) {
-    if (!control.labelFor.empty())
-      LayLabelAbove(byName.at(control.name), byName.at(control.labelFor));
+  for (const LabelledControl& pair : LabelledControls(design)) {
+    LayLabelAbove(placed_[pair.label].second, placed_[pair.control].second);
   }
   // Created last, the lines lie above every control.
   for (const LineDesign& line : design.lines) {
@@ -167,9 +163,7 @@ void Win32Form::BuildControls(const WindowDesign& design) {
                                 PixelPoint(line.x2, line.y2, dpi_)));
   }
   decoration_.MarkWhileReaderRuns(lines_);
-  std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [index, handle] : tabOrder) tabOrder_.push_back(handle);
+  for (const std::size_t index : TabOrder(design)) tabOrder_.push_back(placed_[index].second);
 }
 
 int Win32Form::AddCommand(std::string_view name) {
@@ -188,12 +182,16 @@ HFONT Win32Form::FontFor(const FontDesign& design) {
 }
 
 SIZE Win32Form::WindowSizeAt(int dpi) const {
-  return WindowSizeFor(Pixels(design_.clientWidth, dpi), Pixels(design_.clientHeight, dpi),
-                       kFormStyle, !design_.menus.empty(), dpi);
+  return WindowSizeFor(TwipsToPixels(design_.clientWidth, dpi),
+                       TwipsToPixels(design_.clientHeight, dpi), kFormStyle, !design_.menus.empty(),
+                       dpi);
 }
 
 void Win32Form::LayOut(int dpi) {
   dpi_ = dpi;
+  // Combo boxes and lists are in design order too.
+  std::size_t combo = 0;
+  std::size_t list = 0;
   for (const auto& [control, handle] : placed_) {
     const PixelBox place = PlaceAt(control, dpi);
     HFONT font = FontFor(control.font);
@@ -203,10 +201,10 @@ void Win32Form::LayOut(int dpi) {
         MoveControl(handle, place, font);
         break;
       case ControlKind::ComboBox:
-        combos_.at(std::string(control.name))->Place(place, font);
+        combos_[combo++]->Place(place, font);
         break;
       case ControlKind::List:
-        lists_.at(std::string(control.name))->Place(place, font, dpi);
+        lists_[list++]->Place(place, font, dpi);
         break;
     }
   }
@@ -217,7 +215,7 @@ void Win32Form::LayOut(int dpi) {
 }
 
 void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
-  if (dpi > 0) RunHandler(window_, [this, dpi] { LayOut(dpi); });
+  if (dpi > 0) RunHandler([this, dpi] { LayOut(dpi); });
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -229,6 +227,17 @@ void Win32Form::ShowCentred() {
   // Shown, the window has the frame the user sees.
   CentreOnWorkArea(window_);
   if (!tabOrder_.empty()) FocusControl(tabOrder_.front());
+}
+
+void Win32Form::BringForward() {
+  if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+  SetForegroundWindow(window_);
+  BringWindowToTop(window_);
+}
+
+void Win32Form::Activate() {
+  SetForegroundWindow(window_);
+  SetActiveWindow(window_);
 }
 
 LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -273,11 +282,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_SETFOCUS:
-      if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
-        SetFocus(lastFocus_);
-      } else if (!tabOrder_.empty()) {
-        FocusControl(tabOrder_.front());
-      }
+      OnActivate(true);
       return 0;
     case WM_GETDPISCALEDSIZE:
       // Windows then suggests the size the design has at the new DPI.
@@ -287,7 +292,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDpiChanged(DpiOfChange(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
-      runtime_.Unloaded(*this);
+      Unloaded();
       return 0;
     default:
       break;
@@ -308,13 +313,6 @@ void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     return;
   }
   Click(command->second);
-}
-
-void Win32Form::Click(const std::string& control) {
-  // The handler may unload this window: keep what it needs.
-  const std::string name = control;
-  FormEvents& events = events_;
-  RunHandler(window_, [&events, &name] { events.Click(name); });
 }
 
 void Win32Form::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -391,7 +389,7 @@ void Win32Form::MoveFocus(int step) {
 
 void Win32Form::FocusControl(HWND control) {
   // Entering a combo box's text selects all of it, as in a dialog.
-  for (const auto& [name, combo] : combos_) {
+  for (const auto& combo : combos_) {
     if (combo->Handle() == control) {
       SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     }
@@ -400,22 +398,8 @@ void Win32Form::FocusControl(HWND control) {
   lastFocus_ = control;
 }
 
-ComboBox& Win32Form::ComboBoxNamed(std::string_view name) {
-  const auto found = combos_.find(name);
-  if (found == combos_.end())
-    throw ControlError("The window has no combo box " + std::string(name) + ".");
-  return *found->second;
-}
-
-ListControl& Win32Form::ListNamed(std::string_view name) {
-  const auto found = lists_.find(name);
-  if (found == lists_.end())
-    throw ControlError("The window has no list " + std::string(name) + ".");
-  return *found->second;
-}
-
 void Win32Form::ShowMessage(std::string_view text) { win32::ShowMessage(window_, text); }
 
-std::unique_ptr<PrintJob> Win32Form::MakePrintJob() { return runtime_.MakePrintJob(window_); }
+void Win32Form::ShowError(const char* what) noexcept { win32::ShowError(window_, what); }
 
 }  // namespace korvanel::win32

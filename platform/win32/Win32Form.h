@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Forms.h"
+#include "platform/RuntimeCore.h"
 #include "platform/WindowDesign.h"
 #include "platform/win32/ComboBox.h"
 #include "platform/win32/Fonts.h"
@@ -31,35 +31,31 @@ class Win32Runtime;
 // monitor of another scale, or the scale changed), fonts, controls, list
 // columns and lines are laid out again from the design at the new DPI. A
 // label that names a control (labelFor) lies just above it, where screen
-// readers look for a name. Clicks and menu commands reach the window's
-// handlers through RunHandler, so no error crosses the window procedure. The
-// window behaves like a dialog for the keyboard (with the runtime's message
-// loop): Tab follows the design's tab order and shows the focus rectangle,
-// Enter clicks the focused button, else the default one.
-//
-// The object outlives its window: the runtime deletes it once the message
-// that destroyed the window is over.
-class Win32Form : public Form {
+// readers look for a name. The window behaves like a dialog for the keyboard
+// (with the runtime's message loop): Tab follows the design's tab order and
+// shows the focus rectangle, Enter clicks the focused button, else the
+// default one.
+class Win32Form : public RuntimeForm {
  public:
   // Builds the window hidden. Fails with ControlError.
   Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events);
   ~Win32Form() override;
 
-  Win32Form(const Win32Form&) = delete;
-  Win32Form& operator=(const Win32Form&) = delete;
-
-  ComboBox& ComboBoxNamed(std::string_view name) override;
-  ListControl& ListNamed(std::string_view name) override;
   void ShowMessage(std::string_view text) override;
-  std::unique_ptr<PrintJob> MakePrintJob() override;
+  // Centres the window on its monitor, shows it and puts the focus on the
+  // first control in tab order.
+  void ShowCentred() override;
+  void BringForward() override;
+  void Close() noexcept override { DestroyWindow(window_); }
+  bool IsEnabled() const override { return IsWindowEnabled(window_) != FALSE; }
+  void SetEnabled(bool enabled) override { EnableWindow(window_, enabled ? TRUE : FALSE); }
+  bool IsActive() const override { return GetForegroundWindow() == window_; }
+  void Activate() override;
+  void ShowError(const char* what) noexcept override;
 
   // Null once the window is destroyed.
   HWND Handle() const { return window_; }
-  FormEvents& Events() const { return events_; }
 
-  // Centres the window on its monitor, shows it and puts the focus on the
-  // first control in tab order.
-  void ShowCentred();
   // Moves the focus along the tab order for a Tab key `message` meant for
   // this window; false when the message is something else or the focused
   // control wants the key itself.
@@ -82,15 +78,12 @@ class Win32Form : public Form {
   // Lays the controls and lines out again at `dpi`, in new fonts.
   void LayOut(int dpi);
   void OnDpiChanged(int dpi, const RECT& suggested);
-  void Click(const std::string& control);
 
   // The control of the tab order that holds `focus` (itself or inside it).
   std::optional<std::size_t> TabPosition(HWND focus) const;
   void MoveFocus(int step);
   void FocusControl(HWND control);
 
-  Win32Runtime& runtime_;
-  FormEvents& events_;
   const WindowDesign design_;
   int dpi_;
   bool highContrast_;
@@ -107,8 +100,8 @@ class Win32Form : public Form {
   std::vector<HWND> buttons_;
   int defaultButtonId_ = 0;
   HWND lastFocus_ = nullptr;
-  std::map<std::string, std::unique_ptr<ComboBoxControl>, std::less<>> combos_;
-  std::map<std::string, std::unique_ptr<ListView>, std::less<>> lists_;
+  std::vector<std::unique_ptr<ComboBoxControl>> combos_;
+  std::vector<std::unique_ptr<ListView>> lists_;
   // What LayOut moves: each control with its design, the lines in design
   // order.
   std::vector<std::pair<ControlDesign, HWND>> placed_;

@@ -6,18 +6,16 @@
 
 #include "platform/ControlError.h"
 #include "platform/win32/GdiPrintJob.h"
-#include "platform/win32/Handler.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Form.h"
 
 namespace korvanel::win32 {
 
-Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob) : makePrintJob_(std::move(makePrintJob)) {
-  if (!makePrintJob_) {
-    makePrintJob_ = [this](HWND owner) {
-      return std::make_unique<GdiPrintJob>(owner, printerChoice_);
-    };
-  }
+Win32Runtime::Win32Runtime(const PrintJobFactory& makePrintJob)
+    : FormRuntime(makePrintJob ? FormRuntime::PrintJobFactory([makePrintJob](RuntimeForm& over) {
+        return makePrintJob(static_cast<Win32Form&>(over).Handle());
+      })
+                               : nullptr) {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES;
@@ -26,49 +24,23 @@ Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob) : makePrintJob_(std::mo
 
 Win32Runtime::~Win32Runtime() {
   closing_ = true;
-  std::vector<HWND> windows;
-  for (const auto& [events, form] : loaded_) windows.push_back(form->Handle());
-  for (HWND window : windows) DestroyWindow(window);
-  // Whatever did not go through WM_DESTROY goes with its form.
-  for (auto& [events, form] : loaded_) form->Events().SetLoadedForm(nullptr);
-  loaded_.clear();
-  unloaded_.clear();
+  CloseAll();
 }
 
-void Win32Runtime::Show(const WindowDesign& design, FormEvents& events) {
-  if (WindowOf(events) == nullptr) Load(design, events);
-  // Its load handler may have unloaded it again.
-  if (HWND window = WindowOf(events)) {
-    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
-    SetForegroundWindow(window);
-    BringWindowToTop(window);
-  }
+std::unique_ptr<RuntimeForm> Win32Runtime::MakeForm(const WindowDesign& design,
+                                                    FormEvents& events) {
+  return std::make_unique<Win32Form>(*this, design, events);
 }
 
-void Win32Runtime::Load(const WindowDesign& design, FormEvents& events) {
-  auto made = std::make_unique<Win32Form>(*this, design, events);
-  Win32Form& form = *made;
-  loaded_[&events] = std::move(made);
-  events.SetLoadedForm(&form);
-  RunHandler(form.Handle(), [&events] { events.Form_Load(); });
-  if (FormOf(form.Handle()) == &form) form.ShowCentred();
+std::unique_ptr<PrintJob> Win32Runtime::DefaultPrintJob(RuntimeForm& over) {
+  return std::make_unique<GdiPrintJob>(static_cast<Win32Form&>(over).Handle(), printerChoice_);
 }
 
-void Win32Runtime::Unload(FormEvents& events) noexcept {
-  const auto found = loaded_.find(&events);
-  if (found == loaded_.end()) return;
-  Win32Form& form = *found->second;
-  DestroyWindow(form.Handle());
-  // Destroying always unloads; should it not have, the form goes all the same.
-  if (loaded_.contains(&events) && loaded_.at(&events).get() == &form) Unloaded(form);
+void Win32Runtime::OnUnloaded(RuntimeForm&) noexcept {
+  if (LoadedForms().empty() && !closing_) PostQuitMessage(0);
 }
 
-void Win32Runtime::End() {
-  std::vector<HWND> windows;
-  for (const auto& [events, form] : loaded_) windows.push_back(form->Handle());
-  for (HWND window : windows) DestroyWindow(window);
-  PostQuitMessage(0);
-}
+void Win32Runtime::Quit() { PostQuitMessage(0); }
 
 std::string Win32Runtime::DecimalSeparator() const {
   wchar_t separator[LOCALE_NAME_MAX_LENGTH]{};
@@ -90,9 +62,9 @@ int Win32Runtime::Run() {
 
 void Win32Runtime::Dispatch(MSG& message) {
   // No message of an unloaded window is being handled here.
-  unloaded_.clear();
+  DeleteUnloaded();
   HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (Win32Form* form = FormOf(root)) {
+  if (Win32Form* form = FormOfWindow(root)) {
     if (form->HandleTab(message) || IsDialogMessageW(root, &message)) return;
   }
   TranslateMessage(&message);
@@ -100,33 +72,17 @@ void Win32Runtime::Dispatch(MSG& message) {
 }
 
 HWND Win32Runtime::WindowOf(const FormEvents& events) const {
-  const auto found = loaded_.find(&events);
-  return found != loaded_.end() ? found->second->Handle() : nullptr;
+  const auto* form = static_cast<const Win32Form*>(FormOf(events));
+  return form != nullptr ? form->Handle() : nullptr;
 }
 
-Win32Form* Win32Runtime::FormOf(HWND window) const {
+Win32Form* Win32Runtime::FormOfWindow(HWND window) const {
   if (window == nullptr) return nullptr;
-  for (const auto& [events, form] : loaded_) {
-    if (form->Handle() == window) return form.get();
+  for (const auto& form : LoadedForms()) {
+    auto& loaded = static_cast<Win32Form&>(*form);
+    if (loaded.Handle() == window) return &loaded;
   }
   return nullptr;
-}
-
-std::unique_ptr<PrintJob> Win32Runtime::MakePrintJob(HWND owner) const {
-  std::vector<HWND> windows;
-  for (const auto& [events, form] : loaded_) windows.push_back(form->Handle());
-  return std::make_unique<ModalPrintJob>(windows, owner, makePrintJob_);
-}
-
-void Win32Runtime::Unloaded(Win32Form& form) noexcept {
-  for (auto found = loaded_.begin(); found != loaded_.end(); ++found) {
-    if (found->second.get() != &form) continue;
-    unloaded_.push_back(std::move(found->second));
-    loaded_.erase(found);
-    form.Events().SetLoadedForm(nullptr);
-    if (loaded_.empty() && !closing_) PostQuitMessage(0);
-    return;
-  }
 }
 
 }  // namespace korvanel::win32

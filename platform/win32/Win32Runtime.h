@@ -3,12 +3,10 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "platform/Forms.h"
+#include "platform/RuntimeCore.h"
 #include "platform/win32/GdiPrintDialog.h"
 
 namespace korvanel::win32 {
@@ -18,7 +16,7 @@ class Win32Form;
 // The window runtime on the Win32 API (user32, comctl32). Each loaded
 // window is a Win32Form. The program ends (WM_QUIT) when its last window is
 // destroyed, or at End. One thread: the one that made the runtime.
-class Win32Runtime : public WindowRuntime {
+class Win32Runtime : public FormRuntime {
  public:
   // Makes the print dialog and printer of one File > Print over `owner`.
   using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(HWND owner)>;
@@ -26,16 +24,10 @@ class Win32Runtime : public WindowRuntime {
   // Registers the common controls. File > Print prints on the system's
   // printers (GdiPrintJob), each dialog opening on the printer chosen last
   // in the run, unless given another source of print jobs.
-  explicit Win32Runtime(PrintJobFactory makePrintJob = {});
+  explicit Win32Runtime(const PrintJobFactory& makePrintJob = {});
   // Destroys the windows still loaded, without ending the message loop.
   ~Win32Runtime() override;
 
-  Win32Runtime(const Win32Runtime&) = delete;
-  Win32Runtime& operator=(const Win32Runtime&) = delete;
-
-  void Show(const WindowDesign& design, FormEvents& events) override;
-  void Unload(FormEvents& events) noexcept override;
-  void End() override;
   std::string DecimalSeparator() const override;
 
   // The message loop: runs until WM_QUIT and returns its exit code.
@@ -47,20 +39,16 @@ class Win32Runtime : public WindowRuntime {
   // The window of `events` while it is loaded, else null.
   HWND WindowOf(const FormEvents& events) const;
 
-  // For Win32Form. The job of one print command; every window of the
-  // program is disabled while it lives.
-  std::unique_ptr<PrintJob> MakePrintJob(HWND owner) const;
-  void Unloaded(Win32Form& form) noexcept;
+ protected:
+  std::unique_ptr<RuntimeForm> MakeForm(const WindowDesign& design, FormEvents& events) override;
+  std::unique_ptr<PrintJob> DefaultPrintJob(RuntimeForm& over) override;
+  void OnUnloaded(RuntimeForm& form) noexcept override;
+  void Quit() override;
 
  private:
-  void Load(const WindowDesign& design, FormEvents& events);
-  Win32Form* FormOf(HWND window) const;
+  Win32Form* FormOfWindow(HWND window) const;
 
-  PrintJobFactory makePrintJob_;
   PrinterChoice printerChoice_;
-  std::map<const FormEvents*, std::unique_ptr<Win32Form>> loaded_;
-  // Forms whose window is gone, deleted when no message of theirs runs.
-  std::vector<std::unique_ptr<Win32Form>> unloaded_;
   bool closing_ = false;
 };
 

@@ -1,18 +1,17 @@
 #pragma once
 
-// A window runtime without a display: each loaded window is a FakeForm whose
-// combo boxes and lists keep what the handlers put in them, so the windows'
-// handlers can be driven and read back directly.
+// The runtime's core on a toolkit without a display: each loaded window is a
+// FakeForm whose combo boxes and lists keep what the handlers put in them, so
+// the windows' handlers can be driven and read back directly.
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
-#include "platform/Forms.h"
+#include "platform/RuntimeCore.h"
 #include "tests/fakes/RecordingList.h"
 
 namespace korvanel::testing {
@@ -34,74 +33,76 @@ class FakeComboBox : public ComboBox {
   int current = -1;
 };
 
-class FakeForm : public Form {
+// The toolkit side is a record of what the core asked of it.
+class FakeForm : public RuntimeForm {
  public:
-  using JobFactory = std::function<std::unique_ptr<PrintJob>()>;
-
-  FakeForm(const WindowDesign& design, JobFactory makeJob) : makeJob_(std::move(makeJob)) {
+  FakeForm(FormRuntime& runtime, const WindowDesign& design, FormEvents& events)
+      : RuntimeForm(runtime, events), name(design.name) {
     for (const ControlDesign& control : design.controls) {
-      if (control.kind == ControlKind::ComboBox) combos[std::string(control.name)];
-      if (control.kind == ControlKind::List) lists[std::string(control.name)];
+      if (control.kind == ControlKind::ComboBox)
+        AddComboBox(control.name, combos[std::string(control.name)]);
+      if (control.kind == ControlKind::List)
+        AddList(control.name, lists[std::string(control.name)]);
     }
   }
+  ~FakeForm() override {
+    if (deleted != nullptr) *deleted = true;
+  }
 
-  ComboBox& ComboBoxNamed(std::string_view name) override { return combos.at(std::string(name)); }
-  ListControl& ListNamed(std::string_view name) override { return lists.at(std::string(name)); }
   void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-  std::unique_ptr<PrintJob> MakePrintJob() override { return makeJob_(); }
+  void ShowCentred() override { shown = true; }
+  void BringForward() override { ++broughtForward; }
+  void Close() noexcept override { Unloaded(); }
+  bool IsEnabled() const override { return enabled; }
+  void SetEnabled(bool on) override { enabled = on; }
+  bool IsActive() const override { return active; }
+  void Activate() override { active = true; }
+  void ShowError(const char* what) noexcept override { messages.emplace_back(what); }
+  void ClickOn(std::string_view control) { Click(control); }
 
-  std::map<std::string, FakeComboBox> combos;
-  std::map<std::string, RecordingList> lists;
+  std::string name;
+  std::map<std::string, FakeComboBox, std::less<>> combos;
+  std::map<std::string, RecordingList, std::less<>> lists;
   std::vector<std::string> messages;
-
- private:
-  JobFactory makeJob_;
+  bool shown = false;
+  int broughtForward = 0;
+  bool enabled = true;
+  bool active = false;
+  bool* deleted = nullptr;
 };
 
-class FakeRuntime : public WindowRuntime {
+class FakeRuntime : public FormRuntime {
  public:
   void Show(const WindowDesign& design, FormEvents& events) override {
     ++shows[std::string(design.name)];
-    if (events.IsLoaded()) return;
-    auto& form = loaded_[&events];
-    form = std::make_unique<FakeForm>(design, makeJob);
-    names_[&events] = std::string(design.name);
-    ++loads[std::string(design.name)];
-    events.SetLoadedForm(form.get());
-    events.Form_Load();
+    FormRuntime::Show(design, events);
   }
-
-  void Unload(FormEvents& events) noexcept override {
-    events.SetLoadedForm(nullptr);
-    loaded_.erase(&events);
-    names_.erase(&events);
-  }
-
-  void End() override {
-    ended = true;
-    while (!loaded_.empty()) Unload(*loaded_.begin()->first);
-  }
-
   std::string DecimalSeparator() const override { return decimalSeparator; }
 
   // The loaded window of that design name, or null.
   FakeForm* Loaded(std::string_view name) const {
-    for (const auto& [events, form] : loaded_) {
-      if (names_.at(events) == name) return form.get();
+    for (const auto& form : LoadedForms()) {
+      if (auto& fake = static_cast<FakeForm&>(*form); fake.name == name) return &fake;
     }
     return nullptr;
   }
-  std::size_t LoadedCount() const { return loaded_.size(); }
+  std::size_t LoadedCount() const { return LoadedForms().size(); }
+  void DeleteUnloadedForms() { DeleteUnloaded(); }
 
   std::map<std::string, int> shows;
   std::map<std::string, int> loads;
   bool ended = false;
   std::string decimalSeparator = ".";
-  FakeForm::JobFactory makeJob;
+  std::function<std::unique_ptr<PrintJob>()> makeJob;
 
- private:
-  std::map<FormEvents*, std::unique_ptr<FakeForm>> loaded_;
-  std::map<FormEvents*, std::string> names_;
+ protected:
+  std::unique_ptr<RuntimeForm> MakeForm(const WindowDesign& design, FormEvents& events) override {
+    ++loads[std::string(design.name)];
+    return std::make_unique<FakeForm>(*this, design, events);
+  }
+  std::unique_ptr<PrintJob> DefaultPrintJob(RuntimeForm&) override { return makeJob(); }
+  void OnUnloaded(RuntimeForm&) noexcept override {}
+  void Quit() override { ended = true; }
 };
 
 }  // namespace korvanel::testing

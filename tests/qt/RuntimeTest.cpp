@@ -3,13 +3,10 @@
 #include <QRawFont>
 #include <QTest>
 
-#include <stdexcept>
-
 #include "UiTestSupport.h"
 #include "platform/ControlError.h"
 #include "platform/qt/Controls.h"
 #include "platform/qt/Fonts.h"
-#include "platform/qt/Handler.h"
 #include "platform/qt/ReportList.h"
 
 using korvanel::ListControl;
@@ -57,17 +54,6 @@ class RuntimeTest : public QObject {
     korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, columns);
     list.AddItem("82.4\u2026");
     QCOMPARE(list.topLevelItem(0)->text(0), QStringLiteral(u"82.4\u2026"));
-  }
-
-  void handlerErrorsBecomeAMessageAndGoNoFurther() {
-    QWidget window;
-    korvanel::test::MessageBoxAnswerer answerer;
-    korvanel::qt::RunHandler(&window, [] { throw korvanel::ControlError("The list failed."); });
-    korvanel::qt::RunHandler(&window, [] { throw std::domain_error("Not finite."); });
-    korvanel::qt::RunHandler(&window, [] { throw 42; });
-    QCOMPARE(answerer.texts().size(), 3);
-    QCOMPARE(answerer.texts().at(0), QStringLiteral("The list failed."));
-    QCOMPARE(answerer.texts().at(1), QStringLiteral("Not finite."));
   }
 
   void labelKeepsItsPlaceAndOneLineWhateverItsText() {
