@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/PagedPrinter.h"
+#include "platform/Printer.h"
 
 class QPrinter;
 
@@ -27,13 +27,11 @@ class QtPrinter : public PagedPrinter {
   double LineHeight() override;
   bool NewPage() override;
   void DrawLine(double top, std::string_view text) override;
-  // A document that could not be painted fails; one that CUPS refused is a
-  // ControlError of its own.
-  bool EndDocument() override;
+  bool EndDocument() override;  // also asks CUPS whether it took the job
 
   QPrinter& device_;
   QPainter painter_;
-  // The font made for `madeFor_`, and its ascent on the device.
+  // The font made for `madeFor_`, and its ascent.
   std::optional<PrintFont> madeFor_;
   QFont font_;
   qreal ascent_ = 0;

@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kMarginMillimetres = 15;
 constexpr double kMillimetresPerInch = 25.4;
-constexpr double kPointsPerInch = 72;
 constexpr wchar_t kDocumentName[] = L"Korvanel";
 
 // Fixedsys, the report's font, is a bitmap font made for the screen: a
@@ -77,13 +76,12 @@ GdiPrinter::GdiPrinter(UniqueDc device, std::wstring outputFile, StartDocFunctio
 
 GdiPrinter::~GdiPrinter() {
   if (InDocument()) AbortDoc(device_.get());
-  ReleaseFont();
 }
 
 void GdiPrinter::UseDevice(UniqueDc device, bool printToFile) {
   if (InDocument()) throw ControlError("The printer cannot change in the middle of a document.");
-  ReleaseFont();
   device_ = std::move(device);
+  font_.reset();
   output_ = printToFile ? std::wstring(L"FILE:") : outputFile_;
 }
 
@@ -113,10 +111,8 @@ double GdiPrinter::PageHeight() { return area_.bottom - area_.top; }
 
 double GdiPrinter::LineHeight() {
   HDC dc = device_.get();
-  if (madeFor_ != Font() || !font_) {
-    const int dotsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-    const int height = std::max(1, static_cast<int>(std::lround(static_cast<double>(Font().points) *
-                                                                dotsPerInch / kPointsPerInch)));
+  if (!font_ || madeFor_ != Font()) {
+    const int height = std::max(1, FontPixels(Font().points, GetDeviceCaps(dc, LOGPIXELSY)));
     const std::wstring face = PrintableFace(dc, WideFromUtf8(Font().name));
     // A negative height asks for the character height (the em), as a point
     // size means it.
@@ -128,8 +124,7 @@ double GdiPrinter::LineHeight() {
     if (previous == nullptr || previous == HGDI_ERROR) {
       throw ControlError("The printer font could not be selected.");
     }
-    if (deviceFont_ == nullptr) deviceFont_ = previous;
-    font_ = std::move(font);
+    font_ = std::move(font);  // deletes the one it replaced, no longer selected
     madeFor_ = Font();
   }
   TEXTMETRICW metrics{};
@@ -167,13 +162,6 @@ void GdiPrinter::PreparePage() {
   SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
   SetBkMode(dc, TRANSPARENT);
   if (font_) SelectObject(dc, font_.get());
-}
-
-void GdiPrinter::ReleaseFont() {
-  if (deviceFont_ != nullptr && device_) SelectObject(device_.get(), deviceFont_);
-  deviceFont_ = nullptr;
-  font_.reset();
-  madeFor_.reset();
 }
 
 }  // namespace korvanel::win32

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "platform/PagedPrinter.h"
+#include "platform/Printer.h"
 #include "platform/win32/Fonts.h"
 
 namespace korvanel::win32 {
@@ -56,17 +56,15 @@ class GdiPrinter : public PagedPrinter {
   bool EndDocument() override;
   // What a new page loses: text alignment, background mode and font.
   void PreparePage();
-  void ReleaseFont();
 
+  // The font made for `madeFor_`. Declared before the device, so that the
+  // device is deleted first and the font is no longer selected into it.
+  UniqueFont font_;
+  std::optional<PrintFont> madeFor_;
   UniqueDc device_;
   StartDocFunction startDoc_ = StartDocW;
   std::wstring outputFile_;
   std::wstring output_;
-
-  // The font made for `madeFor_`, and the device's own that it replaced.
-  UniqueFont font_;
-  std::optional<PrintFont> madeFor_;
-  HGDIOBJ deviceFont_ = nullptr;
 
   // The printable rectangle inside the margins, in device units.
   RECT area_{};

@@ -2,49 +2,38 @@
 // asked to draw: settings, documents, page breaks and failures.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "platform/ControlError.h"
-#include "platform/PagedPrinter.h"
+#include "platform/Printer.h"
 
 namespace korvanel {
 namespace {
 
+using Log = std::vector<std::string>;
+
 // Pages 100 units high; a line is three units per point (30 at 10 pt).
-class RecordingDrawing : public PagedPrinter {
- public:
+struct RecordingDrawing : PagedPrinter {
   using PagedPrinter::Start;
   Start start = Start::kStarted;
-  bool pageStarts = true;
-  bool documentEnds = true;
-  std::vector<std::string> log;
+  bool pageStarts = true, documentEnds = true;
+  Log log;
   PrintFont drawnFont;
   std::int32_t drawnColor = -1;
 
- private:
-  Start StartDocument() override {
-    log.push_back("start");
-    return start;
-  }
+  Start StartDocument() override { return log.push_back("start"), start; }
   double PageHeight() override { return 100; }
   double LineHeight() override { return 3 * Font().points; }
-  bool NewPage() override {
-    log.push_back("page");
-    return pageStarts;
-  }
+  bool NewPage() override { return log.push_back("page"), pageStarts; }
   void DrawLine(double top, std::string_view text) override {
     log.push_back(std::to_string(static_cast<int>(top)) + " " + std::string(text));
     drawnFont = Font();
     drawnColor = ForeColor();
   }
-  bool EndDocument() override {
-    log.push_back("end");
-    return documentEnds;
-  }
+  bool EndDocument() override { return log.push_back("end"), documentEnds; }
 };
 
 // The message of the ControlError that `operation` raises, or "" for none.
@@ -57,26 +46,26 @@ std::string ErrorOf(const std::function<void()>& operation) {
   return "";
 }
 
-using Log = std::vector<std::string>;
-
 TEST(PagedPrinter, RefusesImpossibleSettingsAndTextsAndKeepsTheLastGoodOnes) {
   RecordingDrawing printer;
-  const std::string badSize = "Invalid font size for the printer.";
   for (float points : {0.0f, -10.0f, 1000.5f, std::numeric_limits<float>::quiet_NaN(),
                        std::numeric_limits<float>::infinity()}) {
-    EXPECT_EQ(ErrorOf([&] { printer.SetFontSize(points); }), badSize) << points;
+    EXPECT_EQ(ErrorOf([&] { printer.SetFontSize(points); }), "Invalid font size for the printer.");
   }
   for (std::int32_t color : {-1, 0x01000000}) {
     EXPECT_EQ(ErrorOf([&] { printer.SetForeColor(color); }), "Invalid colour for the printer.");
   }
   printer.SetFontName("Courier New");
-  EXPECT_EQ(ErrorOf([&] { printer.SetFontName("Fixed\xff"); }), "The text is not valid UTF-8.");
-  EXPECT_EQ(ErrorOf([&] { printer.PrintLine("650 \xe2\x80 mm"); }), "The text is not valid UTF-8.");
+  for (const char* bad : {"\x80", "\xc3", "\xc1\xbf", "\xe0\x9f\xbf", "\xed\xa0\x80",
+                          "\xe2\x28\xa1", "\xf4\x90\x80\x80", "\xf8\x88\x80\x80\x80"}) {
+    EXPECT_EQ(ErrorOf([&] { printer.SetFontName(bad); }), "The text is not valid UTF-8.") << bad;
+    EXPECT_EQ(ErrorOf([&] { printer.PrintLine(bad); }), "The text is not valid UTF-8.") << bad;
+  }
   EXPECT_TRUE(printer.log.empty()) << "a refused line opens no document";
 
   printer.SetForeColor(0x00FFFFFF);
   printer.SetFontBold(true);
-  printer.PrintLine("   Korvanel");
+  printer.PrintLine("647,7 \xc3\xa9 \xe2\x80\xa6 \xf4\x8f\xbf\xbf");
   EXPECT_EQ(printer.drawnFont, (PrintFont{"Courier New", 10, true, false}));
   EXPECT_EQ(printer.drawnColor, 0x00FFFFFF);
   printer.SetFontSize(1000);
@@ -85,21 +74,10 @@ TEST(PagedPrinter, RefusesImpossibleSettingsAndTextsAndKeepsTheLastGoodOnes) {
   EXPECT_EQ(printer.drawnFont, (PrintFont{"Courier New", 1000, true, true}));
 }
 
-TEST(PagedPrinter, TextIsUtf8WithoutOverlongFormsSurrogatesOrValuesPastTheLastCodePoint) {
-  for (const char* valid : {"", "650 mm", "647,7 \xc3\xa9", "\xe2\x80\xa6", "\xf4\x8f\xbf\xbf"}) {
-    EXPECT_TRUE(IsUtf8(valid)) << valid;
-  }
-  for (const char* invalid : {"\x80", "\xc0\x80", "\xc3", "\xe0\x80\x80", "\xed\xa0\x80",
-                              "\xe2\x80", "\xf4\x90\x80\x80", "\xf5\x80\x80\x80", "\xe2\x28\xa1"}) {
-    EXPECT_FALSE(IsUtf8(invalid)) << invalid;
-  }
-}
-
 TEST(PagedPrinter, LinesGoDownThePageAndOneThatWouldCrossItsBottomStartsTheNext) {
   RecordingDrawing printer;
   EXPECT_NO_THROW(printer.EndDoc());
   EXPECT_TRUE(printer.log.empty()) << "no line, no document";
-
   printer.PrintLine("a");
   printer.PrintEmptyLine();
   printer.PrintLine("b");  // 60 + 30 = 90 still fits
@@ -115,53 +93,41 @@ TEST(PagedPrinter, LinesGoDownThePageAndOneThatWouldCrossItsBottomStartsTheNext)
                               "end", "start", "0 f", "end"}));
 }
 
-TEST(PagedPrinter, FailedStartFailsEveryLineOfTheDocumentAndItsEndOnce) {
-  RecordingDrawing printer;
-  printer.start = RecordingDrawing::Start::kFailed;
-  const std::string message = "The printer could not start the document.";
-  EXPECT_EQ(ErrorOf([&] { printer.PrintLine("a"); }), message);
-  EXPECT_EQ(ErrorOf([&] { printer.PrintEmptyLine(); }), message);
-  EXPECT_EQ(ErrorOf([&] { printer.EndDoc(); }), "The printer could not finish the document.");
-  EXPECT_NO_THROW(printer.EndDoc());
-  EXPECT_EQ(printer.log, Log{"start"}) << "no retry within one document";
-
-  printer.start = RecordingDrawing::Start::kStarted;
-  printer.PrintLine("a");
-  EXPECT_NO_THROW(printer.EndDoc());
-  EXPECT_EQ(printer.log, (Log{"start", "start", "0 a", "end"}));
-}
-
-TEST(PagedPrinter, CancelledStartAndMissingPrinterFailTheLinesButEndQuietly) {
-  RecordingDrawing cancelled;
-  cancelled.start = RecordingDrawing::Start::kCancelled;
-  EXPECT_EQ(ErrorOf([&] { cancelled.PrintLine("a"); }), "Printing was cancelled.");
-  EXPECT_EQ(ErrorOf([&] { cancelled.PrintLine("b"); }), "Printing was cancelled.");
-  EXPECT_NO_THROW(cancelled.EndDoc());
-  EXPECT_EQ(cancelled.log, Log{"start"});
+TEST(PagedPrinter, AFailedDocumentFailsItsLaterLinesWithoutRetryAndItsEndOnce) {
+  using Start = RecordingDrawing::Start;
+  const std::string finish = "The printer could not finish the document.";
+  for (auto [start, message] :
+       {std::pair{Start::kFailed, "The printer could not start the document."},
+        {Start::kCancelled, "Printing was cancelled."}}) {
+    RecordingDrawing printer;
+    printer.start = start;
+    EXPECT_EQ(ErrorOf([&] { printer.PrintLine("a"); }), message);
+    EXPECT_EQ(ErrorOf([&] { printer.PrintEmptyLine(); }), message);
+    EXPECT_EQ(ErrorOf([&] { printer.EndDoc(); }), start == Start::kCancelled ? "" : finish);
+    EXPECT_NO_THROW(printer.EndDoc());
+    printer.start = Start::kStarted;
+    printer.PrintLine("a");
+    EXPECT_NO_THROW(printer.EndDoc());
+    EXPECT_EQ(printer.log, (Log{"start", "start", "0 a", "end"}));
+  }
 
   RecordingDrawing missing;
-  missing.start = RecordingDrawing::Start::kNoPrinter;
+  missing.start = Start::kNoPrinter;
   EXPECT_EQ(ErrorOf([&] { missing.PrintLine("a"); }), "No printer has been chosen.");
   EXPECT_EQ(ErrorOf([&] { missing.PrintEmptyLine(); }), "No printer has been chosen.");
   EXPECT_NO_THROW(missing.EndDoc());
-  EXPECT_EQ(missing.log, (Log{"start", "start"}));
-}
 
-TEST(PagedPrinter, FailedPageKeepsTheLinesBeforeItAndFailsTheEndAfterEndingTheDocument) {
-  RecordingDrawing printer;
-  printer.pageStarts = false;
-  for (int i = 0; i < 3; ++i) printer.PrintLine("line");
-  const std::string message = "The printer could not start a new page.";
-  EXPECT_EQ(ErrorOf([&] { printer.PrintLine("fourth"); }), message);
-  EXPECT_EQ(ErrorOf([&] { printer.PrintLine("fifth"); }), message);
-  EXPECT_EQ(ErrorOf([&] { printer.EndDoc(); }), "The printer could not finish the document.");
-  EXPECT_EQ(printer.log, (Log{"start", "0 line", "30 line", "60 line", "page", "end"}));
-
-  // A device that refuses to end a document fails its end, once.
-  printer.documentEnds = false;
-  printer.PrintLine("a");
-  EXPECT_EQ(ErrorOf([&] { printer.EndDoc(); }), "The printer could not finish the document.");
-  EXPECT_NO_THROW(printer.EndDoc());
+  RecordingDrawing paged;
+  paged.pageStarts = false;
+  for (int i = 0; i < 3; ++i) paged.PrintLine("line");
+  EXPECT_EQ(ErrorOf([&] { paged.PrintLine("4"); }), "The printer could not start a new page.");
+  EXPECT_EQ(ErrorOf([&] { paged.PrintLine("5"); }), "The printer could not start a new page.");
+  EXPECT_EQ(ErrorOf([&] { paged.EndDoc(); }), finish);
+  EXPECT_EQ(paged.log, (Log{"start", "0 line", "30 line", "60 line", "page", "end"}));
+  paged.documentEnds = false;
+  paged.PrintLine("a");
+  EXPECT_EQ(ErrorOf([&] { paged.EndDoc(); }), finish) << "a device that cannot end it";
+  EXPECT_NO_THROW(paged.EndDoc());
 }
 
 }  // namespace

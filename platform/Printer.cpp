@@ -1,4 +1,6 @@
-#include "platform/PagedPrinter.h"
+#include "platform/Printer.h"
+
+#include <bit>
 
 #include "platform/ControlError.h"
 
@@ -8,45 +10,27 @@ namespace {
 
 constexpr std::int32_t kLargestColor = 0x00FFFFFF;
 
+// Well-formed UTF-8: no overlong form, surrogate or value past U+10FFFF.
 void CheckText(std::string_view text) {
-  if (!IsUtf8(text)) throw ControlError("The text is not valid UTF-8.");
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  for (std::size_t i = 0, length = 1; i < text.size(); i += length) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int ones = std::countl_one(lead);
+    length = ones == 0 ? 1 : ones == 1 || ones > 4 ? 0 : static_cast<std::size_t>(ones);
+    char32_t code = lead & (0xFFu >> (length + 1));
+    bool valid = length > 0 && text.size() - i >= length;
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      const unsigned byte = static_cast<unsigned char>(text[i + k]);
+      valid = (byte & 0xC0) == 0x80;
+      code = (code << 6) | (byte & 0x3F);
+    }
+    if (!valid || code < kSmallest[length] || code > 0x10FFFF || (code >> 11) == 0x1B) {
+      throw ControlError("The text is not valid UTF-8.");
+    }
+  }
 }
 
 }  // namespace
-
-bool IsUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    // Length of the sequence and the range of its second byte (which rules
-    // out overlong forms, surrogates and values above U+10FFFF).
-    std::size_t length = 1;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (text.size() - i < length) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto byte = static_cast<unsigned char>(text[i + k]);
-      if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF)) return false;
-    }
-    i += length;
-  }
-  return true;
-}
 
 void PagedPrinter::SetFontName(std::string_view name) {
   CheckText(name);
@@ -54,9 +38,8 @@ void PagedPrinter::SetFontName(std::string_view name) {
 }
 
 void PagedPrinter::SetFontSize(float points) {
-  if (!(points > 0) || points > kLargestFontSize) {
+  if (!(points > 0) || points > kLargestFontSize)
     throw ControlError("Invalid font size for the printer.");
-  }
   font_.points = points;
 }
 
@@ -70,22 +53,20 @@ void PagedPrinter::SetForeColor(std::int32_t color) {
 }
 
 void PagedPrinter::PrintLine(std::string_view text) {
-  // A refused text opens no document.
-  CheckText(text);
+  CheckText(text);  // before it could open a document
   DrawLine(PlaceLine(), text);
 }
 
 void PagedPrinter::PrintEmptyLine() { PlaceLine(); }
 
 void PagedPrinter::EndDoc() {
-  bool failed = failure_ && !cancelled_;
-  const bool inDocument = inDocument_;
   // The next document starts afresh, whatever ending this one meets.
-  inDocument_ = false;
-  cancelled_ = false;
+  const bool failed = failure_ && !cancelled_, inDocument = inDocument_;
+  inDocument_ = cancelled_ = false;
   failure_.reset();
-  if (inDocument && !EndDocument()) failed = true;
-  if (failed) throw ControlError("The printer could not finish the document.");
+  if ((inDocument && !EndDocument()) || failed) {
+    throw ControlError("The printer could not finish the document.");
+  }
 }
 
 double PagedPrinter::PlaceLine() {
@@ -104,18 +85,15 @@ double PagedPrinter::PlaceLine() {
     }
     inDocument_ = true;
     nextTop_ = 0;
-    linesOnPage_ = 0;
   }
   const double height = LineHeight();
-  if (nextTop_ + height > PageHeight() && linesOnPage_ > 0) {
+  // A line alone on its page stays there, however high.
+  if (nextTop_ > 0 && nextTop_ + height > PageHeight()) {
     if (!NewPage()) Fail("The printer could not start a new page.");
     nextTop_ = 0;
-    linesOnPage_ = 0;
   }
-  const double top = nextTop_;
   nextTop_ += height;
-  ++linesOnPage_;
-  return top;
+  return nextTop_ - height;
 }
 
 void PagedPrinter::Fail(const char* message) {
