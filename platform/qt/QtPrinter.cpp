@@ -4,20 +4,12 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QString>
-#include <iterator>
 
-#include "platform/ControlError.h"
 #include "platform/qt/CupsSubmission.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Text.h"
 
 namespace korvanel::qt {
-
-namespace {
-
-constexpr std::int32_t kLargestColor = 0x00FFFFFF;
-
-}  // namespace
 
 QColor ColorFromBgr(std::int32_t color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
@@ -31,69 +23,37 @@ QString PrintableFontFamily(const QString& requested) {
 
 QtPrinter::QtPrinter(QPrinter& device) : device_(device) { font_.setStyleHint(QFont::TypeWriter); }
 
-void QtPrinter::SetFontName(std::string_view name) {
-  font_.setFamily(PrintableFontFamily(Utf8Text(name)));
+PagedPrinter::Start QtPrinter::StartDocument() {
+  return painter_.begin(&device_) ? Start::kStarted : Start::kFailed;
 }
 
-void QtPrinter::SetFontSize(float points) {
-  if (!(points > 0)) throw ControlError("Invalid font size for the printer.");
-  font_.setPointSizeF(points);
-}
+double QtPrinter::PageHeight() { return device_.height(); }
 
-void QtPrinter::SetFontBold(bool bold) { font_.setBold(bold); }
-
-void QtPrinter::SetFontItalic(bool italic) { font_.setItalic(italic); }
-
-void QtPrinter::SetForeColor(std::int32_t color) {
-  if (color < 0 || color > kLargestColor) throw ControlError("Invalid colour for the printer.");
-  color_ = ColorFromBgr(color);
-}
-
-void QtPrinter::PrintLine(std::string_view text) {
-  const qreal baseline = PlaceLine();
-  painter_.setPen(color_);
-  painter_.drawText(QPointF(0, baseline), Utf8Text(text));
-}
-
-void QtPrinter::PrintEmptyLine() { PlaceLine(); }
-
-void QtPrinter::EndDoc() {
-  const bool printed = painter_.isActive();
-  const bool ended = !printed || painter_.end();
-  const bool failed = failed_ || !ended || device_.printerState() == QPrinter::Error;
-  failed_ = false;
-  nextTop_ = 0;
-  linesOnPage_ = 0;
-  if (failed) throw ControlError("The printer could not finish the document.");
-  if (printed) CheckCupsSubmission(device_);
-}
-
-void QtPrinter::BeginDocument() {
-  if (failed_ || !painter_.begin(&device_)) {
-    failed_ = true;
-    throw ControlError("The printer could not start the document.");
+double QtPrinter::LineHeight() {
+  if (madeFor_ != Font()) {
+    font_.setFamily(PrintableFontFamily(Utf8Text(Font().name)));
+    font_.setPointSizeF(Font().points);
+    font_.setBold(Font().bold);
+    font_.setItalic(Font().italic);
+    madeFor_ = Font();
   }
-  nextTop_ = 0;
-  linesOnPage_ = 0;
-}
-
-qreal QtPrinter::PlaceLine() {
-  if (!painter_.isActive()) BeginDocument();
   painter_.setFont(font_);
   const QFontMetricsF metrics(font_, &device_);
-  const bool fits = nextTop_ + metrics.lineSpacing() <= device_.height();
-  if (!fits && linesOnPage_ > 0) {
-    if (!device_.newPage()) {
-      failed_ = true;
-      throw ControlError("The printer could not start a new page.");
-    }
-    nextTop_ = 0;
-    linesOnPage_ = 0;
-  }
-  const qreal baseline = nextTop_ + metrics.ascent();
-  nextTop_ += metrics.lineSpacing();
-  ++linesOnPage_;
-  return baseline;
+  ascent_ = metrics.ascent();
+  return metrics.lineSpacing();
+}
+
+bool QtPrinter::NewPage() { return device_.newPage(); }
+
+void QtPrinter::DrawLine(double top, std::string_view text) {
+  painter_.setPen(ColorFromBgr(ForeColor()));
+  painter_.drawText(QPointF(0, top + ascent_), Utf8Text(text));
+}
+
+bool QtPrinter::EndDocument() {
+  if (!painter_.end() || device_.printerState() == QPrinter::Error) return false;
+  CheckCupsSubmission(device_);
+  return true;
 }
 
 }  // namespace korvanel::qt

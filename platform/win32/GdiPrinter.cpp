@@ -13,8 +13,6 @@ namespace {
 
 constexpr double kMarginMillimetres = 15;
 constexpr double kMillimetresPerInch = 25.4;
-constexpr double kPointsPerInch = 72;
-constexpr std::int32_t kLargestColor = 0x00FFFFFF;
 constexpr wchar_t kDocumentName[] = L"Korvanel";
 
 // Fixedsys, the report's font, is a bitmap font made for the screen: a
@@ -77,75 +75,18 @@ GdiPrinter::GdiPrinter(UniqueDc device, std::wstring outputFile, StartDocFunctio
       output_(outputFile_) {}
 
 GdiPrinter::~GdiPrinter() {
-  if (inDocument_) AbortDoc(device_.get());
-  ReleaseFont();
+  if (InDocument()) AbortDoc(device_.get());
 }
 
 void GdiPrinter::UseDevice(UniqueDc device, bool printToFile) {
-  if (inDocument_) throw ControlError("The printer cannot change in the middle of a document.");
-  ReleaseFont();
+  if (InDocument()) throw ControlError("The printer cannot change in the middle of a document.");
   device_ = std::move(device);
+  font_.reset();
   output_ = printToFile ? std::wstring(L"FILE:") : outputFile_;
 }
 
-void GdiPrinter::SetFontName(std::string_view name) {
-  fontName_ = WideFromUtf8(name);
-  fontChanged_ = true;
-}
-
-void GdiPrinter::SetFontSize(float points) {
-  if (!(points > 0) || points > 1000) throw ControlError("Invalid font size for the printer.");
-  points_ = points;
-  fontChanged_ = true;
-}
-
-void GdiPrinter::SetFontBold(bool bold) {
-  bold_ = bold;
-  fontChanged_ = true;
-}
-
-void GdiPrinter::SetFontItalic(bool italic) {
-  italic_ = italic;
-  fontChanged_ = true;
-}
-
-void GdiPrinter::SetForeColor(std::int32_t color) {
-  if (color < 0 || color > kLargestColor) throw ControlError("Invalid colour for the printer.");
-  // 0x00BBGGRR is how GDI writes a colour too.
-  color_ = static_cast<COLORREF>(color);
-}
-
-void GdiPrinter::PrintLine(std::string_view text) {
-  const std::wstring wide = WideFromUtf8(text);
-  const int top = PlaceLine();
-  HDC dc = device_.get();
-  SetTextColor(dc, color_);
-  if (!TextOutW(dc, area_.left, top, wide.data(), static_cast<int>(wide.size()))) {
-    throw ControlError("The printer could not print the line.");
-  }
-}
-
-void GdiPrinter::PrintEmptyLine() { PlaceLine(); }
-
-void GdiPrinter::EndDoc() {
-  // A cancelled file-name prompt was the user's choice, not a failure.
-  bool failed = failed_ && !cancelled_;
-  if (inDocument_) {
-    HDC dc = device_.get();
-    if (EndPage(dc) <= 0) failed = true;
-    if (::EndDoc(dc) <= 0) failed = true;
-  }
-  inDocument_ = false;
-  failed_ = false;
-  cancelled_ = false;
-  linesOnPage_ = 0;
-  if (failed) throw ControlError("The printer could not finish the document.");
-}
-
-void GdiPrinter::BeginDocument() {
-  if (cancelled_) throw ControlError("Printing was cancelled.");
-  if (failed_) throw ControlError("The printer could not start the document.");
-  if (!device_) throw ControlError("No printer has been chosen.");
+PagedPrinter::Start GdiPrinter::StartDocument() {
+  if (!device_) return Start::kNoPrinter;
   HDC dc = device_.get();
   DOCINFOW info{};
   info.cbSize = sizeof info;
@@ -155,77 +96,72 @@ void GdiPrinter::BeginDocument() {
     // Printing to a file, or to a driver that writes one (Microsoft Print to
     // PDF), asks for its name inside StartDoc; cancelling that prompt fails
     // it with ERROR_CANCELLED.
-    failed_ = true;
-    cancelled_ = GetLastError() == ERROR_CANCELLED;
-    if (cancelled_) throw ControlError("Printing was cancelled.");
-    throw ControlError("The printer could not start the document.");
+    return GetLastError() == ERROR_CANCELLED ? Start::kCancelled : Start::kFailed;
   }
   if (StartPage(dc) <= 0) {
     AbortDoc(dc);
-    failed_ = true;
-    throw ControlError("The printer could not start the document.");
+    return Start::kFailed;
   }
-  inDocument_ = true;
-  SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-  SetBkMode(dc, TRANSPARENT);
   area_ = MarginRect(dc);
-  nextTop_ = area_.top;
-  linesOnPage_ = 0;
+  PreparePage();
+  return Start::kStarted;
 }
 
-int GdiPrinter::PlaceLine() {
-  if (!inDocument_) BeginDocument();
-  int lineHeight = SelectFont();
-  if (nextTop_ + lineHeight > area_.bottom && linesOnPage_ > 0) {
-    HDC dc = device_.get();
-    if (EndPage(dc) <= 0 || StartPage(dc) <= 0) {
-      failed_ = true;
-      throw ControlError("The printer could not start a new page.");
-    }
-    // A new page may come with the device's defaults again.
-    SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-    SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, font_.get());
-    nextTop_ = area_.top;
-    linesOnPage_ = 0;
-  }
-  const int top = nextTop_;
-  nextTop_ += lineHeight;
-  ++linesOnPage_;
-  return top;
-}
+double GdiPrinter::PageHeight() { return area_.bottom - area_.top; }
 
-int GdiPrinter::SelectFont() {
+double GdiPrinter::LineHeight() {
   HDC dc = device_.get();
-  if (fontChanged_ || !font_) {
-    const int dotsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-    const int height = std::max(1, static_cast<int>(std::lround(static_cast<double>(points_) *
-                                                                dotsPerInch / kPointsPerInch)));
-    const std::wstring face = PrintableFace(dc, fontName_);
+  if (!font_ || madeFor_ != Font()) {
+    const int height = std::max(1, FontPixels(Font().points, GetDeviceCaps(dc, LOGPIXELSY)));
+    const std::wstring face = PrintableFace(dc, WideFromUtf8(Font().name));
     // A negative height asks for the character height (the em), as a point
     // size means it.
-    UniqueFont font(CreateFontW(-height, 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL, italic_, FALSE,
-                                FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+    UniqueFont font(CreateFontW(-height, 0, 0, 0, Font().bold ? FW_BOLD : FW_NORMAL, Font().italic,
+                                FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
                                 DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, face.c_str()));
     if (!font) throw ControlError("The printer font could not be made.");
     HGDIOBJ previous = SelectObject(dc, font.get());
     if (previous == nullptr || previous == HGDI_ERROR) {
       throw ControlError("The printer font could not be selected.");
     }
-    if (deviceFont_ == nullptr) deviceFont_ = previous;
-    font_ = std::move(font);
-    fontChanged_ = false;
+    font_ = std::move(font);  // deletes the one it replaced, no longer selected
+    madeFor_ = Font();
   }
   TEXTMETRICW metrics{};
   if (!GetTextMetricsW(dc, &metrics)) throw ControlError("The printer font could not be measured.");
   return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
-void GdiPrinter::ReleaseFont() {
-  if (deviceFont_ != nullptr && device_) SelectObject(device_.get(), deviceFont_);
-  deviceFont_ = nullptr;
-  font_.reset();
-  fontChanged_ = true;
+bool GdiPrinter::NewPage() {
+  HDC dc = device_.get();
+  if (EndPage(dc) <= 0 || StartPage(dc) <= 0) return false;
+  PreparePage();
+  return true;
+}
+
+void GdiPrinter::DrawLine(double top, std::string_view text) {
+  const std::wstring wide = WideFromUtf8(text);
+  HDC dc = device_.get();
+  // 0x00BBGGRR is how GDI writes a colour too.
+  SetTextColor(dc, static_cast<COLORREF>(ForeColor()));
+  if (!TextOutW(dc, area_.left, area_.top + static_cast<int>(top), wide.data(),
+                static_cast<int>(wide.size()))) {
+    throw ControlError("The printer could not print the line.");
+  }
+}
+
+bool GdiPrinter::EndDocument() {
+  HDC dc = device_.get();
+  const bool pageEnded = EndPage(dc) > 0;
+  return ::EndDoc(dc) > 0 && pageEnded;
+}
+
+void GdiPrinter::PreparePage() {
+  // A new page may come with the device's defaults again.
+  HDC dc = device_.get();
+  SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+  SetBkMode(dc, TRANSPARENT);
+  if (font_) SelectObject(dc, font_.get());
 }
 
 }  // namespace korvanel::win32

@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
 
 #include "platform/Printer.h"
+#include "platform/win32/Fonts.h"
 
 namespace korvanel::win32 {
 
@@ -18,15 +19,13 @@ struct DcDeleter {
 // A device context the holder deletes.
 using UniqueDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 
-// Prints whole lines of text on a GDI printer device, one under the other
-// from a top margin of 15 mm at the line height of the font in force
-// (tmHeight + tmExternalLeading). The first printed line starts the document
-// and its first page; a line that no longer fits above the bottom margin
-// starts a new page. A face the printer cannot use (a screen bitmap font
+// Draws the lines of a PagedPrinter on a GDI printer device, from a top
+// margin of 15 mm at the line height of the font (tmHeight +
+// tmExternalLeading). A face the printer cannot use (a screen bitmap font
 // such as Fixedsys) is replaced by a fixed-pitch TrueType face, so that
 // columns made of blanks still line up. Choosing the printer is left to
 // the print dialog, which hands the device over with UseDevice.
-class GdiPrinter : public Printer {
+class GdiPrinter : public PagedPrinter {
  public:
   // What starts a document on the device: StartDocW, or a stand-in.
   using StartDocFunction = int(WINAPI*)(HDC, const DOCINFOW*);
@@ -46,57 +45,29 @@ class GdiPrinter : public Printer {
   // `printToFile` the spooler asks for the file ("FILE:" as the output).
   void UseDevice(UniqueDc device, bool printToFile);
 
-  void SetFontName(std::string_view name) override;
-  void SetFontSize(float points) override;
-  void SetFontBold(bool bold) override;
-  void SetFontItalic(bool italic) override;
-  void SetForeColor(std::int32_t color) override;
-  void PrintLine(std::string_view text) override;
-  void PrintEmptyLine() override;
-  // Ends the page and the document. Without a printed line there is no
-  // document and nothing to do; a document that failed on the way, or that
-  // the device refuses to end, is a ControlError (once). A document whose
-  // file-name prompt the user cancelled ends quietly.
-  void EndDoc() override;
-
  private:
-  struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-  };
-  using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
-
-  void BeginDocument();
-  // Starts the document or the next page as needed; returns the top of the
-  // line in device units.
-  int PlaceLine();
+  // A file-name prompt that the user cancels inside StartDoc is kCancelled.
+  Start StartDocument() override;
+  double PageHeight() override;
   // Selects the font of the current settings and returns its line height.
-  int SelectFont();
-  void ReleaseFont();
+  double LineHeight() override;
+  bool NewPage() override;
+  void DrawLine(double top, std::string_view text) override;
+  bool EndDocument() override;
+  // What a new page loses: text alignment, background mode and font.
+  void PreparePage();
 
+  // The font made for `madeFor_`. Declared before the device, so that the
+  // device is deleted first and the font is no longer selected into it.
+  UniqueFont font_;
+  std::optional<PrintFont> madeFor_;
   UniqueDc device_;
   StartDocFunction startDoc_ = StartDocW;
   std::wstring outputFile_;
   std::wstring output_;
 
-  std::wstring fontName_ = L"Courier New";
-  float points_ = 10;
-  bool bold_ = false;
-  bool italic_ = false;
-  COLORREF color_ = RGB(0, 0, 0);
-  UniqueFont font_;
-  bool fontChanged_ = true;
-  HGDIOBJ deviceFont_ = nullptr;
-
-  bool inDocument_ = false;
-  // The document could not start or failed on the way; `cancelled_`: the
-  // user cancelled its start.
-  bool failed_ = false;
-  bool cancelled_ = false;
-  // The printable rectangle inside the margins, and the top of the next
-  // line, in device units.
+  // The printable rectangle inside the margins, in device units.
   RECT area_{};
-  int nextTop_ = 0;
-  int linesOnPage_ = 0;
 };
 
 // The face that `dc` prints for `requested`: the face itself when the device

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -195,22 +194,6 @@ TEST_F(GdiPrinterTest, WithoutADeviceEveryLineFailsAndTheEndIsQuiet) {
   EXPECT_THROW(printer.PrintLine("   Korvanel"), ControlError);
   EXPECT_THROW(printer.PrintEmptyLine(), ControlError);
   EXPECT_NO_THROW(printer.EndDoc());
-}
-
-TEST_F(GdiPrinterTest, RefusesSettingsAndTextItCannotPrint) {
-  const std::wstring ps = PrintoutPath(L"refused.ps");
-  GdiPrinter printer = PrinterInto(ps);
-  EXPECT_THROW(printer.SetFontSize(0), ControlError);
-  EXPECT_THROW(printer.SetFontSize(-10), ControlError);
-  EXPECT_THROW(printer.SetFontSize(std::numeric_limits<float>::quiet_NaN()), ControlError);
-  EXPECT_THROW(printer.SetForeColor(-1), ControlError);
-  EXPECT_THROW(printer.SetForeColor(0x01000000), ControlError);
-  EXPECT_NO_THROW(printer.SetForeColor(0x00FFFFFF));
-  EXPECT_THROW(printer.SetFontName("Fixed\xff"), ControlError);
-  EXPECT_THROW(printer.PrintLine("650 \xe2\x80 mm"), ControlError) << "cut-off UTF-8";
-  // The refused line opened no document.
-  EXPECT_NO_THROW(printer.EndDoc());
-  EXPECT_FALSE(testing::FileExists(ps));
 }
 
 TEST_F(GdiPrinterTest, ScreenFontsAndUnknownFacesPrintInCourierNew) {

@@ -1,0 +1,104 @@
+#include "platform/Printer.h"
+
+#include <bit>
+
+#include "platform/ControlError.h"
+
+namespace korvanel {
+
+namespace {
+
+constexpr std::int32_t kLargestColor = 0x00FFFFFF;
+
+// Well-formed UTF-8: no overlong form, surrogate or value past U+10FFFF.
+void CheckText(std::string_view text) {
+  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  for (std::size_t i = 0, length = 1; i < text.size(); i += length) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int ones = std::countl_one(lead);
+    length = ones == 0 ? 1 : ones == 1 || ones > 4 ? 0 : static_cast<std::size_t>(ones);
+    char32_t code = lead & (0xFFu >> (length + 1));
+    bool valid = length > 0 && text.size() - i >= length;
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      const unsigned byte = static_cast<unsigned char>(text[i + k]);
+      valid = (byte & 0xC0) == 0x80;
+      code = (code << 6) | (byte & 0x3F);
+    }
+    if (!valid || code < kSmallest[length] || code > 0x10FFFF || (code >> 11) == 0x1B) {
+      throw ControlError("The text is not valid UTF-8.");
+    }
+  }
+}
+
+}  // namespace
+
+void PagedPrinter::SetFontName(std::string_view name) {
+  CheckText(name);
+  font_.name = name;
+}
+
+void PagedPrinter::SetFontSize(float points) {
+  if (!(points > 0) || points > kLargestFontSize)
+    throw ControlError("Invalid font size for the printer.");
+  font_.points = points;
+}
+
+void PagedPrinter::SetFontBold(bool bold) { font_.bold = bold; }
+
+void PagedPrinter::SetFontItalic(bool italic) { font_.italic = italic; }
+
+void PagedPrinter::SetForeColor(std::int32_t color) {
+  if (color < 0 || color > kLargestColor) throw ControlError("Invalid colour for the printer.");
+  color_ = color;
+}
+
+void PagedPrinter::PrintLine(std::string_view text) {
+  CheckText(text);  // before it could open a document
+  DrawLine(PlaceLine(), text);
+}
+
+void PagedPrinter::PrintEmptyLine() { PlaceLine(); }
+
+void PagedPrinter::EndDoc() {
+  // The next document starts afresh, whatever ending this one meets.
+  const bool failed = failure_ && !cancelled_, inDocument = inDocument_;
+  inDocument_ = cancelled_ = false;
+  failure_.reset();
+  if ((inDocument && !EndDocument()) || failed) {
+    throw ControlError("The printer could not finish the document.");
+  }
+}
+
+double PagedPrinter::PlaceLine() {
+  if (failure_) throw ControlError(*failure_);
+  if (!inDocument_) {
+    switch (StartDocument()) {
+      case Start::kStarted:
+        break;
+      case Start::kNoPrinter:
+        throw ControlError("No printer has been chosen.");
+      case Start::kCancelled:
+        cancelled_ = true;
+        Fail("Printing was cancelled.");
+      case Start::kFailed:
+        Fail("The printer could not start the document.");
+    }
+    inDocument_ = true;
+    nextTop_ = 0;
+  }
+  const double height = LineHeight();
+  // A line alone on its page stays there, however high.
+  if (nextTop_ > 0 && nextTop_ + height > PageHeight()) {
+    if (!NewPage()) Fail("The printer could not start a new page.");
+    nextTop_ = 0;
+  }
+  nextTop_ += height;
+  return nextTop_ - height;
+}
+
+void PagedPrinter::Fail(const char* message) {
+  failure_ = message;
+  throw ControlError(message);
+}
+
+}  // namespace korvanel

@@ -1,0 +1,134 @@
+// The printer object's rules, on a drawing side that records what it is
+// asked to draw: settings, documents, page breaks and failures.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "platform/ControlError.h"
+#include "platform/Printer.h"
+
+namespace korvanel {
+namespace {
+
+using Log = std::vector<std::string>;
+
+// Pages 100 units high; a line is three units per point (30 at 10 pt).
+struct RecordingDrawing : PagedPrinter {
+  using PagedPrinter::Start;
+  Start start = Start::kStarted;
+  bool pageStarts = true, documentEnds = true;
+  Log log;
+  PrintFont drawnFont;
+  std::int32_t drawnColor = -1;
+
+  Start StartDocument() override { return log.push_back("start"), start; }
+  double PageHeight() override { return 100; }
+  double LineHeight() override { return 3 * Font().points; }
+  bool NewPage() override { return log.push_back("page"), pageStarts; }
+  void DrawLine(double top, std::string_view text) override {
+    log.push_back(std::to_string(static_cast<int>(top)) + " " + std::string(text));
+    drawnFont = Font();
+    drawnColor = ForeColor();
+  }
+  bool EndDocument() override { return log.push_back("end"), documentEnds; }
+};
+
+// The message of the ControlError that `operation` raises, or "" for none.
+std::string ErrorOf(const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const ControlError& error) {
+    return error.what();
+  }
+  return "";
+}
+
+TEST(PagedPrinter, RefusesImpossibleSettingsAndTextsAndKeepsTheLastGoodOnes) {
+  RecordingDrawing printer;
+  for (float points : {0.0f, -10.0f, 1000.5f, std::numeric_limits<float>::quiet_NaN(),
+                       std::numeric_limits<float>::infinity()}) {
+    EXPECT_EQ(ErrorOf([&] { printer.SetFontSize(points); }), "Invalid font size for the printer.");
+  }
+  for (std::int32_t color : {-1, 0x01000000}) {
+    EXPECT_EQ(ErrorOf([&] { printer.SetForeColor(color); }), "Invalid colour for the printer.");
+  }
+  printer.SetFontName("Courier New");
+  for (const char* bad : {"\x80", "\xc3", "\xc1\xbf", "\xe0\x9f\xbf", "\xed\xa0\x80",
+                          "\xe2\x28\xa1", "\xf4\x90\x80\x80", "\xf8\x88\x80\x80\x80"}) {
+    EXPECT_EQ(ErrorOf([&] { printer.SetFontName(bad); }), "The text is not valid UTF-8.") << bad;
+    EXPECT_EQ(ErrorOf([&] { printer.PrintLine(bad); }), "The text is not valid UTF-8.") << bad;
+  }
+  EXPECT_TRUE(printer.log.empty()) << "a refused line opens no document";
+
+  printer.SetForeColor(0x00FFFFFF);
+  printer.SetFontBold(true);
+  printer.PrintLine("647,7 \xc3\xa9 \xe2\x80\xa6 \xf4\x8f\xbf\xbf");
+  EXPECT_EQ(printer.drawnFont, (PrintFont{"Courier New", 10, true, false}));
+  EXPECT_EQ(printer.drawnColor, 0x00FFFFFF);
+  printer.SetFontSize(1000);
+  printer.SetFontItalic(true);
+  printer.PrintLine("big");
+  EXPECT_EQ(printer.drawnFont, (PrintFont{"Courier New", 1000, true, true}));
+}
+
+TEST(PagedPrinter, LinesGoDownThePageAndOneThatWouldCrossItsBottomStartsTheNext) {
+  RecordingDrawing printer;
+  EXPECT_NO_THROW(printer.EndDoc());
+  EXPECT_TRUE(printer.log.empty()) << "no line, no document";
+  printer.PrintLine("a");
+  printer.PrintEmptyLine();
+  printer.PrintLine("b");  // 60 + 30 = 90 still fits
+  printer.SetFontSize(5);
+  printer.PrintLine("c");  // 90 + 15 crosses 100
+  printer.SetFontSize(50);
+  printer.PrintLine("d");  // 15 + 150: a new page, where it stands alone
+  printer.PrintLine("e");
+  printer.EndDoc();
+  printer.PrintLine("f");  // the next document starts at the top
+  printer.EndDoc();
+  EXPECT_EQ(printer.log, (Log{"start", "0 a", "60 b", "page", "0 c", "page", "0 d", "page", "0 e",
+                              "end", "start", "0 f", "end"}));
+}
+
+TEST(PagedPrinter, AFailedDocumentFailsItsLaterLinesWithoutRetryAndItsEndOnce) {
+  using Start = RecordingDrawing::Start;
+  const std::string finish = "The printer could not finish the document.";
+  for (auto [start, message] :
+       {std::pair{Start::kFailed, "The printer could not start the document."},
+        {Start::kCancelled, "Printing was cancelled."}}) {
+    RecordingDrawing printer;
+    printer.start = start;
+    EXPECT_EQ(ErrorOf([&] { printer.PrintLine("a"); }), message);
+    EXPECT_EQ(ErrorOf([&] { printer.PrintEmptyLine(); }), message);
+    EXPECT_EQ(ErrorOf([&] { printer.EndDoc(); }), start == Start::kCancelled ? "" : finish);
+    EXPECT_NO_THROW(printer.EndDoc());
+    printer.start = Start::kStarted;
+    printer.PrintLine("a");
+    EXPECT_NO_THROW(printer.EndDoc());
+    EXPECT_EQ(printer.log, (Log{"start", "start", "0 a", "end"}));
+  }
+
+  RecordingDrawing missing;
+  missing.start = Start::kNoPrinter;
+  EXPECT_EQ(ErrorOf([&] { missing.PrintLine("a"); }), "No printer has been chosen.");
+  EXPECT_EQ(ErrorOf([&] { missing.PrintEmptyLine(); }), "No printer has been chosen.");
+  EXPECT_NO_THROW(missing.EndDoc());
+
+  RecordingDrawing paged;
+  paged.pageStarts = false;
+  for (int i = 0; i < 3; ++i) paged.PrintLine("line");
+  EXPECT_EQ(ErrorOf([&] { paged.PrintLine("4"); }), "The printer could not start a new page.");
+  EXPECT_EQ(ErrorOf([&] { paged.PrintLine("5"); }), "The printer could not start a new page.");
+  EXPECT_EQ(ErrorOf([&] { paged.EndDoc(); }), finish);
+  EXPECT_EQ(paged.log, (Log{"start", "0 line", "30 line", "60 line", "page", "end"}));
+  paged.documentEnds = false;
+  paged.PrintLine("a");
+  EXPECT_EQ(ErrorOf([&] { paged.EndDoc(); }), finish) << "a device that cannot end it";
+  EXPECT_NO_THROW(paged.EndDoc());
+}
+
+}  // namespace
+}  // namespace korvanel
