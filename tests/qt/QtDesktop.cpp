@@ -46,8 +46,12 @@ class QtDesktop : public Desktop {
   void Pick(std::string_view window, std::string_view comboBox, int entry) override {
     for (QComboBox* box : ComboBoxes(window, comboBox)) box->setCurrentIndex(entry);
   }
+  // Keys reach the active window only: the user clicks into the box first.
   void PressEnter(std::string_view window, std::string_view control) override {
     for (QComboBox* box : ComboBoxes(window, control)) {
+      box->window()->activateWindow();
+      QCoreApplication::processEvents();
+      box->lineEdit()->setFocus();
       QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     }
   }
@@ -82,7 +86,11 @@ class QtDesktop : public Desktop {
     }
     return entries;
   }
-  int MessagesAnswered() const override { return static_cast<int>(answerer_.texts().size()); }
+  std::vector<std::string> Messages() const override {
+    std::vector<std::string> texts;
+    for (const QString& text : answerer_.texts()) texts.push_back(text.toStdString());
+    return texts;
+  }
 
   std::map<std::string, long> Resources() const override {
     return {{"widgets", static_cast<long>(QApplication::allWidgets().size())}};

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -124,9 +125,10 @@ class Soak : public ::testing::Test {
     SCOPED_TRACE("after action " + std::to_string(step));
     ASSERT_TRUE(main.IsLoaded());
     ASSERT_EQ(desktop_->Shown("mMain"), 1);
-    ASSERT_LE(desktop_->Shown("mTension"), 1);
+    const int tension = desktop_->Shown("mTension");
+    ASSERT_LE(tension, 1);
     ASSERT_LE(desktop_->Shown("mAbout"), 1);
-    if (desktop_->Shown("mTension") == 1) {
+    if (tension == 1) {
       ASSERT_EQ(desktop_->Rows("mTension", "lst").size(), 6u);
     }
     const auto rows = desktop_->Rows("mMain", "lst").size();
@@ -168,10 +170,13 @@ TEST_F(Soak, TenThousandRandomActionsKeepTheProgramSoundAndLeaveNothingBehind) {
     if (HasFatalFailure()) return;
   }
   const auto elapsed = std::chrono::steady_clock::now() - start;
-  std::printf("%d actions in %lld ms, %d messages answered\n", kActions,
+  std::printf("%d actions in %lld ms\n", kActions,
               static_cast<long long>(
-                  std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()),
-              desktop_->MessagesAnswered());
+                  std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
+  std::map<std::string, int> messages;
+  for (const std::string& text : desktop_->Messages()) ++messages[text];
+  for (const auto& [text, count] : messages)
+    std::printf("%d x message \"%s\"\n", count, text.c_str());
 
   CloseAll();
   EXPECT_FALSE(main.IsLoaded());
@@ -198,9 +203,16 @@ TEST_F(Soak, RepeatedUseLeavesNothingBehind) {
   };
   round();
   const auto before = desktop_->Resources();
-  for (int cycle = 0; cycle < 1000; ++cycle) round();
+#ifdef _WIN32
+  // A round costs Wine about 90 ms of making and painting windows; the
+  // counts must stay equal, so any object left behind by a round shows.
+  constexpr int kRounds = 100;
+#else
+  constexpr int kRounds = 1000;
+#endif
+  for (int cycle = 0; cycle < kRounds; ++cycle) round();
   const auto after = desktop_->Resources();
-  std::printf("before: %s\nafter 1000 rounds: %s\n", Describe(before).c_str(),
+  std::printf("before: %s\nafter %d rounds: %s\n", Describe(before).c_str(), kRounds,
               Describe(after).c_str());
   EXPECT_EQ(after, before);
   CloseAll();
