@@ -204,7 +204,7 @@ TEST_F(Soak, RepeatedUseLeavesNothingBehind) {
   round();
   const auto before = desktop_->Resources();
 #ifdef _WIN32
-  // A round costs Wine about 90 ms of making and painting windows; the
+  // A round costs Wine about 40 ms of making and painting windows; the
   // counts must stay equal, so any object left behind by a round shows.
   constexpr int kRounds = 100;
 #else
