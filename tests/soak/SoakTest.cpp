@@ -130,9 +130,11 @@ class Soak : public ::testing::Test {
     ASSERT_LE(desktop_->Shown("mAbout"), 1);
     if (tension == 1) {
       ASSERT_EQ(desktop_->Rows("mTension", "lst").size(), 6u);
+      ++tensionShown_;
     }
     const auto rows = desktop_->Rows("mMain", "lst").size();
     ASSERT_TRUE(rows == 0 || rows == 27) << rows << " rows";
+    if (rows == 27) ++fretsListed_;
     ASSERT_EQ(desktop_->Entries("mMain", "cmbLength"), kEntries);
   }
 
@@ -145,6 +147,9 @@ class Soak : public ::testing::Test {
   const std::vector<std::string> kEntries = LengthEntries();
   std::mt19937 random_;
   std::unique_ptr<Desktop> desktop_;
+  // After how many actions the checks above saw what they check.
+  int tensionShown_ = 0;
+  int fretsListed_ = 0;
 };
 
 TEST_F(Soak, TenThousandRandomActionsKeepTheProgramSoundAndLeaveNothingBehind) {
@@ -173,6 +178,10 @@ TEST_F(Soak, TenThousandRandomActionsKeepTheProgramSoundAndLeaveNothingBehind) {
   std::printf("%d actions in %lld ms\n", kActions,
               static_cast<long long>(
                   std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
+  std::printf("information window shown after %d actions, fret list filled after %d\n",
+              tensionShown_, fretsListed_);
+  EXPECT_GT(tensionShown_, 0);
+  EXPECT_GT(fretsListed_, 0);
   std::map<std::string, int> messages;
   for (const std::string& text : desktop_->Messages()) ++messages[text];
   for (const auto& [text, count] : messages)
