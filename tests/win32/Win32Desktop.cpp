@@ -1,0 +1,182 @@
+// The soak's user on the Win32 runtime: windows found by their captions and
+// controls by their texts, as the designs give them, driven by the window
+// messages a user's actions send.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "WindowTestSupport.h"
+#include "tests/soak/Desktop.h"
+#include "ui/info/mAboutDesign.h"
+#include "ui/info/mTensionDesign.h"
+#include "ui/main/mMainDesign.h"
+
+namespace korvanel::test {
+namespace {
+
+std::wstring Wide(std::string_view text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          static_cast<int>(wide.size()))));
+  return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+  std::string narrow(text.size() * 3, '\0');
+  narrow.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                          static_cast<int>(narrow.size()), nullptr, nullptr)));
+  return narrow;
+}
+
+const WindowDesign& DesignNamed(std::string_view window) {
+  for (const WindowDesign* design : {&design::kMain, &design::kTension, &design::kAbout}) {
+    if (design->name == window) return *design;
+  }
+  ADD_FAILURE() << "no window design " << window;
+  return design::kMain;
+}
+
+bool IsOwnWindow(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId();
+}
+
+// The shown top-level windows of this process with the caption of that
+// design; message boxes, which may share the caption, left out.
+std::vector<HWND> ShownWindows(std::string_view name) {
+  const std::wstring caption = Wide(DesignNamed(name).caption);
+  std::vector<HWND> shown;
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, nullptr, caption.c_str())) != nullptr) {
+    wchar_t windowClass[16]{};
+    GetClassNameW(window, windowClass, 16);
+    if (IsOwnWindow(window) && IsWindowVisible(window) && std::wstring(windowClass) != L"#32770") {
+      shown.push_back(window);
+    }
+  }
+  return shown;
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<long*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountOwnWindows(HWND window, LPARAM count) {
+  if (IsOwnWindow(window)) {
+    CountWindow(window, count);
+    EnumChildWindows(window, CountWindow, count);
+  }
+  return TRUE;
+}
+
+class Win32Desktop : public Desktop {
+ public:
+  explicit Win32Desktop(std::function<std::unique_ptr<PrintJob>()> makePrintJob)
+      : runtime_(makePrintJob ? win32::Win32Runtime::PrintJobFactory(
+                                    [make = std::move(makePrintJob)](HWND) { return make(); })
+                              : win32::Win32Runtime::PrintJobFactory()) {}
+
+  WindowRuntime& Runtime() override { return runtime_; }
+
+  void Click(std::string_view window, std::string_view control) override {
+    const WindowDesign& design = DesignNamed(window);
+    for (HWND shown : ShownWindows(window)) {
+      for (const MenuDesign& menu : design.menus) {
+        for (const MenuItemDesign& item : menu.items) {
+          if (item.name == control)
+            ChooseMenu(shown, Wide(menu.text).c_str(), Wide(item.text).c_str());
+        }
+      }
+      for (const ControlDesign& button : design.controls) {
+        if (button.name == control) {
+          SendMessageW(Child(shown, L"Button", Wide(button.text).c_str()), BM_CLICK, 0, 0);
+        }
+      }
+    }
+  }
+  void Type(std::string_view window, std::string_view, std::string_view text) override {
+    for (HWND shown : ShownWindows(window)) TypeInto(Child(shown, L"ComboBox"), Wide(text).c_str());
+  }
+  // The entry becomes the box's text, and the window hears of it.
+  void Pick(std::string_view window, std::string_view, int entry) override {
+    for (HWND shown : ShownWindows(window)) {
+      HWND box = Child(shown, L"ComboBox");
+      SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+      SendMessageW(shown, WM_COMMAND,
+                   MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(box)), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(box));
+    }
+  }
+  void PressEnter(std::string_view window, std::string_view) override {
+    for (HWND shown : ShownWindows(window)) {
+      PressKey(FindWindowExW(Child(shown, L"ComboBox"), nullptr, L"Edit", nullptr), VK_RETURN);
+    }
+  }
+  void CloseBox(std::string_view window) override {
+    for (HWND shown : ShownWindows(window)) SendMessageW(shown, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+  // The last window closed posts WM_QUIT, which ends no loop here.
+  void Settle() override {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message != WM_QUIT) runtime_.Dispatch(message);
+    }
+  }
+
+  int Shown(std::string_view window) const override {
+    return static_cast<int>(ShownWindows(window).size());
+  }
+  std::vector<std::vector<std::string>> Rows(std::string_view window,
+                                             std::string_view) const override {
+    std::vector<std::vector<std::string>> rows;
+    for (HWND shown : ShownWindows(window)) {
+      for (const auto& cells : ListRows(Child(shown, WC_LISTVIEWW))) {
+        std::vector<std::string>& row = rows.emplace_back();
+        for (const std::wstring& cell : cells) row.push_back(Narrow(cell));
+      }
+    }
+    return rows;
+  }
+  std::vector<std::string> Entries(std::string_view window, std::string_view) const override {
+    std::vector<std::string> entries;
+    for (HWND shown : ShownWindows(window)) {
+      for (const std::wstring& entry : ComboEntries(Child(shown, L"ComboBox"))) {
+        entries.push_back(Narrow(entry));
+      }
+    }
+    return entries;
+  }
+  std::vector<std::string> Messages() const override {
+    std::vector<std::string> texts;
+    for (const MessageBoxAnswerer::Box& box : answerer_.Boxes()) texts.push_back(Narrow(box.text));
+    return texts;
+  }
+
+  std::map<std::string, long> Resources() const override {
+    long windows = 0;
+    EnumWindows(CountOwnWindows, reinterpret_cast<LPARAM>(&windows));
+    return {
+        {"windows", windows},
+        {"GDI objects", static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))},
+        {"USER objects", static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))}};
+  }
+
+ private:
+  win32::Win32Runtime runtime_;
+  MessageBoxAnswerer answerer_;
+};
+
+}  // namespace
+
+std::unique_ptr<Desktop> StartDesktop(std::function<std::unique_ptr<PrintJob>()> makePrintJob) {
+  return std::make_unique<Win32Desktop>(std::move(makePrintJob));
+}
+
+}  // namespace korvanel::test
