@@ -15,8 +15,8 @@ struct FontDeleter {
 // A GDI font the holder deletes; it must outlive every control that shows it.
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-// The character height in pixels of `points` at `dpi`, rounded: 11 pixels
-// for 8.25 pt at 96 dpi, 24 for 18 pt.
+// The character height in pixels of `points` at `dpi`, rounded, halves
+// down: 11 pixels for 8.25 pt at 96 dpi, 16 at 144 dpi, 24 for 18 pt.
 int FontPixels(float points, int dpi);
 
 // The design's face (regular weight, upright) at its size for `dpi`. The

@@ -186,8 +186,9 @@ DrawnFont DrawnFontOf(HWND control) {
 }
 
 // 8.25 pt: 11 pixels at 96 dpi, 16.5 rounded to 17 at 144; 18 pt: 24, 36.
+// Halves round down, as the runtime rounds them.
 int PointsInPixels(double points, int dpi = Dpi()) {
-  return static_cast<int>(std::lround(points * dpi / 72));
+  return static_cast<int>(std::ceil(points * dpi / 72 - 0.5));
 }
 
 TEST_F(GeometryTest, FontsAreTheDesignsAtTheScreensDpi) {
@@ -259,6 +260,20 @@ TEST(DesignFontTest, NeverStretchesABitmapFace) {
   DestroyWindow(label);
 }
 
+// How wide the text of `control` is drawn in its font, in pixels.
+int TextWidth(HWND control) {
+  wchar_t text[256]{};
+  const int length = GetWindowTextW(control, text, 256);
+  HDC dc = GetDC(control);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text, length, &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return static_cast<int>(extent.cx);
+}
+
 // The controls with their fonts, the list columns and the lines of `design`
 // at `dpi`.
 void ExpectDesignAt(HWND window, const WindowDesign& design, int dpi) {
@@ -273,6 +288,12 @@ void ExpectDesignAt(HWND window, const WindowDesign& design, int dpi) {
     EXPECT_EQ(FontOf(child).lfHeight, -PointsInPixels(control.font.points, dpi));
     // MS Sans Serif has no 22-pixel face.
     EXPECT_TRUE(dpi != 192 || control.kind == ControlKind::List || DrawnFontOf(child).trueType);
+    // A label does not grow with its text; the fraction bar, a row of
+    // underscores, is meant to run to its label's end.
+    if (control.kind == ControlKind::Label &&
+        control.text.find_first_not_of('_') != std::string::npos) {
+      EXPECT_LE(TextWidth(child), Placed(child).width) << "the text is cut";
+    }
     for (std::size_t i = 0; i < control.columns.size(); ++i) {
       EXPECT_EQ(SendMessageW(child, LVM_GETCOLUMNWIDTH, i, 0), PxAt(control.columns[i].width, dpi));
     }
