@@ -19,26 +19,50 @@ use_wine_prefix() {
 make_wine_prefix() {
   local dpi=$1 managed=Y
   [ "${2:-}" = --unmanaged ] && managed=N
+  # Now and then Wine's first start of a prefix fails on a loaded machine;
+  # a second try on a clean folder does not.
+  if ! configure_wine_prefix "$dpi" "$managed"; then
+    echo "wine: trying $WINEPREFIX once more" >&2
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    configure_wine_prefix "$dpi" "$managed"
+  fi
+}
+
+# configure_wine_prefix DPI Y|N: the steps of make_wine_prefix; names the
+# one that failed.
+configure_wine_prefix() {
+  local dpi=$1 managed=$2
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1 </dev/null
+    wine_step "wineboot -i" wineboot -i || return 1
     # Debian's Wine 8 does not look for the fonts of fonts-wine by itself.
-    ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
     # Courier New is the printer's stand-in for Fixedsys; Liberation Mono
     # (found through fontconfig) has its metrics.
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ \
-      /d 'Liberation Mono' /f >/dev/null 2>&1 </dev/null
+    wine_step "the Courier New replacement" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+      /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f || return 1
   fi
   # Without a window manager every closing window waits 2 s for one unless
   # Wine manages no window itself.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f \
-    >/dev/null 2>&1 </dev/null
+  wine_step "the window management setting" wine reg add 'HKCU\Software\Wine\X11 Driver' \
+    /v Managed /t REG_SZ /d "$managed" /f || return 1
   # Wine 8 takes the screen's DPI from here (winecfg's Graphics tab writes
   # it); HKLM\...\Hardware Profiles\Current\Software\Fonts\LogPixels is not
   # read.
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
-    >/dev/null 2>&1 </dev/null
+  wine_step "the DPI setting" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
+    /t REG_DWORD /d "$dpi" /f || return 1
   wineserver -w
+}
+
+# wine_step WHAT COMMAND...: runs COMMAND quietly, saying WHAT failed.
+wine_step() {
+  local what=$1
+  shift
+  "$@" >/dev/null 2>&1 </dev/null && return 0
+  local status=$?
+  echo "wine: $what failed (exit $status) in $WINEPREFIX" >&2
+  return 1
 }
 
 # Without it every Wine program pays the server's start and its 3 s linger.
