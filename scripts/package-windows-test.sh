@@ -43,18 +43,6 @@ for pair in ProductName=Korvanel ProductVersion=1.00 "Manufacturer=Korvanel's au
   value="$(property "$msi" "${pair%%=*}")"
   [ "$value" = "${pair#*=}" ] || fail "the MSI's ${pair%%=*} is \"$value\", not \"${pair#*=}\"."
 done
-table "$msi" Icon >/dev/null
-cmp -s "$scratch/Icon/Icon.korvanel.ico" "$root/resources/icons/korvanel.ico" ||
-  fail "the MSI's icon korvanel.ico is not the program icon."
-msiinfo suminfo "$msi" | grep -qx 'Template: x64;1033' || fail "the MSI is not for x64."
-table "$msi" Directory | grep -qP '^INSTALLDIR\tProgramFiles64Folder\tKorvanel$' ||
-  fail "the program does not go into Program Files\\Korvanel."
-# Shortcut, folder, name, component, target, arguments, description, hotkey, icon
-table "$msi" Shortcut | grep -qP '^\w+\tProgramMenuFolder\tKorvanel\t\w+\t\[INSTALLDIR\]korvanel\.exe\t\t[^\t]*\t\tkorvanel\.ico\t' ||
-  fail "no Start menu shortcut to korvanel.exe with the program icon."
-table "$msi" Upgrade | grep -qP '^\{0A848133-[-0-9A-F]+\}\t\t1\.00\t.*WIX_UPGRADE_DETECTED$' ||
-  fail "the MSI would not replace an older version."
-
 unzip -q "$zip" -d "$scratch/zip"
 folder="$scratch/zip/korvanel-1.00-x64"
 [ "$(find "$scratch/zip" -type f | wc -l)" = 2 ] && cmp -s "$folder/korvanel.exe" "$build_dir/korvanel.exe" ||

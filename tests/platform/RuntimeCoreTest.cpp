@@ -1,6 +1,6 @@
 // The window runtime's core, on a toolkit side that records what it is asked:
 // the record of loaded windows, Show / Unload / End, handlers and their
-// errors, controls by name, tab order, print jobs.
+// errors, print jobs.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -116,37 +116,6 @@ TEST(RuntimeCoreTest, AHandlerMayUnloadItsOwnWindowWhichGoesOnlyWhenDeletedUnloa
   EXPECT_TRUE(deleted);
 }
 
-TEST(RuntimeCoreTest, ControlsAreFoundByDesignNameAndKind) {
-  Probe probe;
-  FakeRuntime runtime;
-  runtime.Show(kDesign, probe);
-  FakeForm& form = probe.form();
-  EXPECT_EQ(&form.ComboBoxNamed("cmb"), &form.combos.at("cmb"));
-  EXPECT_EQ(&form.ListNamed("lst"), &form.lists.at("lst"));
-  try {
-    form.ComboBoxNamed("lst");
-    ADD_FAILURE();
-  } catch (const ControlError& error) {
-    EXPECT_STREQ(error.what(), "The window has no combo box lst.");
-  }
-  try {
-    form.ListNamed("cmb");
-    ADD_FAILURE();
-  } catch (const ControlError& error) {
-    EXPECT_STREQ(error.what(), "The window has no list cmb.");
-  }
-}
-
-TEST(RuntimeCoreTest, TabOrderSkipsLabelsAndKeepsDesignOrderForEqualIndexes) {
-  EXPECT_EQ(TabOrder(kDesign), (std::vector<std::size_t>{4, 2, 1, 3}));
-  const auto pairs = LabelledControls(kDesign);
-  ASSERT_EQ(pairs.size(), 1u);
-  EXPECT_EQ(pairs[0].label, 0u);
-  EXPECT_EQ(pairs[0].control, 3u);
-  constexpr ControlDesign kOrphan[] = {{.name = "lbl", .labelFor = "nothing"}};
-  EXPECT_THROW(LabelledControls({.caption = "", .controls = kOrphan}), ControlError);
-}
-
 // A print command: every loaded window is disabled from before its job is
 // made until after the job is gone; then those it disabled come back and
 // the window that was active is active again.
@@ -198,21 +167,6 @@ TEST(RuntimeCoreTest, APrintJobDisablesEveryWindowWhileItLives) {
     runtime.Unload(other);
   }
   EXPECT_FALSE(forms[1]->enabled);
-}
-
-TEST(RuntimeCoreTest, EndClosesEveryWindowAndQuitsAndTheRuntimeLeavesNoneLoaded) {
-  Probe first;
-  Probe second;
-  {
-    FakeRuntime runtime;
-    runtime.Show(kDesign, first);
-    runtime.Show(kDesign, second);
-    runtime.End();
-    EXPECT_TRUE(runtime.ended);
-    EXPECT_FALSE(first.IsLoaded() || second.IsLoaded());
-    runtime.Show(kDesign, first);
-  }
-  EXPECT_FALSE(first.IsLoaded());
 }
 
 }  // namespace
