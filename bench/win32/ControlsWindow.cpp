@@ -3,47 +3,25 @@
 // the same manifest (common controls 6), one label in "MS Sans Serif" 8 pt
 // and one list in report view with three columns, so that the common
 // controls and the first font are counted here and not against Korvanel.
-#include <windows.h>
-
+#include "YardstickWindow.h"
+// After <windows.h>, which it needs.
 #include <commctrl.h>
 
 namespace {
-
-LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
 
 int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  using namespace korvanel::bench;
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES;
   InitCommonControlsEx(&controls);
 
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  windowClass.lpszClassName = L"ControlsWindow";
-  if (RegisterClassExW(&windowClass) == 0) return 1;
-
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  RECT frame{0, 0, Pixels(8325, dpi), Pixels(7305, dpi)};
-  AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-  HWND window = CreateWindowExW(0, L"ControlsWindow", L"Controls window", WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                                frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+  const int dpi = ScreenDpi();
+  HWND window = CreateMainSizedWindow(instance, L"ControlsWindow", L"Controls window", dpi);
   if (window == nullptr) return 1;
 
   HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
@@ -68,14 +46,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&column));
   }
-  // Painted from the message loop, as Korvanel's windows are.
-  ShowWindow(window, SW_SHOW);
-
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  const int status = ShowAndRun(window);
   DeleteObject(font);
-  return static_cast<int>(message.wParam);
+  return status;
 }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "WindowTestSupport.h"
+#include "platform/win32/Utf16.h"
 #include "tests/soak/Desktop.h"
 #include "ui/info/mAboutDesign.h"
 #include "ui/info/mTensionDesign.h"
@@ -17,21 +18,8 @@
 namespace korvanel::test {
 namespace {
 
-std::wstring Wide(std::string_view text) {
-  std::wstring wide(text.size(), L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          static_cast<int>(wide.size()))));
-  return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-  std::string narrow(text.size() * 3, '\0');
-  narrow.resize(static_cast<std::size_t>(
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
-                          static_cast<int>(narrow.size()), nullptr, nullptr)));
-  return narrow;
-}
+std::wstring Wide(std::string_view text) { return win32::WideFromUtf8(text); }
+std::string Narrow(const std::wstring& text) { return win32::Utf8FromWide(text); }
 
 const WindowDesign& DesignNamed(std::string_view window) {
   for (const WindowDesign* design : {&design::kMain, &design::kTension, &design::kAbout}) {
