@@ -1,6 +1,6 @@
 #include <QApplication>
+#include <QIcon>
 
-#include "platform/qt/ProgramIcon.h"
 #include "platform/qt/QtRuntime.h"
 #include "ui/main/mMain.h"
 

@@ -3,7 +3,6 @@
 // line is ignored.
 #include <exception>
 
-#include "platform/win32/Handler.h"
 #include "platform/win32/Win32Runtime.h"
 #include "ui/main/mMain.h"
 

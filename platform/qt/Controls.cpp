@@ -14,22 +14,16 @@
 
 namespace korvanel::qt {
 
-namespace {
-
-template <class Control>
-Control* Place(Control* control, std::string_view name, int left, int top, int width, int height) {
-  control->setObjectName(Utf8Text(name));
-  control->setGeometry(TwipsRect(left, top, width, height));
-  return control;
+void PlaceControl(QWidget& control, const ControlDesign& design) {
+  control.setObjectName(Utf8Text(design.name));
+  control.setGeometry(TwipsRect(design.left, design.top, design.width, design.height));
 }
 
-}  // namespace
-
-QLabel* AddLabel(QWidget& parent, std::string_view name, const QString& text, int left, int top,
-                 int width, int height) {
-  auto* label = Place(new QLabel(&parent), name, left, top, width, height);
+QLabel* AddLabel(QWidget& parent, const ControlDesign& design) {
+  auto* label = new QLabel(&parent);
+  PlaceControl(*label, design);
   label->setTextFormat(Qt::PlainText);
-  label->setText(text);
+  label->setText(Utf8Text(design.text));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(false);
   label->setFrameShape(QFrame::NoFrame);
@@ -40,16 +34,16 @@ QLabel* AddLabel(QWidget& parent, std::string_view name, const QString& text, in
   return label;
 }
 
-QPushButton* AddButton(QWidget& parent, std::string_view name, const QString& text, int left,
-                       int top, int width, int height) {
-  auto* button = Place(new QPushButton(text, &parent), name, left, top, width, height);
+QPushButton* AddButton(QWidget& parent, const ControlDesign& design) {
+  auto* button = new QPushButton(Utf8Text(design.text), &parent);
+  PlaceControl(*button, design);
   button->setAutoDefault(false);
   return button;
 }
 
-QComboBox* AddComboBox(QWidget& parent, std::string_view name, int left, int top, int width,
-                       int height) {
-  auto* combo = Place(new QComboBox(&parent), name, left, top, width, height);
+QComboBox* AddComboBox(QWidget& parent, const ControlDesign& design) {
+  auto* combo = new QComboBox(&parent);
+  PlaceControl(*combo, design);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);

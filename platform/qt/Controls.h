@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "platform/WindowDesign.h"
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -12,24 +14,24 @@ class QString;
 
 namespace korvanel::qt {
 
-// Controls placed at a fixed design position, in twips, inside `parent`.
-// Nothing lays them out again: a window that is resized moves none of them.
-// Each takes `name` as its object name, so that a control can be found by
-// the name it has in the window's design.
+// Controls placed at their design position, in twips, inside `parent`, with
+// the design's text. Nothing lays them out again: a window that is resized
+// moves none of them. Each takes its design name as its object name, so that
+// a control can be found by the name it has in the window's design.
+
+// Places `control` as `design` says.
+void PlaceControl(QWidget& control, const ControlDesign& design);
 
 // An opaque, left-aligned label without border that keeps its size and shows
 // only what fits on its one line.
-QLabel* AddLabel(QWidget& parent, std::string_view name, const QString& text, int left, int top,
-                 int width, int height);
+QLabel* AddLabel(QWidget& parent, const ControlDesign& design);
 
-QPushButton* AddButton(QWidget& parent, std::string_view name, const QString& text, int left,
-                       int top, int width, int height);
+QPushButton* AddButton(QWidget& parent, const ControlDesign& design);
 
 // A combo box that takes typed text as well as a pick from its list. Typed
 // text is never added to the list and never completed from it: what the user
 // typed is what the box holds.
-QComboBox* AddComboBox(QWidget& parent, std::string_view name, int left, int top, int width,
-                       int height);
+QComboBox* AddComboBox(QWidget& parent, const ControlDesign& design);
 
 // Shows `text` in the box. When its list holds the same text, that entry
 // becomes the current one, so that the opened list starts from it and the

@@ -1,5 +1,3 @@
-#include "platform/qt/CupsSubmission.h"
-
 #include <cups/ipp.h>
 #include <dlfcn.h>
 
@@ -8,6 +6,7 @@
 #include <string>
 
 #include "platform/ControlError.h"
+#include "platform/qt/QtPrinter.h"
 
 namespace korvanel::qt {
 

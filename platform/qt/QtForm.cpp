@@ -125,12 +125,10 @@ void QtForm::BuildControls(const WindowDesign& design) {
     QWidget* widget = nullptr;
     switch (control.kind) {
       case ControlKind::Label:
-        widget = AddLabel(*client, control.name, Utf8Text(control.text), control.left, control.top,
-                          control.width, control.height);
+        widget = AddLabel(*client, control);
         break;
       case ControlKind::Button: {
-        QPushButton* button = AddButton(*client, control.name, Utf8Text(control.text), control.left,
-                                        control.top, control.width, control.height);
+        QPushButton* button = AddButton(*client, control);
         if (control.isDefault) SetDefaultButton(*button);
         connect(button, &QPushButton::clicked, this,
                 [this, name = std::string(control.name)] { Click(name); });
@@ -138,16 +136,14 @@ void QtForm::BuildControls(const WindowDesign& design) {
         break;
       }
       case ControlKind::ComboBox: {
-        QComboBox* combo = qt::AddComboBox(*client, control.name, control.left, control.top,
-                                           control.width, control.height);
+        QComboBox* combo = qt::AddComboBox(*client, control);
         combos_.push_back(std::make_unique<QtComboBox>(*combo));
         AddComboBox(control.name, *combos_.back());
         widget = combo;
         break;
       }
       case ControlKind::List: {
-        auto* list = new ReportList(*client, control.name, control.left, control.top, control.width,
-                                    control.height, control.columns);
+        auto* list = new ReportList(*client, control);
         AddList(control.name, *list);
         widget = list;
         break;

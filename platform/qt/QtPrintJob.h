@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/CommonDialog.h"
 #include "platform/PrintJob.h"
-#include "platform/qt/QtPrintDialog.h"
 #include "platform/qt/QtPrinter.h"
 
 class QWidget;
@@ -19,6 +20,21 @@ void SetPrintMargins(QPrinter& device);
 // once for the printer the run keeps, before its first dialog reads them
 // (the dialog proposes the name for printing to a file).
 void PrepareReportDevice(QPrinter& device);
+
+// The printer dialog of Qt behind the program's common dialog. Confirming
+// it sets up `printer`; cancelling it is a ControlError.
+class QtPrintDialog : public CommonDialog {
+ public:
+  QtPrintDialog(QPrinter& printer, QWidget* parent) : dialog_(&printer, parent) {}
+
+  void SetPrintToFileOffered(bool offered) override;
+  void ShowPrinter() override;
+
+  QPrintDialog& Dialog() { return dialog_; }
+
+ private:
+  QPrintDialog dialog_;
+};
 
 // Everything one File > Print needs: the dialog that sets up `device` and
 // the line printer that draws on it. Make one per print command over the

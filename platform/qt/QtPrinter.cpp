@@ -5,7 +5,6 @@
 #include <QPrinter>
 #include <QString>
 
-#include "platform/qt/CupsSubmission.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Text.h"
 

@@ -37,6 +37,12 @@ class QtPrinter : public PagedPrinter {
   qreal ascent_ = 0;
 };
 
+// Qt hands a finished document to CUPS but keeps the answer to itself, so a
+// queue that no longer accepts jobs would swallow the document without a
+// word. Called right after the painter has ended a document on `device`,
+// this raises ControlError when CUPS refused it.
+void CheckCupsSubmission(const QPrinter& device);
+
 // The colour of a 0x00BBGGRR value: 0xFF is red, 0xFF0000 blue.
 QColor ColorFromBgr(std::int32_t color);
 

@@ -1,6 +1,7 @@
 #include "platform/qt/QtRuntime.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QMainWindow>
 
@@ -8,6 +9,14 @@
 #include "platform/qt/QtPrintJob.h"
 
 namespace korvanel::qt {
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64}) {
+    icon.addFile(QStringLiteral(":/korvanel/icons/%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
 
 QtRuntime::QtRuntime(const PrintJobFactory& makePrintJob)
     : FormRuntime(makePrintJob ? FormRuntime::PrintJobFactory([makePrintJob](RuntimeForm& over) {

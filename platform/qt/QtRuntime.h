@@ -6,11 +6,15 @@
 
 #include "platform/RuntimeCore.h"
 
+class QIcon;
 class QMainWindow;
 class QPrinter;
 class QWidget;
 
 namespace korvanel::qt {
+
+// The program's icon in 16, 32, 48 and 64 pixels, shared by its windows.
+QIcon ProgramIcon();
 
 // The window runtime on Qt Widgets. Each loaded window is a QtForm, deleted
 // once the event that unloaded it is over.

@@ -6,30 +6,28 @@
 #include <string>
 
 #include "platform/ControlError.h"
+#include "platform/qt/Controls.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Text.h"
 #include "platform/qt/Twips.h"
 
 namespace korvanel::qt {
 
-ReportList::ReportList(QWidget& parent, std::string_view name, int left, int top, int width,
-                       int height, std::span<const ListColumn> columns)
-    : QTreeWidget(&parent) {
-  setObjectName(Utf8Text(name));
-  setGeometry(TwipsRect(left, top, width, height));
+ReportList::ReportList(QWidget& parent, const ControlDesign& design) : QTreeWidget(&parent) {
+  PlaceControl(*this, design);
   setFont(ListFont());
   setRootIsDecorated(false);
   setSortingEnabled(false);
   setUniformRowHeights(true);
   setSelectionBehavior(QAbstractItemView::SelectRows);
-  setColumnCount(static_cast<int>(columns.size()));
+  setColumnCount(static_cast<int>(design.columns.size()));
   header()->setStretchLastSection(false);
   header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header()->setSectionsMovable(false);
   int column = 0;
-  for (const ListColumn& design : columns) {
-    headerItem()->setText(column, Utf8Text(design.header));
-    setColumnWidth(column, Px(design.width));
+  for (const ListColumn& columnDesign : design.columns) {
+    headerItem()->setText(column, Utf8Text(columnDesign.header));
+    setColumnWidth(column, Px(columnDesign.width));
     ++column;
   }
 }

@@ -2,8 +2,6 @@
 
 #include <QTreeWidget>
 
-#include <span>
-
 #include "platform/ListControl.h"
 #include "platform/WindowDesign.h"
 
@@ -14,8 +12,8 @@ namespace korvanel::qt {
 // sorted. Reading rows back is left to QTreeWidget; the program never does.
 class ReportList : public QTreeWidget, public ListControl {
  public:
-  ReportList(QWidget& parent, std::string_view name, int left, int top, int width, int height,
-             std::span<const ListColumn> columns);
+  // Placed and named as `design` says, with its columns.
+  ReportList(QWidget& parent, const ControlDesign& design);
 
   void RemoveAll() override;
   ItemId AddItem(std::string_view text) override;

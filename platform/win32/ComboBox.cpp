@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/ControlError.h"
-#include "platform/win32/ChildWindow.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/Utf16.h"
 
 namespace korvanel::win32 {
@@ -29,10 +29,9 @@ PixelBox WithList(const PixelBox& place) {
 }  // namespace
 
 ComboBoxControl::ComboBoxControl(HWND parent, const PixelBox& place, int id, HFONT font) {
-  combo_ =
-      CreateChild(parent, WC_COMBOBOXW, "",
-                  WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, WithList(place), id);
-  SetControlFont(combo_, font);
+  combo_ = CreateChild(parent, WC_COMBOBOXW, "",
+                       WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, WithList(place),
+                       id, font);
   SendMessageW(combo_, CB_SETMINVISIBLE, kVisibleEntries, 0);
   KeepHeight(place);
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/Forms.h"
-#include "platform/win32/Dpi.h"
+#include "platform/win32/Placement.h"
 
 namespace korvanel::win32 {
 

@@ -65,9 +65,6 @@ RECT MarginRect(HDC dc) {
   return area;
 }
 
-GdiPrinter::GdiPrinter(std::wstring outputFile)
-    : outputFile_(std::move(outputFile)), output_(outputFile_) {}
-
 GdiPrinter::GdiPrinter(UniqueDc device, std::wstring outputFile, StartDocFunction startDoc)
     : device_(std::move(device)),
       startDoc_(startDoc),

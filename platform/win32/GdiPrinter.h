@@ -30,11 +30,11 @@ class GdiPrinter : public PagedPrinter {
   // What starts a document on the device: StartDocW, or a stand-in.
   using StartDocFunction = int(WINAPI*)(HDC, const DOCINFOW*);
 
-  // A printer without a device until the dialog gives it one. With an
-  // `outputFile`, documents go into that file (DOCINFOW.lpszOutput) rather
-  // than to the printer's port.
-  explicit GdiPrinter(std::wstring outputFile = {});
-  GdiPrinter(UniqueDc device, std::wstring outputFile, StartDocFunction startDoc = StartDocW);
+  // Without a `device`, the printer has none until the dialog gives it one.
+  // With an `outputFile`, documents go into that file (DOCINFOW.lpszOutput)
+  // rather than to the printer's port.
+  explicit GdiPrinter(UniqueDc device = nullptr, std::wstring outputFile = {},
+                      StartDocFunction startDoc = StartDocW);
   // Abandons a document still open.
   ~GdiPrinter() override;
 

@@ -42,6 +42,29 @@ void RegisterLineClass() {
   if (!registered) throw ControlError("The line window class could not be registered.");
 }
 
+RECT LineBounds(POINT from, POINT to) {
+  return {std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
+          std::max(from.y, to.y) + 1};
+}
+
+// Cuts `line`, whose window covers `bounds`, down to the line's pixels.
+void Shape(HWND line, const RECT& bounds, POINT from, POINT to) {
+  // The region, in the line window's own coordinates, one pixel at a time.
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  for (const POINT& pixel : LinePixels(from, to)) {
+    const long x = pixel.x - bounds.left;
+    const long y = pixel.y - bounds.top;
+    HRGN dot = CreateRectRgn(x, y, x + 1, y + 1);
+    CombineRgn(shape, shape, dot, RGN_OR);
+    DeleteObject(dot);
+  }
+  // The window owns the region from here on.
+  if (!SetWindowRgn(line, shape, FALSE)) {
+    DeleteObject(shape);
+    throw ControlError("A line could not be shaped.");
+  }
+}
+
 }  // namespace
 
 std::vector<POINT> LinePixels(POINT from, POINT to) {
@@ -67,33 +90,6 @@ std::vector<POINT> LinePixels(POINT from, POINT to) {
   }
   return pixels;
 }
-
-namespace {
-
-RECT LineBounds(POINT from, POINT to) {
-  return {std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
-          std::max(from.y, to.y) + 1};
-}
-
-// Cuts `line`, whose window covers `bounds`, down to the line's pixels.
-void Shape(HWND line, const RECT& bounds, POINT from, POINT to) {
-  // The region, in the line window's own coordinates, one pixel at a time.
-  HRGN shape = CreateRectRgn(0, 0, 0, 0);
-  for (const POINT& pixel : LinePixels(from, to)) {
-    const long x = pixel.x - bounds.left;
-    const long y = pixel.y - bounds.top;
-    HRGN dot = CreateRectRgn(x, y, x + 1, y + 1);
-    CombineRgn(shape, shape, dot, RGN_OR);
-    DeleteObject(dot);
-  }
-  // The window owns the region from here on.
-  if (!SetWindowRgn(line, shape, FALSE)) {
-    DeleteObject(shape);
-    throw ControlError("A line could not be shaped.");
-  }
-}
-
-}  // namespace
 
 HWND CreateLine(HWND parent, POINT from, POINT to) {
   RegisterLineClass();

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/ControlError.h"
-#include "platform/win32/ChildWindow.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/Utf16.h"
 
 namespace korvanel::win32 {
@@ -31,8 +31,7 @@ ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
   list_ =
       CreateChild(parent, WC_LISTVIEWW, "",
                   WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_NOSORTHEADER,
-                  WS_EX_CLIENTEDGE, place, id);
-  SetControlFont(list_, font);
+                  WS_EX_CLIENTEDGE, place, id, font);
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   int index = 0;
   for (const ListColumn& design : columns) {

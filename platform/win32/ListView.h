@@ -6,7 +6,7 @@
 
 #include "platform/ListControl.h"
 #include "platform/WindowDesign.h"
-#include "platform/win32/Dpi.h"
+#include "platform/win32/Placement.h"
 
 namespace korvanel::win32 {
 

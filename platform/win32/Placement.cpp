@@ -6,6 +6,21 @@
 
 namespace korvanel::win32 {
 
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+int WindowDpi(HWND window) {
+  // user32 is loaded already; the lookup only finds the function.
+  static auto* const windowDpi =
+      SystemFunctionAs<decltype(GetDpiForWindow)>(L"user32.dll", "GetDpiForWindow");
+  const UINT dpi = windowDpi != nullptr ? windowDpi(window) : 0;
+  return dpi > 0 ? static_cast<int>(dpi) : ScreenDpi();
+}
+
 namespace {
 
 // The frame the user sees: on Windows 10 and 11 the window rectangle also

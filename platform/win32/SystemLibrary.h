@@ -9,7 +9,10 @@ namespace korvanel::win32 {
 // and the shell's libraries with it, which a user who never prints should
 // not wait for. Only the system folder is searched. Null when the DLL or
 // the function is missing; the DLL stays loaded.
-FARPROC SystemFunction(const wchar_t* library, const char* name);
+inline FARPROC SystemFunction(const wchar_t* library, const char* name) {
+  HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  return module != nullptr ? GetProcAddress(module, name) : nullptr;
+}
 
 template <class Function>
 Function* SystemFunctionAs(const wchar_t* library, const char* name) {

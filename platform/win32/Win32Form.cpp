@@ -5,11 +5,7 @@
 #include <algorithm>
 
 #include "platform/ControlError.h"
-#include "platform/win32/Button.h"
-#include "platform/win32/ChildWindow.h"
-#include "platform/win32/Dpi.h"
-#include "platform/win32/Handler.h"
-#include "platform/win32/Label.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/Line.h"
 #include "platform/win32/Menus.h"
 #include "platform/win32/Placement.h"
@@ -126,36 +122,32 @@ void Win32Form::BuildControls(const WindowDesign& design) {
     HWND handle = nullptr;
     switch (control.kind) {
       case ControlKind::Label:
-        handle = CreateLabel(window_, control, place, id);
-        SetControlFont(handle, font);
+        handle = CreateLabel(window_, control, place, id, font);
         labels_.emplace(handle, control.color);
         break;
       case ControlKind::Button:
-        handle = CreateButton(window_, control, place, id);
-        SetControlFont(handle, font);
+        handle = CreateButton(window_, control, place, id, font);
         buttons_.push_back(handle);
         if (control.isDefault) defaultButtonId_ = id;
         break;
-      case ControlKind::ComboBox: {
+      case ControlKind::ComboBox:
         combos_.push_back(std::make_unique<ComboBoxControl>(window_, place, id, font));
         handle = combos_.back()->Handle();
         AddComboBox(control.name, *combos_.back());
         break;
-      }
-      case ControlKind::List: {
+      case ControlKind::List:
         lists_.push_back(
             std::make_unique<ListView>(window_, place, id, font, control.columns, dpi_));
         handle = lists_.back()->Handle();
         AddList(control.name, *lists_.back());
         break;
-      }
     }
-    placed_.emplace_back(control, handle);
+    controls_.push_back(handle);
   }
   // A label that names a control moves past none that it overlaps in the
   // designs: the windows look the same.
   for (const LabelledControl& pair : LabelledControls(design)) {
-    LayLabelAbove(placed_[pair.label].second, placed_[pair.control].second);
+    LayLabelAbove(controls_[pair.label], controls_[pair.control]);
   }
   // Created last, the lines lie above every control.
   for (const LineDesign& line : design.lines) {
@@ -163,7 +155,7 @@ void Win32Form::BuildControls(const WindowDesign& design) {
                                 PixelPoint(line.x2, line.y2, dpi_)));
   }
   decoration_.MarkWhileReaderRuns(lines_);
-  for (const std::size_t index : TabOrder(design)) tabOrder_.push_back(placed_[index].second);
+  for (const std::size_t index : TabOrder(design)) tabOrder_.push_back(controls_[index]);
 }
 
 int Win32Form::AddCommand(std::string_view name) {
@@ -190,22 +182,18 @@ SIZE Win32Form::WindowSizeAt(int dpi) const {
 void Win32Form::LayOut(int dpi) {
   dpi_ = dpi;
   // Combo boxes and lists are in design order too.
-  std::size_t combo = 0;
-  std::size_t list = 0;
-  for (const auto& [control, handle] : placed_) {
+  auto combo = combos_.begin();
+  auto list = lists_.begin();
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const ControlDesign& control = design_.controls[i];
     const PixelBox place = PlaceAt(control, dpi);
     HFONT font = FontFor(control.font);
-    switch (control.kind) {
-      case ControlKind::Label:
-      case ControlKind::Button:
-        MoveControl(handle, place, font);
-        break;
-      case ControlKind::ComboBox:
-        combos_[combo++]->Place(place, font);
-        break;
-      case ControlKind::List:
-        lists_[list++]->Place(place, font, dpi);
-        break;
+    if (control.kind == ControlKind::ComboBox) {
+      (*combo++)->Place(place, font);
+    } else if (control.kind == ControlKind::List) {
+      (*list++)->Place(place, font, dpi);
+    } else {
+      MoveControl(controls_[i], place, font);
     }
   }
   for (std::size_t i = 0; i < lines_.size(); ++i) {

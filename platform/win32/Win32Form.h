@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "platform/RuntimeCore.h"
@@ -102,9 +101,8 @@ class Win32Form : public RuntimeForm {
   HWND lastFocus_ = nullptr;
   std::vector<std::unique_ptr<ComboBoxControl>> combos_;
   std::vector<std::unique_ptr<ListView>> lists_;
-  // What LayOut moves: each control with its design, the lines in design
-  // order.
-  std::vector<std::pair<ControlDesign, HWND>> placed_;
+  // What LayOut moves, in design order.
+  std::vector<HWND> controls_;
   std::vector<HWND> lines_;
   DecorationForScreenReaders decoration_;
 };

@@ -5,11 +5,34 @@
 #include <utility>
 
 #include "platform/ControlError.h"
-#include "platform/win32/GdiPrintJob.h"
+#include "platform/win32/GdiPrintDialog.h"
 #include "platform/win32/Utf16.h"
 #include "platform/win32/Win32Form.h"
 
 namespace korvanel::win32 {
+
+namespace {
+
+constexpr wchar_t kMessageCaption[] = L"Korvanel";
+constexpr UINT kMessageStyle = MB_OK | MB_ICONWARNING;
+
+}  // namespace
+
+void ShowMessage(HWND owner, std::string_view text) {
+  const std::wstring wide = WideFromUtf8(text);
+  if (MessageBoxW(owner, wide.c_str(), kMessageCaption, kMessageStyle) == 0) {
+    throw ControlError("The message could not be shown.");
+  }
+}
+
+void ShowError(HWND owner, const char* what) noexcept {
+  try {
+    const std::wstring wide = WideFromUtf8Lenient(what);
+    MessageBoxW(IsWindow(owner) ? owner : nullptr, wide.c_str(), kMessageCaption, kMessageStyle);
+  } catch (...) {
+    // Not even the message could be made (out of memory): nothing is left to tell.
+  }
+}
 
 Win32Runtime::Win32Runtime(const PrintJobFactory& makePrintJob)
     : FormRuntime(makePrintJob ? FormRuntime::PrintJobFactory([makePrintJob](RuntimeForm& over) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/RuntimeCore.h"
 #include "platform/win32/GdiPrintDialog.h"
@@ -12,6 +13,14 @@
 namespace korvanel::win32 {
 
 class Win32Form;
+
+// Tells the user `text` in a message box over `owner` (caption "Korvanel")
+// and waits for OK. Fails with ControlError when the box cannot be shown.
+void ShowMessage(HWND owner, std::string_view text);
+
+// Shows what an error says, over `owner` if that window still exists.
+// Never throws: it is the last stop of every handler.
+void ShowError(HWND owner, const char* what) noexcept;
 
 // The window runtime on the Win32 API (user32, comctl32). Each loaded
 // window is a Win32Form. The program ends (WM_QUIT) when its last window is

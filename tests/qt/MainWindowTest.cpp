@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "platform/qt/ProgramIcon.h"
 #include "tests/expected/FretRows650.h"
 
 using korvanel::test::Rows;

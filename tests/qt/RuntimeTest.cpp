@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QRawFont>
 #include <QTest>
+#include <span>
 
 #include "UiTestSupport.h"
 #include "platform/ControlError.h"
@@ -13,6 +14,18 @@ using korvanel::ListControl;
 using korvanel::test::Rows;
 using korvanel::test::Twips;
 
+namespace {
+
+korvanel::ControlDesign ListDesign(std::span<const korvanel::ListColumn> columns) {
+  return {.kind = korvanel::ControlKind::List,
+          .name = "lst",
+          .width = 3000,
+          .height = 1500,
+          .columns = columns};
+}
+
+}  // namespace
+
 class RuntimeTest : public QObject {
   Q_OBJECT
 
@@ -22,7 +35,7 @@ class RuntimeTest : public QObject {
   void reportListKeepsRowsInTheOrderAdded() {
     QWidget window;
     const korvanel::ListColumn columns[] = {{"A", 600}, {"B", 1500}};
-    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, columns);
+    korvanel::qt::ReportList list(window, ListDesign(columns));
     ListControl& control = list;
     for (const char* text : {"b", "a", "c"}) {
       const auto row = control.AddItem(text);
@@ -42,7 +55,7 @@ class RuntimeTest : public QObject {
   void reportListRefusesASubItemOfAMissingRow() {
     QWidget window;
     const korvanel::ListColumn columns[] = {{"A", 600}, {"B", 600}};
-    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, columns);
+    korvanel::qt::ReportList list(window, ListDesign(columns));
     list.AddItem("only");
     QVERIFY_THROWS_EXCEPTION(korvanel::ControlError,
                              list.SetSubItem(1, ListControl::SubItem::First, "x"));
@@ -51,14 +64,16 @@ class RuntimeTest : public QObject {
   void reportListShowsTextsAsUtf8() {
     QWidget window;
     const korvanel::ListColumn columns[] = {{"A", 600}};
-    korvanel::qt::ReportList list(window, "lst", 0, 0, 3000, 1500, columns);
+    korvanel::qt::ReportList list(window, ListDesign(columns));
     list.AddItem("82.4\u2026");
     QCOMPARE(list.topLevelItem(0)->text(0), QStringLiteral(u"82.4\u2026"));
   }
 
   void labelKeepsItsPlaceAndOneLineWhateverItsText() {
     QWidget window;
-    QLabel* label = korvanel::qt::AddLabel(window, "Label1", "short", 120, 170, 1455, 285);
+    QLabel* label = korvanel::qt::AddLabel(
+        window,
+        {.name = "Label1", .text = "short", .left = 120, .top = 170, .width = 1455, .height = 285});
     label->setText(QString(200, QLatin1Char('x')));
     QCOMPARE(label->geometry(), Twips(120, 170, 1455, 285));
     QVERIFY(!label->wordWrap());

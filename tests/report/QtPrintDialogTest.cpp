@@ -11,7 +11,6 @@
 #include <functional>
 
 #include "platform/ControlError.h"
-#include "platform/qt/QtPrintDialog.h"
 #include "platform/qt/QtPrintJob.h"
 
 namespace korvanel {

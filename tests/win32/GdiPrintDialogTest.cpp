@@ -15,7 +15,6 @@
 #include "core/FretTable.h"
 #include "platform/ControlError.h"
 #include "platform/win32/GdiPrintDialog.h"
-#include "platform/win32/GdiPrintJob.h"
 #include "platform/win32/GdiPrinter.h"
 #include "report/FretReport.h"
 
@@ -141,7 +140,7 @@ TEST(GdiPrintDialogTest, PrintToFileNotOfferedIsHidden) {
 TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
   const std::wstring ps = testing::PrintoutPath(L"dialog.ps");
   testing::RemoveFile(ps);
-  GdiPrinter printer(ps);
+  GdiPrinter printer(nullptr, ps);
   win32::PrinterChoice choice;
   GdiPrintDialog dialog(printer, nullptr, choice);
   FretTable table;

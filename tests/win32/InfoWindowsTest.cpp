@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
-#include "platform/win32/Label.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/Line.h"
 
 namespace korvanel::test {

@@ -1,0 +1,58 @@
+#include "platform/win32/Controls.h"
+
+#include <string>
+
+#include "platform/ControlError.h"
+#include "platform/win32/Utf16.h"
+
+namespace korvanel::win32 {
+
+HWND CreateChild(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
+                 DWORD exStyle, const PixelBox& place, int id, HFONT font) {
+  const std::wstring wide = WideFromUtf8(text);
+  HWND child = CreateWindowExW(
+      exStyle, className, wide.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.left,
+      place.top, place.width, place.height, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (child == nullptr) {
+    throw ControlError("The control " + Utf8FromWide(className) + " could not be created.");
+  }
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // A new child starts below its siblings; the design wants it above them.
+  SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return child;
+}
+
+HWND CreateButton(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
+                  HFONT font) {
+  const DWORD kind = design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  return CreateChild(parent, L"BUTTON", design.text, WS_TABSTOP | kind, 0, place, id, font);
+}
+
+HWND CreateLabel(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
+                 HFONT font) {
+  return CreateChild(parent, L"STATIC", design.text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, place, id,
+                     font);
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+COLORREF LabelTextColor(const std::optional<Rgb>& color, bool highContrast) {
+  if (!color) return GetSysColor(COLOR_BTNTEXT);
+  if (highContrast) return GetSysColor(COLOR_WINDOWTEXT);
+  return RGB(color->red, color->green, color->blue);
+}
+
+HBRUSH LabelColors(HDC dc, const std::optional<Rgb>& color, bool highContrast) {
+  SetTextColor(dc, LabelTextColor(color, highContrast));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetBkMode(dc, OPAQUE);
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+}  // namespace korvanel::win32
