@@ -40,10 +40,7 @@ fail() {
   exit 1
 }
 
-if [ "$(id -u)" -ne 0 ]; then
-  say "skipped: installing into a fresh Debian root needs root (debootstrap, chroot, mounts)."
-  exit 0
-fi
+skip_unless_root package-test "installing into a fresh Debian root"
 
 "$root/scripts/install-deps.sh" test
 host_had_package=no

@@ -19,10 +19,7 @@ started=$SECONDS
 
 say() { echo "test-debian13: $*"; }
 
-if [ "$(id -u)" -ne 0 ]; then
-  say "skipped: a fresh Debian root needs root (debootstrap, chroot, mounts)."
-  exit 0
-fi
+skip_unless_root test-debian13 "a fresh Debian root"
 "$root/scripts/install-deps.sh" test
 
 make_scratch korvanel-debian13

@@ -14,6 +14,15 @@ debian_mirror=http://deb.debian.org/debian
 debian_security_mirror=http://deb.debian.org/debian-security
 debian_root_lib="${BASH_SOURCE[0]}"
 
+# skip_unless_root SCRIPT WHAT: ends the calling script, passed, with a note
+# when it does not run as root.
+skip_unless_root() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "$1: skipped: $2 needs root (debootstrap, chroot, mounts)."
+    exit 0
+  fi
+}
+
 # make_scratch NAME: sets scratch to a new folder in /tmp, removed when the
 # script exits. The mounts belong to the namespace of the step that made
 # them and are gone with it; should one still show, the folder is kept

@@ -12,7 +12,9 @@
 #       services started; stop_wineserver ends it and every Wine program.
 
 use_wine_prefix() {
-  export WINEPREFIX="$1" WINEDEBUG=-all WINEARCH=win64
+  # Absolute: Wine refuses a relative prefix.
+  WINEPREFIX="$(realpath -m "$1")"
+  export WINEPREFIX WINEDEBUG=-all WINEARCH=win64
   export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 }
 

@@ -86,11 +86,6 @@ class QtDesktop : public Desktop {
     }
     return entries;
   }
-  std::vector<std::string> Messages() const override {
-    std::vector<std::string> texts;
-    for (const QString& text : answerer_.texts()) texts.push_back(text.toStdString());
-    return texts;
-  }
 
   std::map<std::string, long> Resources() const override {
     return {{"widgets", static_cast<long>(QApplication::allWidgets().size())}};
@@ -106,6 +101,7 @@ class QtDesktop : public Desktop {
   }
 
   qt::QtRuntime runtime_;
+  // Answers the messages of refused lengths and failed prints with OK.
   MessageBoxAnswerer answerer_;
 };
 

@@ -38,8 +38,6 @@ class Desktop {
                                                      std::string_view list) const = 0;
   virtual std::vector<std::string> Entries(std::string_view window,
                                            std::string_view comboBox) const = 0;
-  // The texts of the message boxes answered with OK so far.
-  virtual std::vector<std::string> Messages() const = 0;
 
   // The toolkit objects the process holds, by kind.
   virtual std::map<std::string, long> Resources() const = 0;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
-#include "platform/win32/Controls.h"
 #include "platform/win32/Line.h"
 
 namespace korvanel::test {
@@ -99,7 +98,7 @@ TEST_F(InfoWindowsTest, EnterClicksTheFocusedButtonOnly) {
 }
 
 // Screen readers name a box or list after the nearest label above it in
-// z-order; the lines of the formula take no focus.
+// z-order.
 TEST_F(InfoWindowsTest, EachNamedControlHasItsLabelJustAboveIt) {
   OpenTension();
   const auto labelAbove = [](HWND control) { return TextOf(GetWindow(control, GW_HWNDPREV)); };
@@ -107,13 +106,6 @@ TEST_F(InfoWindowsTest, EachNamedControlHasItsLabelJustAboveIt) {
             L"Frequency of each string in a guitar:");
   EXPECT_EQ(labelAbove(Child(program_.MainWindow(), L"ComboBox")), L"Scale Guitar Length");
   EXPECT_EQ(GetWindow(Child(program_.MainWindow(), L"SysListView32"), GW_HWNDPREV), nullptr);
-  HWND line = FindWindowExW(Window(kTension), nullptr, L"KorvanelLine", nullptr);
-  EXPECT_FALSE(IsWindowEnabled(line));
-}
-
-TEST_F(InfoWindowsTest, UnderHighContrastTheAboutTitleTakesTheWindowTextColour) {
-  EXPECT_EQ(win32::LabelTextColor(Rgb{0, 0, 192}, false), RGB(0, 0, 192));
-  EXPECT_EQ(win32::LabelTextColor(Rgb{0, 0, 192}, true), GetSysColor(COLOR_WINDOWTEXT));
 }
 
 TEST_F(InfoWindowsTest, TheMainWindowStaysUsableWhileBothAreOpen) {

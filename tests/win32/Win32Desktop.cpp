@@ -141,11 +141,6 @@ class Win32Desktop : public Desktop {
     }
     return entries;
   }
-  std::vector<std::string> Messages() const override {
-    std::vector<std::string> texts;
-    for (const MessageBoxAnswerer::Box& box : answerer_.Boxes()) texts.push_back(Narrow(box.text));
-    return texts;
-  }
 
   std::map<std::string, long> Resources() const override {
     long windows = 0;
@@ -158,6 +153,7 @@ class Win32Desktop : public Desktop {
 
  private:
   win32::Win32Runtime runtime_;
+  // Answers the messages of refused lengths and failed prints with OK.
   MessageBoxAnswerer answerer_;
 };
 
