@@ -1,5 +1,5 @@
 # GoogleTest for the cross-built tests: Debian's libgtest is built for the
-# host, so the Windows tests build their own from Debian's sources.
+# host, so the Windows and browser tests build their own from Debian's sources.
 set(KORVANEL_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
 if(NOT EXISTS ${KORVANEL_GOOGLETEST_SOURCE}/CMakeLists.txt)
   message(FATAL_ERROR "No GoogleTest sources in ${KORVANEL_GOOGLETEST_SOURCE} (Debian package googletest)")

@@ -32,34 +32,34 @@ void CheckText(std::string_view text) {
 
 }  // namespace
 
-void PagedPrinter::SetFontName(std::string_view name) {
+void DevicePrinter::SetFontName(std::string_view name) {
   CheckText(name);
   font_.name = name;
 }
 
-void PagedPrinter::SetFontSize(float points) {
+void DevicePrinter::SetFontSize(float points) {
   if (!(points > 0) || points > kLargestFontSize)
     throw ControlError("Invalid font size for the printer.");
   font_.points = points;
 }
 
-void PagedPrinter::SetFontBold(bool bold) { font_.bold = bold; }
+void DevicePrinter::SetFontBold(bool bold) { font_.bold = bold; }
 
-void PagedPrinter::SetFontItalic(bool italic) { font_.italic = italic; }
+void DevicePrinter::SetFontItalic(bool italic) { font_.italic = italic; }
 
-void PagedPrinter::SetForeColor(std::int32_t color) {
+void DevicePrinter::SetForeColor(std::int32_t color) {
   if (color < 0 || color > kLargestColor) throw ControlError("Invalid colour for the printer.");
   color_ = color;
 }
 
-void PagedPrinter::PrintLine(std::string_view text) {
+void DevicePrinter::PrintLine(std::string_view text) {
   CheckText(text);  // before it could open a document
-  DrawLine(PlaceLine(), text);
+  PrintInDocument(text);
 }
 
-void PagedPrinter::PrintEmptyLine() { PlaceLine(); }
+void DevicePrinter::PrintEmptyLine() { PrintInDocument(std::nullopt); }
 
-void PagedPrinter::EndDoc() {
+void DevicePrinter::EndDoc() {
   // The next document starts afresh, whatever ending this one meets.
   const bool failed = failure_ && !cancelled_, inDocument = inDocument_;
   inDocument_ = cancelled_ = false;
@@ -69,7 +69,7 @@ void PagedPrinter::EndDoc() {
   }
 }
 
-double PagedPrinter::PlaceLine() {
+void DevicePrinter::PrintInDocument(std::optional<std::string_view> text) {
   if (failure_) throw ControlError(*failure_);
   if (!inDocument_) {
     switch (StartDocument()) {
@@ -84,19 +84,12 @@ double PagedPrinter::PlaceLine() {
         Fail("The printer could not start the document.");
     }
     inDocument_ = true;
-    nextTop_ = 0;
+    lines_ = 0;
   }
-  const double height = LineHeight();
-  // A line alone on its page stays there, however high.
-  if (nextTop_ > 0 && nextTop_ + height > PageHeight()) {
-    if (!NewPage()) Fail("The printer could not start a new page.");
-    nextTop_ = 0;
-  }
-  nextTop_ += height;
-  return nextTop_ - height;
+  AddLine(lines_++, text);
 }
 
-void PagedPrinter::Fail(const char* message) {
+void DevicePrinter::Fail(const char* message) {
   failure_ = message;
   throw ControlError(message);
 }

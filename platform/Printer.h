@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ class Printer {
  public:
   virtual ~Printer() = default;
 
+  // A face the device lacks is printed in a fixed-pitch stand-in: the
+  // program's printouts line their columns up with blanks.
   virtual void SetFontName(std::string_view name) = 0;
   virtual void SetFontSize(float points) = 0;
   virtual void SetFontBold(bool bold) = 0;
@@ -28,7 +31,7 @@ class Printer {
   virtual void EndDoc() = 0;
 };
 
-// The font of a PagedPrinter; no name: the drawing side's fixed-pitch one.
+// The font of a DevicePrinter; no name: the device's fixed-pitch one.
 struct PrintFont {
   std::string name;
   float points = 10;
@@ -38,15 +41,12 @@ struct PrintFont {
   bool operator==(const PrintFont&) const = default;
 };
 
-// The printer object's rules, whatever the toolkit: the settings and texts
-// it takes, when a document starts, where a line goes (one under the other
-// from the top of the printable area; a line that would cross its bottom
-// starts a new page, unless it is the first of its page), and what a failure
-// leaves: the document's later lines fail with the same message, and ending
-// it is a ControlError, once, unless the user cancelled its start. The
-// toolkit's side only draws, through the protected functions, in its device
-// units from the top of the area.
-class PagedPrinter : public Printer {
+// The printer object's rules, whatever the device: the settings and texts
+// it takes, that the first printed line opens the document, and what a
+// failure leaves: the document's later lines fail with the same message, and
+// ending it is a ControlError, once, unless the user cancelled its start.
+// The device side gets each line whole, in the font and colour in force.
+class DevicePrinter : public Printer {
  public:
   // The report prints in 10 points. A line of 1000 is taller than an A4,
   // Letter or Legal page; the toolkits' own limits lie above it at a
@@ -70,29 +70,27 @@ class PagedPrinter : public Printer {
   std::int32_t ForeColor() const { return color_; }  // 0x00BBGGRR
   bool InDocument() const { return inDocument_; }
 
-  // Opens the document and its first page.
+  // Opens the document.
   virtual Start StartDocument() = 0;
-  virtual double PageHeight() = 0;
-  virtual double LineHeight() = 0;  // in Font()
-  // Ends the page and starts the next; false when the device cannot.
-  virtual bool NewPage() = 0;
-  // Draws valid UTF-8 `text` in Font() and ForeColor() below `top`.
-  virtual void DrawLine(double top, std::string_view text) = 0;
-  // Ends the page and the document: false when the device cannot; a
-  // ControlError of its own when the finished document is refused.
+  // Adds line `number` (from 0) of the document in Font() and ForeColor():
+  // `text`, valid UTF-8, or none for an empty line.
+  virtual void AddLine(std::size_t number, std::optional<std::string_view> text) = 0;
+  // Ends the document: false when the device cannot; a ControlError of its
+  // own when the finished document is refused.
   virtual bool EndDocument() = 0;
 
- private:
-  // Starts the document or the next page as needed; returns the line's top.
-  double PlaceLine();
+  // The line fails with `message`, and so does the rest of the document.
   [[noreturn]] void Fail(const char* message);
+
+ private:
+  void PrintInDocument(std::optional<std::string_view> text);
 
   PrintFont font_;
   std::int32_t color_ = 0;
   bool inDocument_ = false;
   bool cancelled_ = false;
   std::optional<std::string> failure_;
-  double nextTop_ = 0;
+  std::size_t lines_ = 0;
 };
 
 }  // namespace korvanel

@@ -14,13 +14,17 @@ namespace korvanel {
 // ordinary sizable top-level window without owner, and lays nothing out
 // again when it is resized.
 
+// A face and its size; a runtime without the face stands in one of the same
+// pitch.
 struct FontDesign {
   std::string_view face = {};
   float points = 0;
+  // The lists show their columns aligned by blanks.
+  bool fixedPitch = false;
 };
 
 inline constexpr FontDesign kDefaultFont{"MS Sans Serif", 8.25f};
-inline constexpr FontDesign kListFont{"Courier New", 8.25f};
+inline constexpr FontDesign kListFont{"Courier New", 8.25f, true};
 
 struct Rgb {
   std::uint8_t red = 0;
@@ -87,7 +91,8 @@ struct WindowDesign {
   int clientWidth = 0;
   int clientHeight = 0;
   // In stacking order: where controls overlap, a later one lies above an
-  // earlier one. Lines lie above every control.
+  // earlier one. A label that names a control is made just before it, as in
+  // a dialog template. Lines lie above every control.
   std::span<const ControlDesign> controls;
   std::span<const LineDesign> lines = {};
   // The menu bar, left to right; none when empty.

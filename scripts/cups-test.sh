@@ -14,7 +14,7 @@ set -euo pipefail
 umask 022
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="${1:-$root/build}"
-test_binary="$build_dir/tests/cups/cups_print_tests"
+test_binary="$build_dir/tests/qt/cups/cups_print_tests"
 
 say() { echo "cups-test: $*"; }
 skip() {

@@ -15,7 +15,7 @@
 #     the package.
 #  3. The installed /usr/bin/korvanel is started headless there
 #     (QT_QPA_PLATFORM=offscreen) and must still run after a few seconds.
-#     It is started once more with the window probe of tests/package
+#     It is started once more with the window probe of tests/qt/package
 #     preloaded (LD_PRELOAD). The probe is no part of the package or the
 #     program: it waits for the main window to be exposed, clicks Compute
 #     and compares the 27 rows of the list with the table for 650 mm, then
@@ -53,7 +53,7 @@ deb="$("$root/scripts/package.sh" | tail -n 1)"
 [ -f "$deb" ] || fail "scripts/package.sh made no package."
 say "package: $deb"
 "$root/scripts/build.sh" "$root/build" -DKORVANEL_BUILD_TESTS=ON -- korvanel_window_probe
-probe="$root/build/tests/package/libkorvanel_window_probe.so"
+probe="$root/build/tests/qt/package/libkorvanel_window_probe.so"
 
 make_scratch korvanel-package-test
 

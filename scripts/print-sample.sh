@@ -11,7 +11,7 @@ build_dir="$root/build"
 "$root/scripts/build.sh" "$build_dir" -DCMAKE_BUILD_TYPE=Release -DKORVANEL_BUILD_TESTS=ON -- korvanel_print_sample
 mkdir -p "$out_dir"
 pdf="$out_dir/report-$length.pdf"
-QT_QPA_PLATFORM=offscreen "$build_dir/tests/report/korvanel_print_sample" "$length" "$pdf"
+QT_QPA_PLATFORM=offscreen "$build_dir/tests/qt/print/korvanel_print_sample" "$length" "$pdf"
 pdftoppm -png -r 100 "$pdf" "$out_dir/report-$length"
 echo "Wrote $pdf and its pages:"
 ls "$out_dir"/report-"$length"*.png

@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
   korvanel::win32::Win32Runtime runtime;
   korvanel::mMain program(runtime);
   program.Show();
-  HWND window = runtime.WindowOf(program);
+  HWND window = runtime.HandleOf(program);
   HWND compute = FindWindowExW(window, nullptr, L"Button", L"Compute");
   if (compute == nullptr) {
     std::fprintf(stderr, "no Compute button\n");

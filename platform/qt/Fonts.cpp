@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <map>
 #include <string>
-#include <utility>
+#include <tuple>
 
 #include "platform/qt/Text.h"
 
@@ -64,13 +64,12 @@ QFont FirstInstalledFont(const QStringList& candidates, QFontDatabase::SystemFon
 
 QFont DesignFont(const FontDesign& design) {
   // Few designs, looked up once each.
-  static std::map<std::pair<std::string, float>, QFont> resolved;
-  const std::pair<std::string, float> key(design.face, design.points);
+  static std::map<std::tuple<std::string, float, bool>, QFont> resolved;
+  const std::tuple<std::string, float, bool> key(design.face, design.points, design.fixedPitch);
   auto found = resolved.find(key);
   if (found == resolved.end()) {
     const QString face = Utf8Text(design.face);
-    const bool fixedPitch = face.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0;
-    QFont font = fixedPitch ? ResolveFixed(face, design.points) : ResolveSans(face);
+    QFont font = design.fixedPitch ? ResolveFixed(face, design.points) : ResolveSans(face);
     font.setPointSizeF(design.points);
     found = resolved.emplace(key, font).first;
   }

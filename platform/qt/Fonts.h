@@ -11,7 +11,7 @@ namespace korvanel::qt {
 
 // The fonts of the window designs, each looked up once. Where the design's
 // font is missing (always, off Windows) a font of the same kind and size
-// stands in for it: fixed pitch for "Courier New", proportional otherwise.
+// stands in for it, of the pitch the design gives.
 
 // The first family of `candidates` that the system has and that `fits` (any
 // installed one, without a test), else the system's own font of `kind`. The

@@ -39,10 +39,16 @@ class QtComboBox : public ComboBox {
   QComboBox& combo_;
 };
 
-void SetTextColor(QWidget& widget, const Rgb& color) {
-  QPalette palette = widget.palette();
-  palette.setColor(QPalette::WindowText, QColor(color.red, color.green, color.blue));
-  widget.setPalette(palette);
+// Gives `control` the font and colour of its design.
+QWidget* Styled(QWidget& control, const ControlDesign& design) {
+  control.setFont(DesignFont(design.font));
+  if (design.color) {
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::WindowText,
+                     QColor(design.color->red, design.color->green, design.color->blue));
+    control.setPalette(palette);
+  }
+  return &control;
 }
 
 QMargins FrameMargins(const QWidget& window) {
@@ -79,102 +85,84 @@ class CentreWhenFramed : public QObject {
   }
 };
 
-// Tells the user something in a message box over `window` and waits for OK.
+}  // namespace
+
 void ShowMessageBox(QWidget* window, const QString& text) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvanel"), text, QMessageBox::Ok, window);
   box.exec();
 }
 
-}  // namespace
-
-QtForm::QtForm(QtRuntime& runtime, const WindowDesign& design, FormEvents& events)
-    : RuntimeForm(runtime, events) {
+QtForm::QtForm(QtRuntime& runtime, Window& window)
+    : Form(runtime, window), client_(new QWidget(this)) {
+  const WindowDesign& design = window.Design();
   setObjectName(Utf8Text(design.name));
   setWindowTitle(Utf8Text(design.caption));
   setFont(DefaultFont());
-  BuildMenus(design);
-  BuildControls(design);
+  setCentralWidget(client_);
+  MakeControls(design, *this);
   // The client area of the design lies below the menu bar.
   const int menuHeight = design.menus.empty() ? 0 : menuBar()->sizeHint().height();
   resize(TwipsSize(design.clientWidth, design.clientHeight) + QSize(0, menuHeight));
 }
 
-void QtForm::BuildMenus(const WindowDesign& design) {
-  for (const MenuDesign& menuDesign : design.menus) {
-    QMenu* menu = menuBar()->addMenu(Utf8Text(menuDesign.text));
-    menu->setObjectName(Utf8Text(menuDesign.name));
-    for (const MenuItemDesign& item : menuDesign.items) {
-      if (item.IsSeparator()) {
-        menu->addSeparator()->setObjectName(Utf8Text(item.name));
-        continue;
-      }
-      QAction* action = menu->addAction(Utf8Text(item.text));
-      action->setObjectName(Utf8Text(item.name));
-      connect(action, &QAction::triggered, this,
-              [this, name = std::string(item.name)] { Click(name); });
-    }
-  }
+QMenu* QtForm::MakeMenu(const MenuDesign& menu) {
+  QMenu* made = menuBar()->addMenu(Utf8Text(menu.text));
+  made->setObjectName(Utf8Text(menu.name));
+  return made;
 }
 
-void QtForm::BuildControls(const WindowDesign& design) {
-  auto* client = new QWidget(this);
-  setCentralWidget(client);
-  // In design order.
-  std::vector<QWidget*> made;
-  for (const ControlDesign& control : design.controls) {
-    QWidget* widget = nullptr;
-    switch (control.kind) {
-      case ControlKind::Label:
-        widget = AddLabel(*client, control);
-        break;
-      case ControlKind::Button: {
-        QPushButton* button = AddButton(*client, control);
-        if (control.isDefault) SetDefaultButton(*button);
-        connect(button, &QPushButton::clicked, this,
-                [this, name = std::string(control.name)] { Click(name); });
-        widget = button;
-        break;
-      }
-      case ControlKind::ComboBox: {
-        QComboBox* combo = qt::AddComboBox(*client, control);
-        combos_.push_back(std::make_unique<QtComboBox>(*combo));
-        AddComboBox(control.name, *combos_.back());
-        widget = combo;
-        break;
-      }
-      case ControlKind::List: {
-        auto* list = new ReportList(*client, control);
-        AddList(control.name, *list);
-        widget = list;
-        break;
-      }
-    }
-    widget->setFont(DesignFont(control.font));
-    if (control.color) SetTextColor(*widget, *control.color);
-    made.push_back(widget);
-  }
+void QtForm::MakeMenuItem(QMenu* menu, const MenuItemDesign& item) {
+  QAction* action = menu->addAction(Utf8Text(item.text));
+  action->setObjectName(Utf8Text(item.name));
+  connect(action, &QAction::triggered, this,
+          [this, name = std::string(item.name)] { Click(name); });
+}
 
-  for (const LabelledControl& pair : LabelledControls(design)) {
-    // Screen readers name the control after its label. Item views report no
-    // label relation: they carry the label's text as their name.
-    auto* label = static_cast<QLabel*>(made[pair.label]);
-    QWidget* named = made[pair.control];
-    label->setBuddy(named);
-    if (qobject_cast<QAbstractItemView*>(named) != nullptr) named->setAccessibleName(label->text());
-  }
-  for (const LineDesign& line : design.lines) {
-    new LineShape(*client, line.name, line.x1, line.y1, line.x2, line.y2);
-  }
+void QtForm::MakeSeparator(QMenu* menu, const MenuItemDesign& item) {
+  menu->addSeparator()->setObjectName(Utf8Text(item.name));
+}
 
-  QWidget* previous = nullptr;
-  for (const std::size_t index : TabOrder(design)) {
-    if (previous != nullptr) {
-      QWidget::setTabOrder(previous, made[index]);
-    } else {
-      made[index]->setFocus();
-    }
-    previous = made[index];
-  }
+QWidget* QtForm::MakeLabel(const ControlDesign& label) {
+  return Styled(*AddLabel(*client_, label), label);
+}
+
+QWidget* QtForm::MakeButton(const ControlDesign& button) {
+  QPushButton* made = AddButton(*client_, button);
+  if (button.isDefault) SetDefaultButton(*made);
+  connect(made, &QPushButton::clicked, this,
+          [this, name = std::string(button.name)] { Click(name); });
+  return Styled(*made, button);
+}
+
+QWidget* QtForm::MakeComboBox(const ControlDesign& box) {
+  QComboBox* made = qt::AddComboBox(*client_, box);
+  combos_.push_back(std::make_unique<QtComboBox>(*made));
+  AddComboBox(box.name, *combos_.back());
+  return Styled(*made, box);
+}
+
+QWidget* QtForm::MakeList(const ControlDesign& list) {
+  auto* made = new ReportList(*client_, list);
+  AddList(list.name, *made);
+  return Styled(*made, list);
+}
+
+void QtForm::MakeLine(const LineDesign& line) {
+  new LineShape(*client_, line.name, line.x1, line.y1, line.x2, line.y2);
+}
+
+void QtForm::NameByLabel(QWidget* label, QWidget* named) {
+  // Screen readers name the control after its label. Item views report no
+  // label relation: they carry the label's text as their name.
+  auto* text = static_cast<QLabel*>(label);
+  text->setBuddy(named);
+  if (qobject_cast<QAbstractItemView*>(named) != nullptr) named->setAccessibleName(text->text());
+}
+
+void QtForm::SetTabOrder(std::span<QWidget* const> order) {
+  if (order.empty()) return;
+  order.front()->setFocus();
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void QtForm::ShowMessage(std::string_view text) { ShowMessageBox(this, Utf8Text(text)); }

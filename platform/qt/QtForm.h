@@ -3,17 +3,24 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
-#include "platform/RuntimeCore.h"
-#include "platform/WindowDesign.h"
+#include "platform/ControlMaker.h"
+#include "platform/Runtime.h"
 
 class QCloseEvent;
+class QMenu;
+class QString;
 
 namespace korvanel::qt {
 
 class QtRuntime;
+
+// Tells the user `text` in a message box over `window`, or over no window,
+// and waits for OK.
+void ShowMessageBox(QWidget* window, const QString& text);
 
 // A loaded window, built from its design: a top-level window without owner
 // whose client area holds the controls at their design places (below the
@@ -22,11 +29,16 @@ class QtRuntime;
 // object name. Clicks and the load reach the window's handlers through
 // RunHandler, so no error crosses Qt's event loop. While disabled (a print
 // command runs) the window manager's close box does not close it.
-class QtForm : public QMainWindow, public RuntimeForm {
+class QtForm : public QMainWindow, public Form, private ControlMaker<QWidget*, QMenu*> {
  public:
-  QtForm(QtRuntime& runtime, const WindowDesign& design, FormEvents& events);
+  QtForm(QtRuntime& runtime, Window& window);
 
   void ShowMessage(std::string_view text) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   // Centred on its screen as the user sees it, frame included.
   void ShowCentred() override;
   void BringForward() override;
@@ -37,13 +49,18 @@ class QtForm : public QMainWindow, public RuntimeForm {
   void Activate() override { activateWindow(); }
   void ShowError(const char* what) noexcept override;
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  QMenu* MakeMenu(const MenuDesign& menu) override;
+  void MakeMenuItem(QMenu* menu, const MenuItemDesign& item) override;
+  void MakeSeparator(QMenu* menu, const MenuItemDesign& item) override;
+  QWidget* MakeLabel(const ControlDesign& label) override;
+  QWidget* MakeButton(const ControlDesign& button) override;
+  QWidget* MakeComboBox(const ControlDesign& box) override;
+  QWidget* MakeList(const ControlDesign& list) override;
+  void MakeLine(const LineDesign& line) override;
+  void NameByLabel(QWidget* label, QWidget* named) override;
+  void SetTabOrder(std::span<QWidget* const> order) override;
 
- private:
-  void BuildMenus(const WindowDesign& design);
-  void BuildControls(const WindowDesign& design);
-
+  QWidget* client_;
   std::vector<std::unique_ptr<ComboBox>> combos_;
 };
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/Printer.h"
+#include "platform/PagedPrinter.h"
 
 class QPrinter;
 

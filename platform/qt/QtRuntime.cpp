@@ -10,6 +10,15 @@
 
 namespace korvanel::qt {
 
+namespace {
+
+// Qt keeps the argument count and vector it is given for the whole run.
+int gArgumentCount = 1;
+char gProgramName[] = "korvanel";
+char* gArguments[] = {gProgramName, nullptr};
+
+}  // namespace
+
 QIcon ProgramIcon() {
   QIcon icon;
   for (const int size : {16, 32, 48, 64}) {
@@ -18,19 +27,30 @@ QIcon ProgramIcon() {
   return icon;
 }
 
-QtRuntime::QtRuntime(const PrintJobFactory& makePrintJob)
-    : FormRuntime(makePrintJob ? FormRuntime::PrintJobFactory([makePrintJob](RuntimeForm& over) {
-        return makePrintJob(&static_cast<QtForm&>(over));
-      })
-                               : nullptr) {}
+QtApplication::QtApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  application_ = std::make_unique<QApplication>(gArgumentCount, gArguments);
+  QApplication::setApplicationName(QStringLiteral("Korvanel"));
+  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  // Lets the desktop find the program's entry and icon for its windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.korvanel.Korvanel"));
+  // Every window shows the program's icon.
+  QApplication::setWindowIcon(ProgramIcon());
+}
+
+QtApplication::~QtApplication() = default;
+
+QtRuntime::QtRuntime(PrintJobFactory makePrintJob) : WindowRuntime(std::move(makePrintJob)) {}
 
 QtRuntime::~QtRuntime() = default;
 
-std::unique_ptr<RuntimeForm> QtRuntime::MakeForm(const WindowDesign& design, FormEvents& events) {
-  return std::make_unique<QtForm>(*this, design, events);
+int QtRuntime::Run() { return QApplication::exec(); }
+
+std::unique_ptr<Form> QtRuntime::MakeForm(Window& window) {
+  return std::make_unique<QtForm>(*this, window);
 }
 
-std::unique_ptr<PrintJob> QtRuntime::DefaultPrintJob(RuntimeForm& over) {
+std::unique_ptr<PrintJob> QtRuntime::DefaultPrintJob(Form& over) {
   // Made at the first print command: asking the print system for its
   // printers can take a while.
   if (!printer_) {
@@ -40,17 +60,21 @@ std::unique_ptr<PrintJob> QtRuntime::DefaultPrintJob(RuntimeForm& over) {
   return std::make_unique<QtPrintJob>(*printer_, &static_cast<QtForm&>(over));
 }
 
-void QtRuntime::OnUnloaded(RuntimeForm& form) noexcept { static_cast<QtForm&>(form).deleteLater(); }
+void QtRuntime::OnUnloaded(Form& form) noexcept { static_cast<QtForm&>(form).deleteLater(); }
 
 void QtRuntime::Quit() {
   QApplication::closeAllWindows();
   QCoreApplication::quit();
 }
 
+void QtRuntime::ShowError(const char* what) noexcept {
+  ShowMessageBox(nullptr, QString::fromUtf8(what));
+}
+
 std::string QtRuntime::DecimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
 
-QMainWindow* QtRuntime::WindowOf(const FormEvents& events) const {
-  return static_cast<QtForm*>(FormOf(events));
+QMainWindow* QtRuntime::WidgetOf(const Window& window) const {
+  return static_cast<QtForm*>(FormOf(window));
 }
 
 }  // namespace korvanel::qt

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Forms.h"
+#include "platform/Runtime.h"
 #include "platform/win32/Placement.h"
 
 namespace korvanel::win32 {

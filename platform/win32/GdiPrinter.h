@@ -8,7 +8,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "platform/Printer.h"
+#include "platform/PagedPrinter.h"
 #include "platform/win32/Fonts.h"
 
 namespace korvanel::win32 {

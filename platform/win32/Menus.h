@@ -2,20 +2,22 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <span>
 #include <string_view>
-
-#include "platform/WindowDesign.h"
 
 namespace korvanel::win32 {
 
-// The menu bar of a design: its menus left to right, their items in order,
-// "-" items as separator lines. Each item that can be chosen gets the
-// command id that `idFor` gives for its design name; choosing it sends
-// WM_COMMAND with that id. The caller attaches the bar to its window, which
-// then destroys it. Fails with ControlError.
-HMENU CreateMenuBar(std::span<const MenuDesign> menus,
-                    const std::function<int(std::string_view name)>& idFor);
+// The menu bar of a window, made one menu and one item at a time; the
+// window owns every menu from the moment it is added, and destroys them with
+// itself. Each fails with ControlError.
+
+// A menu at the right end of the menu bar of `window`, the bar made when it
+// has none yet. `name` is the menu's design name, for the error.
+HMENU AddMenu(HWND window, std::string_view name, std::string_view text);
+
+// An item at the end of `menu`; choosing it sends WM_COMMAND with `id`.
+void AddMenuItem(HMENU menu, std::string_view name, std::string_view text, int id);
+
+// A separator line at the end of `menu`.
+void AddSeparator(HMENU menu, std::string_view name);
 
 }  // namespace korvanel::win32

@@ -27,16 +27,6 @@ HICON ProgramIcon(int size) {
                                        IMAGE_ICON, size, size, LR_SHARED));
 }
 
-// Lays `label` just above `control` among their siblings. Screen readers
-// name a box or list after the first label above it (GetWindow with
-// GW_HWNDPREV), the order a dialog template gives.
-void LayLabelAbove(HWND label, HWND control) {
-  HWND above = GetWindow(control, GW_HWNDPREV);
-  if (above == label) return;
-  SetWindowPos(label, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void RegisterFormClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
     WNDCLASSEXW formClass{};
@@ -66,19 +56,25 @@ PixelBox PlaceAt(const ControlDesign& control, int dpi) {
 
 }  // namespace
 
-Win32Form::Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events)
-    : RuntimeForm(runtime, events),
-      design_(design),
+Win32Form::Win32Form(Win32Runtime& runtime, Window& window)
+    : Form(runtime, window),
+      design_(window.Design()),
       dpi_(ScreenDpi()),
       highContrast_(HighContrastOn()) {
-  Create(design);
+  Create();
   try {
-    BuildControls(design);
+    MakeControls(design_, *this);
+    // A menu bar changed after the window was made is measured and drawn
+    // again only when asked; its height comes out of the client area.
+    if (GetMenu(window_) != nullptr) DrawMenuBar(window_);
+    FitClientArea(window_, TwipsToPixels(design_.clientWidth, dpi_),
+                  TwipsToPixels(design_.clientHeight, dpi_));
   } catch (...) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
     throw;
   }
+  decoration_.MarkWhileReaderRuns(lines_);
 }
 
 Win32Form::~Win32Form() {
@@ -89,73 +85,85 @@ Win32Form::~Win32Form() {
   }
 }
 
-void Win32Form::Create(const WindowDesign& design) {
+void Win32Form::Create() {
   RegisterFormClass(Procedure);
-  HMENU menu = nullptr;
-  if (!design.menus.empty()) {
-    menu = CreateMenuBar(design.menus, [this](std::string_view name) { return AddCommand(name); });
-  }
   // Sized at the system DPI until the window is on its monitor.
   const SIZE size = WindowSizeAt(dpi_);
-  const std::wstring caption = WideFromUtf8(design.caption);
+  const std::wstring caption = WideFromUtf8(design_.caption);
   // WM_NCCREATE sets window_.
   if (CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                      size.cx, size.cy, nullptr, menu, GetModuleHandleW(nullptr),
+                      size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr),
                       this) == nullptr) {
-    if (menu != nullptr) DestroyMenu(menu);
-    throw ControlError("The window " + std::string(design.name) + " could not be created.");
+    throw ControlError("The window " + std::string(design_.name) + " could not be created.");
   }
   SendMessageW(window_, WM_SETICON, ICON_BIG,
                reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXICON))));
   SendMessageW(window_, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXSMICON))));
   dpi_ = WindowDpi(window_);
-  FitClientArea(window_, TwipsToPixels(design.clientWidth, dpi_),
-                TwipsToPixels(design.clientHeight, dpi_));
 }
 
-void Win32Form::BuildControls(const WindowDesign& design) {
-  for (const ControlDesign& control : design.controls) {
-    const PixelBox place = PlaceAt(control, dpi_);
-    HFONT font = FontFor(control.font);
-    const int id = AddCommand(control.name);
-    HWND handle = nullptr;
-    switch (control.kind) {
-      case ControlKind::Label:
-        handle = CreateLabel(window_, control, place, id, font);
-        labels_.emplace(handle, control.color);
-        break;
-      case ControlKind::Button:
-        handle = CreateButton(window_, control, place, id, font);
-        buttons_.push_back(handle);
-        if (control.isDefault) defaultButtonId_ = id;
-        break;
-      case ControlKind::ComboBox:
-        combos_.push_back(std::make_unique<ComboBoxControl>(window_, place, id, font));
-        handle = combos_.back()->Handle();
-        AddComboBox(control.name, *combos_.back());
-        break;
-      case ControlKind::List:
-        lists_.push_back(
-            std::make_unique<ListView>(window_, place, id, font, control.columns, dpi_));
-        handle = lists_.back()->Handle();
-        AddList(control.name, *lists_.back());
-        break;
-    }
-    controls_.push_back(handle);
-  }
+HMENU Win32Form::MakeMenu(const MenuDesign& menu) { return AddMenu(window_, menu.name, menu.text); }
+
+void Win32Form::MakeMenuItem(HMENU menu, const MenuItemDesign& item) {
+  AddMenuItem(menu, item.name, item.text, AddCommand(item.name));
+}
+
+void Win32Form::MakeSeparator(HMENU menu, const MenuItemDesign& item) {
+  AddSeparator(menu, item.name);
+}
+
+HWND Win32Form::Made(HWND control) {
+  controls_.push_back(control);
+  return control;
+}
+
+HWND Win32Form::MakeLabel(const ControlDesign& label) {
+  HWND made = CreateLabel(window_, label, PlaceAt(label, dpi_), AddCommand(label.name),
+                          FontFor(label.font));
+  labels_.emplace(made, label.color);
+  return Made(made);
+}
+
+HWND Win32Form::MakeButton(const ControlDesign& button) {
+  const int id = AddCommand(button.name);
+  HWND made = CreateButton(window_, button, PlaceAt(button, dpi_), id, FontFor(button.font));
+  buttons_.push_back(made);
+  if (button.isDefault) defaultButtonId_ = id;
+  return Made(made);
+}
+
+HWND Win32Form::MakeComboBox(const ControlDesign& box) {
+  combos_.push_back(std::make_unique<ComboBoxControl>(window_, PlaceAt(box, dpi_),
+                                                      AddCommand(box.name), FontFor(box.font)));
+  AddComboBox(box.name, *combos_.back());
+  return Made(combos_.back()->Handle());
+}
+
+HWND Win32Form::MakeList(const ControlDesign& list) {
+  lists_.push_back(std::make_unique<ListView>(window_, PlaceAt(list, dpi_), AddCommand(list.name),
+                                              FontFor(list.font), list.columns, dpi_));
+  AddList(list.name, *lists_.back());
+  return Made(lists_.back()->Handle());
+}
+
+void Win32Form::MakeLine(const LineDesign& line) {
+  // Made after the controls, the lines lie above every one of them.
+  lines_.push_back(
+      CreateLine(window_, PixelPoint(line.x1, line.y1, dpi_), PixelPoint(line.x2, line.y2, dpi_)));
+}
+
+void Win32Form::NameByLabel(HWND label, HWND named) {
   // A label that names a control moves past none that it overlaps in the
   // designs: the windows look the same.
-  for (const LabelledControl& pair : LabelledControls(design)) {
-    LayLabelAbove(controls_[pair.label], controls_[pair.control]);
-  }
-  // Created last, the lines lie above every control.
-  for (const LineDesign& line : design.lines) {
-    lines_.push_back(CreateLine(window_, PixelPoint(line.x1, line.y1, dpi_),
-                                PixelPoint(line.x2, line.y2, dpi_)));
-  }
-  decoration_.MarkWhileReaderRuns(lines_);
-  for (const std::size_t index : TabOrder(design)) tabOrder_.push_back(controls_[index]);
+  HWND above = GetWindow(named, GW_HWNDPREV);
+  if (above == label) return;
+  SetWindowPos(label, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Form::SetTabOrder(std::span<HWND const> order) {
+  tabOrder_.assign(order.begin(), order.end());
 }
 
 int Win32Form::AddCommand(std::string_view name) {
@@ -181,19 +189,19 @@ SIZE Win32Form::WindowSizeAt(int dpi) const {
 
 void Win32Form::LayOut(int dpi) {
   dpi_ = dpi;
-  // Combo boxes and lists are in design order too.
-  auto combo = combos_.begin();
-  auto list = lists_.begin();
+  const std::vector<std::size_t> order = MakingOrder(design_);
   for (std::size_t i = 0; i < controls_.size(); ++i) {
-    const ControlDesign& control = design_.controls[i];
+    const ControlDesign& control = design_.controls[order[i]];
     const PixelBox place = PlaceAt(control, dpi);
     HFONT font = FontFor(control.font);
+    HWND handle = controls_[i];
+    const auto handled = [handle](const auto& made) { return made->Handle() == handle; };
     if (control.kind == ControlKind::ComboBox) {
-      (*combo++)->Place(place, font);
+      (*std::find_if(combos_.begin(), combos_.end(), handled))->Place(place, font);
     } else if (control.kind == ControlKind::List) {
-      (*list++)->Place(place, font, dpi);
+      (*std::find_if(lists_.begin(), lists_.end(), handled))->Place(place, font, dpi);
     } else {
-      MoveControl(controls_[i], place, font);
+      MoveControl(handle, place, font);
     }
   }
   for (std::size_t i = 0; i < lines_.size(); ++i) {

@@ -10,7 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/RuntimeCore.h"
+#include "platform/ControlMaker.h"
+#include "platform/Runtime.h"
 #include "platform/WindowDesign.h"
 #include "platform/win32/ComboBox.h"
 #include "platform/win32/Fonts.h"
@@ -34,13 +35,23 @@ class Win32Runtime;
 // (with the runtime's message loop): Tab follows the design's tab order and
 // shows the focus rectangle, Enter clicks the focused button, else the
 // default one.
-class Win32Form : public RuntimeForm {
+class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
  public:
   // Builds the window hidden. Fails with ControlError.
-  Win32Form(Win32Runtime& runtime, const WindowDesign& design, FormEvents& events);
+  Win32Form(Win32Runtime& runtime, Window& window);
   ~Win32Form() override;
 
   void ShowMessage(std::string_view text) override;
+
+  // Null once the window is destroyed.
+  HWND Handle() const { return window_; }
+
+  // Moves the focus along the tab order for a Tab key `message` meant for
+  // this window; false when the message is something else or the focused
+  // control wants the key itself.
+  bool HandleTab(const MSG& message);
+
+ private:
   // Centres the window on its monitor, shows it and puts the focus on the
   // first control in tab order.
   void ShowCentred() override;
@@ -52,15 +63,20 @@ class Win32Form : public RuntimeForm {
   void Activate() override;
   void ShowError(const char* what) noexcept override;
 
-  // Null once the window is destroyed.
-  HWND Handle() const { return window_; }
+  HMENU MakeMenu(const MenuDesign& menu) override;
+  void MakeMenuItem(HMENU menu, const MenuItemDesign& item) override;
+  void MakeSeparator(HMENU menu, const MenuItemDesign& item) override;
+  HWND MakeLabel(const ControlDesign& label) override;
+  HWND MakeButton(const ControlDesign& button) override;
+  HWND MakeComboBox(const ControlDesign& box) override;
+  HWND MakeList(const ControlDesign& list) override;
+  void MakeLine(const LineDesign& line) override;
+  // Lays `label` just above `named` among their siblings, where screen
+  // readers look for a name (GetWindow with GW_HWNDPREV), the order a
+  // dialog template gives.
+  void NameByLabel(HWND label, HWND named) override;
+  void SetTabOrder(std::span<HWND const> order) override;
 
-  // Moves the focus along the tab order for a Tab key `message` meant for
-  // this window; false when the message is something else or the focused
-  // control wants the key itself.
-  bool HandleTab(const MSG& message);
-
- private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(WPARAM wParam, LPARAM lParam);
@@ -68,8 +84,9 @@ class Win32Form : public RuntimeForm {
   // A change of the system's colours or settings (high contrast).
   void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
 
-  void Create(const WindowDesign& design);
-  void BuildControls(const WindowDesign& design);
+  void Create();
+  // Keeps `control`, made from `design`, for LayOut.
+  HWND Made(HWND control);
   int AddCommand(std::string_view name);
   HFONT FontFor(const FontDesign& design);
   // The outer size of the window whose client area is the design's at `dpi`.
@@ -101,7 +118,7 @@ class Win32Form : public RuntimeForm {
   HWND lastFocus_ = nullptr;
   std::vector<std::unique_ptr<ComboBoxControl>> combos_;
   std::vector<std::unique_ptr<ListView>> lists_;
-  // What LayOut moves, in design order.
+  // What LayOut moves: the controls in MakingOrder, the lines in design order.
   std::vector<HWND> controls_;
   std::vector<HWND> lines_;
   DecorationForScreenReaders decoration_;

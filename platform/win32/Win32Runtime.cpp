@@ -34,11 +34,7 @@ void ShowError(HWND owner, const char* what) noexcept {
   }
 }
 
-Win32Runtime::Win32Runtime(const PrintJobFactory& makePrintJob)
-    : FormRuntime(makePrintJob ? FormRuntime::PrintJobFactory([makePrintJob](RuntimeForm& over) {
-        return makePrintJob(static_cast<Win32Form&>(over).Handle());
-      })
-                               : nullptr) {
+Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob) : WindowRuntime(std::move(makePrintJob)) {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES;
@@ -50,20 +46,21 @@ Win32Runtime::~Win32Runtime() {
   CloseAll();
 }
 
-std::unique_ptr<RuntimeForm> Win32Runtime::MakeForm(const WindowDesign& design,
-                                                    FormEvents& events) {
-  return std::make_unique<Win32Form>(*this, design, events);
+std::unique_ptr<Form> Win32Runtime::MakeForm(Window& window) {
+  return std::make_unique<Win32Form>(*this, window);
 }
 
-std::unique_ptr<PrintJob> Win32Runtime::DefaultPrintJob(RuntimeForm& over) {
+std::unique_ptr<PrintJob> Win32Runtime::DefaultPrintJob(Form& over) {
   return std::make_unique<GdiPrintJob>(static_cast<Win32Form&>(over).Handle(), printerChoice_);
 }
 
-void Win32Runtime::OnUnloaded(RuntimeForm&) noexcept {
+void Win32Runtime::OnUnloaded(Form&) noexcept {
   if (LoadedForms().empty() && !closing_) PostQuitMessage(0);
 }
 
 void Win32Runtime::Quit() { PostQuitMessage(0); }
+
+void Win32Runtime::ShowError(const char* what) noexcept { win32::ShowError(nullptr, what); }
 
 std::string Win32Runtime::DecimalSeparator() const {
   wchar_t separator[LOCALE_NAME_MAX_LENGTH]{};
@@ -94,8 +91,8 @@ void Win32Runtime::Dispatch(MSG& message) {
   DispatchMessageW(&message);
 }
 
-HWND Win32Runtime::WindowOf(const FormEvents& events) const {
-  const auto* form = static_cast<const Win32Form*>(FormOf(events));
+HWND Win32Runtime::HandleOf(const Window& window) const {
+  const auto* form = static_cast<const Win32Form*>(FormOf(window));
   return form != nullptr ? form->Handle() : nullptr;
 }
 

@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "platform/RuntimeCore.h"
+#include "platform/Runtime.h"
 #include "platform/win32/GdiPrintDialog.h"
 
 namespace korvanel::win32 {
@@ -25,34 +24,32 @@ void ShowError(HWND owner, const char* what) noexcept;
 // The window runtime on the Win32 API (user32, comctl32). Each loaded
 // window is a Win32Form. The program ends (WM_QUIT) when its last window is
 // destroyed, or at End. One thread: the one that made the runtime.
-class Win32Runtime : public FormRuntime {
+class Win32Runtime : public WindowRuntime {
  public:
-  // Makes the print dialog and printer of one File > Print over `owner`.
-  using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(HWND owner)>;
-
   // Registers the common controls. File > Print prints on the system's
   // printers (GdiPrintJob), each dialog opening on the printer chosen last
   // in the run, unless given another source of print jobs.
-  explicit Win32Runtime(const PrintJobFactory& makePrintJob = {});
+  explicit Win32Runtime(PrintJobFactory makePrintJob = {});
   // Destroys the windows still loaded, without ending the message loop.
   ~Win32Runtime() override;
 
   std::string DecimalSeparator() const override;
 
   // The message loop: runs until WM_QUIT and returns its exit code.
-  int Run();
+  int Run() override;
   // Delivers one message taken from the queue as the windows expect it:
   // Tab, Enter and the other dialog keys for the window it belongs to.
   void Dispatch(MSG& message);
 
-  // The window of `events` while it is loaded, else null.
-  HWND WindowOf(const FormEvents& events) const;
+  // The handle of `window` while it is loaded, else null.
+  HWND HandleOf(const Window& window) const;
 
  protected:
-  std::unique_ptr<RuntimeForm> MakeForm(const WindowDesign& design, FormEvents& events) override;
-  std::unique_ptr<PrintJob> DefaultPrintJob(RuntimeForm& over) override;
-  void OnUnloaded(RuntimeForm& form) noexcept override;
+  std::unique_ptr<Form> MakeForm(Window& window) override;
+  std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override;
+  void OnUnloaded(Form& form) noexcept override;
   void Quit() override;
+  void ShowError(const char* what) noexcept override;
 
  private:
   Win32Form* FormOfWindow(HWND window) const;

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/RuntimeCore.h"
+#include "platform/Runtime.h"
 #include "tests/fakes/RecordingList.h"
 
 namespace korvanel::testing {
@@ -34,11 +34,11 @@ class FakeComboBox : public ComboBox {
 };
 
 // The toolkit side is a record of what the core asked of it.
-class FakeForm : public RuntimeForm {
+class FakeForm : public Form {
  public:
-  FakeForm(FormRuntime& runtime, const WindowDesign& design, FormEvents& events)
-      : RuntimeForm(runtime, events), name(design.name) {
-    for (const ControlDesign& control : design.controls) {
+  FakeForm(WindowRuntime& runtime, Window& window)
+      : Form(runtime, window), name(window.Design().name) {
+    for (const ControlDesign& control : window.Design().controls) {
       if (control.kind == ControlKind::ComboBox)
         AddComboBox(control.name, combos[std::string(control.name)]);
       if (control.kind == ControlKind::List)
@@ -50,14 +50,6 @@ class FakeForm : public RuntimeForm {
   }
 
   void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-  void ShowCentred() override { shown = true; }
-  void BringForward() override { ++broughtForward; }
-  void Close() noexcept override { Unloaded(); }
-  bool IsEnabled() const override { return enabled; }
-  void SetEnabled(bool on) override { enabled = on; }
-  bool IsActive() const override { return active; }
-  void Activate() override { active = true; }
-  void ShowError(const char* what) noexcept override { messages.emplace_back(what); }
   void ClickOn(std::string_view control) { Click(control); }
 
   std::string name;
@@ -69,14 +61,21 @@ class FakeForm : public RuntimeForm {
   bool enabled = true;
   bool active = false;
   bool* deleted = nullptr;
+
+ private:
+  void ShowCentred() override { shown = true; }
+  void BringForward() override { ++broughtForward; }
+  void Close() noexcept override { Unloaded(); }
+  bool IsEnabled() const override { return enabled; }
+  void SetEnabled(bool on) override { enabled = on; }
+  bool IsActive() const override { return active; }
+  void Activate() override { active = true; }
+  void ShowError(const char* what) noexcept override { messages.emplace_back(what); }
 };
 
-class FakeRuntime : public FormRuntime {
+class FakeRuntime : public WindowRuntime {
  public:
-  void Show(const WindowDesign& design, FormEvents& events) override {
-    ++shows[std::string(design.name)];
-    FormRuntime::Show(design, events);
-  }
+  int Run() override { return exitCode; }
   std::string DecimalSeparator() const override { return decimalSeparator; }
 
   // The loaded window of that design name, or null.
@@ -89,20 +88,31 @@ class FakeRuntime : public FormRuntime {
   std::size_t LoadedCount() const { return LoadedForms().size(); }
   void DeleteUnloadedForms() { DeleteUnloaded(); }
 
-  std::map<std::string, int> shows;
   std::map<std::string, int> loads;
   bool ended = false;
+  int exitCode = 0;
   std::string decimalSeparator = ".";
-  std::function<std::unique_ptr<PrintJob>()> makeJob;
+  // The print jobs of the print commands.
+  PrintJobFactory makeJob;
+  // What Start told the user when the first window could not be shown.
+  std::vector<std::string> startErrors;
+  // Throws when the window of that design name is made.
+  std::string failingWindow;
 
  protected:
-  std::unique_ptr<RuntimeForm> MakeForm(const WindowDesign& design, FormEvents& events) override {
-    ++loads[std::string(design.name)];
-    return std::make_unique<FakeForm>(*this, design, events);
+  std::unique_ptr<Form> MakeForm(Window& window) override {
+    const std::string name(window.Design().name);
+    if (name == failingWindow) throw ControlError("The window " + name + " could not be made.");
+    ++loads[name];
+    return std::make_unique<FakeForm>(*this, window);
   }
-  std::unique_ptr<PrintJob> DefaultPrintJob(RuntimeForm&) override { return makeJob(); }
-  void OnUnloaded(RuntimeForm&) noexcept override {}
+  std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override {
+    if (!makeJob) throw ControlError("No printer has been chosen.");
+    return makeJob(over);
+  }
+  void OnUnloaded(Form&) noexcept override {}
   void Quit() override { ended = true; }
+  void ShowError(const char* what) noexcept override { startErrors.emplace_back(what); }
 };
 
 }  // namespace korvanel::testing

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "platform/CommonDialog.h"
+#include "platform/ControlError.h"
+#include "platform/PrintJob.h"
 #include "platform/Printer.h"
 
 namespace korvanel::testing {
@@ -109,6 +111,37 @@ class RecordingPrinter : public Printer {
   OperationLog& log_;
   std::vector<Document> documents_;
   int endDocCount_ = 0;
+};
+
+// A print job over a dialog and a printer that the test keeps, so that what
+// a print command did can be read after its job is gone.
+class BorrowedPrintJob : public PrintJob {
+ public:
+  BorrowedPrintJob(CommonDialog& dialog, Printer& printer) : dialog_(dialog), printer_(printer) {}
+
+  CommonDialog& Dialog() override { return dialog_; }
+  Printer& LinePrinter() override { return printer_; }
+
+ private:
+  CommonDialog& dialog_;
+  Printer& printer_;
+};
+
+// A print job with a log of its own whose operation `failAt` (counting from
+// 1; 0 for none) fails: a printer that gives up part-way through.
+class FailingPrintJob : public PrintJob {
+ public:
+  explicit FailingPrintJob(int failAt) : dialog_(log_), printer_(log_) {
+    if (failAt > 0) log_.FailAt(failAt, std::make_exception_ptr(ControlError("jam")));
+  }
+
+  CommonDialog& Dialog() override { return dialog_; }
+  Printer& LinePrinter() override { return printer_; }
+
+ private:
+  OperationLog log_;
+  RecordingDialog dialog_;
+  RecordingPrinter printer_;
 };
 
 }  // namespace korvanel::testing

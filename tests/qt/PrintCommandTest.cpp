@@ -22,20 +22,6 @@ using korvanel::testing::RecordingPrinter;
 
 namespace {
 
-// A print job over the test's own recording dialog and printer, so that
-// what one File > Print did can be read after the job is gone.
-class BorrowedJob : public korvanel::PrintJob {
- public:
-  BorrowedJob(korvanel::CommonDialog& dialog, korvanel::Printer& printer)
-      : dialog_(dialog), printer_(printer) {}
-  korvanel::CommonDialog& Dialog() override { return dialog_; }
-  korvanel::Printer& LinePrinter() override { return printer_; }
-
- private:
-  korvanel::CommonDialog& dialog_;
-  korvanel::Printer& printer_;
-};
-
 // Operations of one print command: the dialog's option and showing it, six
 // settings, 35 lines, the heading switch after line 5, the end of document.
 constexpr int kOperationsOfAFullPrint = 2 + 6 + 35 + 1 + 1;
@@ -72,9 +58,9 @@ class PrintCommandTest : public QObject {
     dialog_ = std::make_unique<RecordingDialog>(*log_);
     printer_ = std::make_unique<RecordingPrinter>(*log_);
     jobsMade_ = 0;
-    window_ = std::make_unique<korvanel::test::RunningProgram>([this](QWidget*) {
+    window_ = std::make_unique<korvanel::test::RunningProgram>([this](korvanel::Form&) {
       ++jobsMade_;
-      return std::make_unique<BorrowedJob>(*dialog_, *printer_);
+      return std::make_unique<korvanel::testing::BorrowedPrintJob>(*dialog_, *printer_);
     });
   }
 

@@ -24,10 +24,8 @@ QString Name(std::string_view name) {
 
 class QtDesktop : public Desktop {
  public:
-  explicit QtDesktop(std::function<std::unique_ptr<PrintJob>()> makePrintJob)
-      : runtime_(makePrintJob ? qt::QtRuntime::PrintJobFactory(
-                                    [make = std::move(makePrintJob)](QWidget*) { return make(); })
-                              : qt::QtRuntime::PrintJobFactory()) {}
+  explicit QtDesktop(WindowRuntime::PrintJobFactory makePrintJob)
+      : runtime_(std::move(makePrintJob)) {}
 
   WindowRuntime& Runtime() override { return runtime_; }
 
@@ -119,7 +117,7 @@ void DropPlatformLimitWarnings(QtMsgType type, const QMessageLogContext& context
 
 }  // namespace
 
-std::unique_ptr<Desktop> StartDesktop(std::function<std::unique_ptr<PrintJob>()> makePrintJob) {
+std::unique_ptr<Desktop> StartDesktop(WindowRuntime::PrintJobFactory makePrintJob) {
   return std::make_unique<QtDesktop>(std::move(makePrintJob));
 }
 

@@ -110,7 +110,7 @@ class RuntimeTest : public QObject {
     // asked for the lists keeps its ellipsis at every size.
     const QFont proportional = korvanel::qt::DesignFont({"Liberation Mono", 8.25});
     QVERIFY(!QFontInfo(proportional).fixedPitch());
-    const QFont largeList = korvanel::qt::DesignFont({"Courier New", 14});
+    const QFont largeList = korvanel::qt::DesignFont({"Courier New", 14, true});
     QCOMPARE(largeList.family(), list.family());
     QVERIFY(QRawFont::fromFont(largeList).supportsCharacter(QChar(0x2026)));
   }

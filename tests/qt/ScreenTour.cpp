@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
   korvanel::qt::QtRuntime runtime;
   korvanel::mMain program(runtime);
   program.Show();
-  QMainWindow& window = *runtime.WindowOf(program);
+  QMainWindow& window = *runtime.WidgetOf(program);
   Hold("start");
   window.findChild<QPushButton*>("btnCompute")->click();
   Hold("main");

@@ -21,13 +21,13 @@ namespace korvanel::test {
 // runtime. The arrow reaches the main window's widget while it is loaded.
 class RunningProgram {
  public:
-  explicit RunningProgram(qt::QtRuntime::PrintJobFactory makePrintJob = {})
+  explicit RunningProgram(WindowRuntime::PrintJobFactory makePrintJob = {})
       : runtime_(std::move(makePrintJob)), main_(runtime_) {
     main_.Show();
   }
 
   // Null once the main window is unloaded.
-  QMainWindow* widget() const { return runtime_.WindowOf(main_); }
+  QMainWindow* widget() const { return runtime_.WidgetOf(main_); }
   QMainWindow* operator->() const {
     QMainWindow* window = widget();
     if (window == nullptr) qFatal("the main window is not loaded");

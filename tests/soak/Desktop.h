@@ -1,6 +1,6 @@
 #pragma once
 
-// What the soak needs of a window runtime beyond platform/Forms.h: the
+// What the soak needs of a window runtime beyond platform/Runtime.h: the
 // runtime itself, and a user in front of its windows. Windows and controls
 // are named as in their designs. One implementation per runtime:
 // tests/qt/QtDesktop.cpp and tests/win32/Win32Desktop.cpp.
@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Forms.h"
+#include "platform/Runtime.h"
 
 namespace korvanel::test {
 
@@ -44,6 +44,6 @@ class Desktop {
 };
 
 // The runtime of this build, its print jobs made by `makePrintJob`.
-std::unique_ptr<Desktop> StartDesktop(std::function<std::unique_ptr<PrintJob>()> makePrintJob);
+std::unique_ptr<Desktop> StartDesktop(WindowRuntime::PrintJobFactory makePrintJob);
 
 }  // namespace korvanel::test

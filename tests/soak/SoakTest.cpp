@@ -22,22 +22,6 @@
 namespace korvanel::test {
 namespace {
 
-// A print job whose printer fails at a chosen operation, standing for a
-// printer that gives up part-way through a document.
-class FailingJob : public PrintJob {
- public:
-  explicit FailingJob(int failAt) : dialog_(log_), printer_(log_) {
-    if (failAt > 0) log_.FailAt(failAt, std::make_exception_ptr(ControlError("jam")));
-  }
-  CommonDialog& Dialog() override { return dialog_; }
-  Printer& LinePrinter() override { return printer_; }
-
- private:
-  testing::OperationLog log_;
-  testing::RecordingDialog dialog_;
-  testing::RecordingPrinter printer_;
-};
-
 // Texts a user might type or paste into the scale-length box, and some no
 // user would.
 std::string RandomText(std::mt19937& random) {
@@ -157,10 +141,10 @@ TEST_F(Soak, TenThousandRandomActionsKeepTheProgramSoundAndLeaveNothingBehind) {
   std::printf("soak seed %u (KORVANEL_SOAK_SEED replays it)\n", seed);
   SCOPED_TRACE("soak seed " + std::to_string(seed) + " (KORVANEL_SOAK_SEED replays it)");
   random_.seed(seed);
-  desktop_ = StartDesktop([this] {
+  desktop_ = StartDesktop([this](Form&) -> std::unique_ptr<PrintJob> {
     // Half the print jobs fail somewhere between the dialog and the end.
     const int failAt = random_() % 2 == 0 ? static_cast<int>(1 + random_() % 45) : 0;
-    return std::make_unique<FailingJob>(failAt);
+    return std::make_unique<testing::FailingPrintJob>(failAt);
   });
   const auto before = desktop_->Resources();
   mMain main(desktop_->Runtime());

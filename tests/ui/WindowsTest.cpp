@@ -27,22 +27,12 @@ std::vector<RecordingList::Row> Rows650() {
   return rows;
 }
 
-// A print job over the test's recording dialog and printer.
-class BorrowedJob : public PrintJob {
- public:
-  BorrowedJob(CommonDialog& dialog, Printer& printer) : dialog_(dialog), printer_(printer) {}
-  CommonDialog& Dialog() override { return dialog_; }
-  Printer& LinePrinter() override { return printer_; }
-
- private:
-  CommonDialog& dialog_;
-  Printer& printer_;
-};
-
 class WindowsTest : public ::testing::Test {
  protected:
   WindowsTest() {
-    runtime_.makeJob = [this] { return std::make_unique<BorrowedJob>(dialog_, printer_); };
+    runtime_.makeJob = [this](Form&) {
+      return std::make_unique<testing::BorrowedPrintJob>(dialog_, printer_);
+    };
     main_.Show();
   }
 
@@ -110,7 +100,7 @@ TEST_F(WindowsTest, InformationWindowsAreSingleInstancesLoadedAgainAfterTheirUnl
   main_.Click("mnuTension");
   main_.Click("mnuTension");
   EXPECT_EQ(runtime_.loads["mTension"], 1);
-  EXPECT_EQ(runtime_.shows["mTension"], 2);
+  EXPECT_EQ(runtime_.Loaded("mTension")->broughtForward, 2);
   const std::vector<RecordingList::Row> strings = {
       {" 1 st", "E(2)", " 329.6\u2026  Hz"}, {" 2 nd", "B(1)", " 246.9\u2026  Hz"},
       {" 3 rd", "G(1)", " 196.0\u2026  Hz"}, {" 4 th", "D(1)", " 146.8\u2026  Hz"},

@@ -9,6 +9,7 @@
 
 #include "WindowTestSupport.h"
 #include "platform/ControlError.h"
+#include "platform/win32/Win32Form.h"
 #include "tests/fakes/RecordingPrint.h"
 
 namespace korvanel::test {
@@ -93,12 +94,12 @@ constexpr WindowDesign kProbe{.name = "Probe",
                               .clientHeight = 2400,
                               .controls = kProbeControls};
 
-class Probe : public FormEvents {
+class Probe : public Window {
  public:
-  explicit Probe(win32::Win32Runtime& runtime) : runtime_(runtime) {}
+  explicit Probe(win32::Win32Runtime& runtime) : Window(runtime, kProbe), runtime_(runtime) {}
 
   void Form_Load() override {
-    HWND window = runtime_.WindowOf(*this);
+    HWND window = runtime_.HandleOf(*this);
     shownAtLoad = window != nullptr && IsWindowVisible(window);
     LoadedForm().ComboBoxNamed("cmb").AddItem("Ab");
     LoadedForm().ComboBoxNamed("cmb").AddItem("ab");
@@ -108,7 +109,7 @@ class Probe : public FormEvents {
     clicks.emplace_back(control);
     if (action) action(*this);
   }
-  Form& LoadedForm() const { return FormEvents::LoadedForm(); }
+  Form& LoadedForm() const { return Window::LoadedForm(); }
 
   win32::Win32Runtime& runtime_;
   bool shownAtLoad = true;
@@ -119,15 +120,15 @@ class Probe : public FormEvents {
 
 class ProbeTest : public ::testing::Test {
  protected:
-  void SetUp() override { runtime_.Show(kProbe, probe_); }
+  void SetUp() override { probe_.Show(); }
   void TearDown() override {
-    runtime_.Unload(probe_);
+    probe_.Unload();
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
   }
-  HWND Window() const { return runtime_.WindowOf(probe_); }
-  void ClickGo() { SendMessageW(Child(Window(), L"Button", L"Go"), BM_CLICK, 0, 0); }
+  HWND Handle() const { return runtime_.HandleOf(probe_); }
+  void ClickGo() { SendMessageW(Child(Handle(), L"Button", L"Go"), BM_CLICK, 0, 0); }
 
   win32::Win32Runtime runtime_;
   Probe probe_{runtime_};
@@ -135,13 +136,13 @@ class ProbeTest : public ::testing::Test {
 
 TEST_F(ProbeTest, LoadRunsBeforeTheWindowIsShownAndShowAgainDoesNotReload) {
   EXPECT_FALSE(probe_.shownAtLoad);
-  EXPECT_TRUE(IsWindowVisible(Window()));
-  runtime_.Show(kProbe, probe_);
+  EXPECT_TRUE(IsWindowVisible(Handle()));
+  probe_.Show();
   EXPECT_EQ(probe_.loads, 1);
-  runtime_.Unload(probe_);
+  probe_.Unload();
   EXPECT_FALSE(probe_.IsLoaded());
-  EXPECT_EQ(Window(), nullptr);
-  runtime_.Show(kProbe, probe_);
+  EXPECT_EQ(Handle(), nullptr);
+  probe_.Show();
   EXPECT_EQ(probe_.loads, 2);
 }
 
@@ -152,7 +153,7 @@ TEST_F(ProbeTest, AnErrorInAHandlerIsToldOverItsWindowAndEndsThatHandlerOnly) {
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"Nothing to go to.");
   EXPECT_EQ(answerer.Boxes()[0].caption, L"Korvanel");
-  EXPECT_EQ(answerer.Boxes()[0].owner, Window());
+  EXPECT_EQ(answerer.Boxes()[0].owner, Handle());
   probe_.action = nullptr;
   ClickGo();
   EXPECT_EQ(probe_.clicks, (std::vector<std::string>{"btnGo", "btnGo"}));
@@ -170,7 +171,7 @@ TEST_F(ProbeTest, FailingControlOperationsAreControlErrors) {
   ClickGo();
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"The list has no row 1.");
-  EXPECT_EQ(ListRows(Child(Window(), L"SysListView32")), (Rows{{L"x", L"y"}}));
+  EXPECT_EQ(ListRows(Child(Handle(), L"SysListView32")), (Rows{{L"x", L"y"}}));
 
   Form& form = probe_.LoadedForm();
   EXPECT_THROW(form.ListNamed("cmb"), ControlError);
@@ -180,7 +181,7 @@ TEST_F(ProbeTest, FailingControlOperationsAreControlErrors) {
 
 TEST_F(ProbeTest, ComboTextSelectsOnlyTheEntryOfTheSameCase) {
   ComboBox& combo = probe_.LoadedForm().ComboBoxNamed("cmb");
-  HWND handle = Child(Window(), L"ComboBox");
+  HWND handle = Child(Handle(), L"ComboBox");
   combo.SetText("ab");
   EXPECT_EQ(SendMessageW(handle, CB_GETCURSEL, 0, 0), 1);
   combo.SetText("Ab");
@@ -195,7 +196,7 @@ TEST_F(ProbeTest, ComboTextSelectsOnlyTheEntryOfTheSameCase) {
 
 TEST_F(ProbeTest, EnterClicksTheDefaultButtonFromEveryControl) {
   for (const wchar_t* control : {L"ComboBox", L"SysListView32"}) {
-    HWND target = Child(Window(), control);
+    HWND target = Child(Handle(), control);
     if (HWND edit = FindWindowExW(target, nullptr, L"Edit", nullptr)) target = edit;
     SetFocus(target);
     PressKey(target, VK_RETURN);
@@ -213,16 +214,9 @@ TEST(PrintTest, FilePrintPrintsTheReportOnTheRuntimesPrintJob) {
   testing::RecordingDialog dialog(log);
   testing::RecordingPrinter printer(log);
   std::vector<HWND> owners;
-  struct Job : PrintJob {
-    CommonDialog& dialog;
-    Printer& printer;
-    Job(CommonDialog& d, Printer& p) : dialog(d), printer(p) {}
-    CommonDialog& Dialog() override { return dialog; }
-    Printer& LinePrinter() override { return printer; }
-  };
-  RunningProgram program([&](HWND owner) {
-    owners.push_back(owner);
-    return std::make_unique<Job>(dialog, printer);
+  RunningProgram program([&](Form& over) {
+    owners.push_back(static_cast<win32::Win32Form&>(over).Handle());
+    return std::make_unique<testing::BorrowedPrintJob>(dialog, printer);
   });
   SendMessageW(Child(program.MainWindow(), L"Button", L"Compute"), BM_CLICK, 0, 0);
   ChooseMenu(program.MainWindow(), L"?", L"Tension and Frequency");

@@ -66,10 +66,8 @@ BOOL CALLBACK CountOwnWindows(HWND window, LPARAM count) {
 
 class Win32Desktop : public Desktop {
  public:
-  explicit Win32Desktop(std::function<std::unique_ptr<PrintJob>()> makePrintJob)
-      : runtime_(makePrintJob ? win32::Win32Runtime::PrintJobFactory(
-                                    [make = std::move(makePrintJob)](HWND) { return make(); })
-                              : win32::Win32Runtime::PrintJobFactory()) {}
+  explicit Win32Desktop(WindowRuntime::PrintJobFactory makePrintJob)
+      : runtime_(std::move(makePrintJob)) {}
 
   WindowRuntime& Runtime() override { return runtime_; }
 
@@ -159,7 +157,7 @@ class Win32Desktop : public Desktop {
 
 }  // namespace
 
-std::unique_ptr<Desktop> StartDesktop(std::function<std::unique_ptr<PrintJob>()> makePrintJob) {
+std::unique_ptr<Desktop> StartDesktop(WindowRuntime::PrintJobFactory makePrintJob) {
   return std::make_unique<Win32Desktop>(std::move(makePrintJob));
 }
 

@@ -6,7 +6,7 @@
 
 namespace korvanel::test {
 
-RunningProgram::RunningProgram(win32::Win32Runtime::PrintJobFactory makePrintJob)
+RunningProgram::RunningProgram(WindowRuntime::PrintJobFactory makePrintJob)
     : runtime_(std::move(makePrintJob)), main_(runtime_) {
   main_.Show();
   Pump();

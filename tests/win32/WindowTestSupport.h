@@ -21,13 +21,13 @@ using Rows = std::vector<std::vector<std::wstring>>;
 // runtime.
 class RunningProgram {
  public:
-  explicit RunningProgram(win32::Win32Runtime::PrintJobFactory makePrintJob = {});
+  explicit RunningProgram(WindowRuntime::PrintJobFactory makePrintJob = {});
   ~RunningProgram();
 
   win32::Win32Runtime& Runtime() { return runtime_; }
   mMain& Main() { return main_; }
   // Null once the main window is unloaded.
-  HWND MainWindow() const { return runtime_.WindowOf(main_); }
+  HWND MainWindow() const { return runtime_.HandleOf(main_); }
 
   // Delivers what is queued through the runtime's message loop, for at
   // least `milliseconds`. Returns whether WM_QUIT came, which ends the loop.

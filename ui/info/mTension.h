@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "ui/Window.h"
+#include "platform/Runtime.h"
 
 namespace korvanel {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/FretTable.h"
-#include "ui/Window.h"
+#include "platform/Runtime.h"
 
 namespace korvanel {
 

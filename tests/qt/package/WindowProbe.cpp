@@ -15,7 +15,7 @@
 
 #include <cstdio>
 
-#include "../expected/FretRows650.h"
+#include "tests/expected/FretRows650.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 # Usage: desktop-test.sh KORVANEL CENTRING_TEST
 set -euo pipefail
 
-source "$(dirname "$0")/../../scripts/lib/display.sh"
+source "$(dirname "$0")/../../../scripts/lib/display.sh"
 
 korvanel=$1
 centring_test=$2

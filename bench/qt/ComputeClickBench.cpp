@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
   korvanel::qt::QtRuntime runtime;
   korvanel::mMain program(runtime);
   program.Show();
-  QMainWindow& window = *runtime.WindowOf(program);
+  QMainWindow& window = *runtime.WidgetOf(program);
   QCoreApplication::processEvents();
   gCompute = window.findChild<QPushButton*>("btnCompute");
   benchmark::Initialize(&argc, argv);

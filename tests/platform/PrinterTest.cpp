@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/ControlError.h"
-#include "platform/Printer.h"
+#include "platform/PagedPrinter.h"
 
 namespace korvanel {
 namespace {

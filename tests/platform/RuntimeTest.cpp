@@ -1,6 +1,6 @@
 // The window runtime's core, on a toolkit side that records what it is asked:
-// the record of loaded windows, Show / Unload / End, handlers and their
-// errors, print jobs.
+// the record of loaded windows, Start / Show / Unload / End, handlers and
+// their errors, print jobs.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -29,8 +29,11 @@ constexpr ControlDesign kControls[] = {
 };
 constexpr WindowDesign kDesign{.name = "Probe", .caption = "", .controls = kControls};
 
-class Probe : public FormEvents {
+class Probe : public Window {
  public:
+  explicit Probe(WindowRuntime& runtime, const WindowDesign& design = kDesign)
+      : Window(runtime, design) {}
+
   void Form_Load() override {
     shownAtLoad = form().shown;
     if (onLoad) onLoad();
@@ -47,46 +50,60 @@ class Probe : public FormEvents {
   std::function<void()> onClick;
 };
 
-TEST(RuntimeCoreTest, ShowLoadsOnceBeforeShowingAndUnloadLetsTheNextShowLoadAgain) {
-  Probe probe;  // Outlives the runtime, as the program's windows do.
+TEST(RuntimeTest, ShowLoadsOnceBeforeShowingAndUnloadLetsTheNextShowLoadAgain) {
   FakeRuntime runtime;
-  runtime.Show(kDesign, probe);
+  Probe probe(runtime);
+  probe.Show();
   FakeForm& form = probe.form();
   EXPECT_FALSE(probe.shownAtLoad);
   EXPECT_TRUE(form.shown);
-  runtime.Show(kDesign, probe);
+  probe.Show();
   EXPECT_EQ(runtime.loads["Probe"], 1);
   EXPECT_EQ(form.broughtForward, 2);
   EXPECT_EQ(runtime.FormOf(probe), &form);
 
-  runtime.Unload(probe);
+  probe.Unload();
   EXPECT_FALSE(probe.IsLoaded());
   EXPECT_EQ(runtime.FormOf(probe), nullptr);
   EXPECT_THROW(probe.form(), ControlError);
-  runtime.Unload(probe);
-  runtime.Show(kDesign, probe);
+  probe.Unload();
+  probe.Show();
   EXPECT_EQ(runtime.loads["Probe"], 2);
 }
 
-TEST(RuntimeCoreTest, ALoadHandlerThatUnloadsOrFailsDecidesWhetherTheWindowShows) {
-  Probe gone;
-  Probe failing;
+TEST(RuntimeTest, StartShowsTheFirstWindowThenRunsTheLoopOrTellsWhyItCouldNot) {
   FakeRuntime runtime;
-  gone.onLoad = [&] { runtime.Unload(gone); };
-  runtime.Show(kDesign, gone);
+  runtime.exitCode = 7;
+  Probe first(runtime);
+  EXPECT_EQ(runtime.Start(first), 7);
+  EXPECT_TRUE(first.form().shown);
+
+  constexpr WindowDesign kBroken{.name = "Broken", .caption = "", .controls = kControls};
+  runtime.failingWindow = "Broken";
+  Probe broken(runtime, kBroken);
+  EXPECT_EQ(runtime.Start(broken), 1);
+  EXPECT_EQ(runtime.startErrors, std::vector<std::string>{"The window Broken could not be made."});
+}
+
+TEST(RuntimeTest, ALoadHandlerThatUnloadsOrFailsDecidesWhetherTheWindowShows) {
+  FakeRuntime runtime;
+  Probe gone(runtime);
+  Probe failing(runtime);
+  gone.onLoad = [&] { gone.Unload(); };
+  gone.Show();
   EXPECT_FALSE(gone.IsLoaded());
   EXPECT_EQ(runtime.LoadedCount(), 0u);
 
   failing.onLoad = [] { throw std::domain_error("Not finite."); };
-  runtime.Show(kDesign, failing);
+  failing.Show();
   EXPECT_EQ(failing.form().messages, std::vector<std::string>{"Not finite."});
   EXPECT_TRUE(failing.form().shown);
 }
 
-TEST(RuntimeCoreTest, WhatAHandlerThrowsBecomesOneMessageAndEndsThatHandlerOnly) {
-  Probe probe;
+TEST(RuntimeTest, WhatAHandlerThrowsBecomesOneMessageAndEndsThatHandlerOnly) {
   FakeRuntime runtime;
-  runtime.Show(kDesign, probe);
+  Probe probe(runtime);
+  probe.Show();
   FakeForm& form = probe.form();
   probe.onClick = [] { throw ControlError("The list failed."); };
   form.ClickOn("btnA");
@@ -98,14 +115,14 @@ TEST(RuntimeCoreTest, WhatAHandlerThrowsBecomesOneMessageAndEndsThatHandlerOnly)
   EXPECT_EQ(probe.clicks, (std::vector<std::string>{"btnA", "btnB", "btnA"}));
 }
 
-TEST(RuntimeCoreTest, AHandlerMayUnloadItsOwnWindowWhichGoesOnlyWhenDeletedUnloaded) {
-  Probe probe;
+TEST(RuntimeTest, AHandlerMayUnloadItsOwnWindowWhichGoesOnlyWhenDeletedUnloaded) {
   FakeRuntime runtime;
-  runtime.Show(kDesign, probe);
+  Probe probe(runtime);
+  probe.Show();
   bool deleted = false;
   probe.form().deleted = &deleted;
   probe.onClick = [&] {
-    runtime.Unload(probe);
+    probe.Unload();
     throw std::runtime_error("after the unload");
   };
   FakeForm& form = probe.form();
@@ -119,12 +136,12 @@ TEST(RuntimeCoreTest, AHandlerMayUnloadItsOwnWindowWhichGoesOnlyWhenDeletedUnloa
 // A print command: every loaded window is disabled from before its job is
 // made until after the job is gone; then those it disabled come back and
 // the window that was active is active again.
-TEST(RuntimeCoreTest, APrintJobDisablesEveryWindowWhileItLives) {
-  Probe main;
-  Probe other;
-  Probe disabled;
+TEST(RuntimeTest, APrintJobDisablesEveryWindowWhileItLives) {
   FakeRuntime runtime;
-  for (Probe* probe : {&main, &other, &disabled}) runtime.Show(kDesign, *probe);
+  Probe main(runtime);
+  Probe other(runtime);
+  Probe disabled(runtime);
+  for (Probe* probe : {&main, &other, &disabled}) probe->Show();
   disabled.form().enabled = false;
   main.form().active = true;
   testing::OperationLog log;
@@ -145,7 +162,7 @@ TEST(RuntimeCoreTest, APrintJobDisablesEveryWindowWhileItLives) {
   auto enabled = [&] {
     return std::vector<bool>{forms[0]->enabled, forms[1]->enabled, forms[2]->enabled};
   };
-  runtime.makeJob = [&] {
+  runtime.makeJob = [&](Form&) -> std::unique_ptr<PrintJob> {
     enabledAtMake = enabled();
     auto job = std::make_unique<Job>(dialog, printer);
     job->atEnd = [&] { enabledAtEnd = enabled(); };
@@ -164,7 +181,7 @@ TEST(RuntimeCoreTest, APrintJobDisablesEveryWindowWhileItLives) {
   // A window unloaded meanwhile is left alone.
   {
     const std::unique_ptr<PrintJob> job = main.form().MakePrintJob();
-    runtime.Unload(other);
+    other.Unload();
   }
   EXPECT_FALSE(forms[1]->enabled);
 }

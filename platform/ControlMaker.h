@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "platform/WindowDesign.h"
+
+namespace korvanel {
+
+// What a window runtime makes of each part of a window design, as the
+// toolkit's own handles: `Control` for a control, `Menu` for a menu of the
+// menu bar. MakeControls asks for the parts in their order, so that a
+// runtime gives only these makers.
+template <class Control, class Menu>
+class ControlMaker {
+ public:
+  virtual ~ControlMaker() = default;
+
+  // A menu at the right end of the window's menu bar.
+  virtual Menu MakeMenu(const MenuDesign& menu) = 0;
+  virtual void MakeMenuItem(Menu menu, const MenuItemDesign& item) = 0;
+  virtual void MakeSeparator(Menu menu, const MenuItemDesign& item) = 0;
+  // A combo box or list is also made findable by its name (Form's
+  // ComboBoxNamed, ListNamed).
+  virtual Control MakeLabel(const ControlDesign& label) = 0;
+  virtual Control MakeButton(const ControlDesign& button) = 0;
+  virtual Control MakeComboBox(const ControlDesign& box) = 0;
+  virtual Control MakeList(const ControlDesign& list) = 0;
+  // Above every control.
+  virtual void MakeLine(const LineDesign& line) = 0;
+  // `label`, made just before `named`, names it for screen readers.
+  virtual void NameByLabel(Control label, Control named) = 0;
+  // The controls that take the focus, in the order Tab goes; the first one
+  // has the focus when the window opens.
+  virtual void SetTabOrder(std::span<const Control> order) = 0;
+};
+
+// The positions in `design.controls` in the order the controls are made:
+// the design's stacking order, except that a label that names a control
+// is made just before that control, as in a dialog template.
+std::vector<std::size_t> MakingOrder(const WindowDesign& design);
+
+// The positions in `design.controls` of the controls that take the focus, in
+// the design's tab order (equal tab indexes keep their design order).
+std::vector<std::size_t> TabOrder(const WindowDesign& design);
+
+// A label that names another control for screen readers, by position in
+// `design.controls`. Fails with ControlError when the control is missing.
+struct LabelledControl {
+  std::size_t label = 0;
+  std::size_t control = 0;
+};
+std::vector<LabelledControl> LabelledControls(const WindowDesign& design);
+
+// Makes the parts of `design` with `maker`: the menus left to right with
+// their items, the controls in MakingOrder, the labels' names, the lines,
+// then the tab order.
+template <class Control, class Menu>
+void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
+  for (const MenuDesign& menuDesign : design.menus) {
+    Menu menu = maker.MakeMenu(menuDesign);
+    for (const MenuItemDesign& item : menuDesign.items) {
+      if (item.IsSeparator()) {
+        maker.MakeSeparator(menu, item);
+      } else {
+        maker.MakeMenuItem(menu, item);
+      }
+    }
+  }
+
+  std::vector<Control> made(design.controls.size());
+  for (const std::size_t index : MakingOrder(design)) {
+    const ControlDesign& control = design.controls[index];
+    switch (control.kind) {
+      case ControlKind::Label:
+        made[index] = maker.MakeLabel(control);
+        break;
+      case ControlKind::Button:
+        made[index] = maker.MakeButton(control);
+        break;
+      case ControlKind::ComboBox:
+        made[index] = maker.MakeComboBox(control);
+        break;
+      case ControlKind::List:
+        made[index] = maker.MakeList(control);
+        break;
+    }
+  }
+  for (const LabelledControl& pair : LabelledControls(design)) {
+    maker.NameByLabel(made[pair.label], made[pair.control]);
+  }
+  for (const LineDesign& line : design.lines) maker.MakeLine(line);
+
+  std::vector<Control> tabOrder;
+  for (const std::size_t index : TabOrder(design)) tabOrder.push_back(made[index]);
+  maker.SetTabOrder(tabOrder);
+}
+
+}  // namespace korvanel

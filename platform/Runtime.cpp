@@ -1,0 +1,183 @@
+#include "platform/Runtime.h"
+
+#include <algorithm>
+
+namespace korvanel {
+
+namespace {
+
+// Takes the entry of `form` out of `forms` without deleting it.
+std::unique_ptr<Form> TakeOut(std::vector<std::unique_ptr<Form>>& forms, const Form& form) {
+  const auto found = std::find_if(forms.begin(), forms.end(),
+                                  [&form](const auto& entry) { return entry.get() == &form; });
+  if (found == forms.end()) return nullptr;
+  std::unique_ptr<Form> taken = std::move(*found);
+  forms.erase(found);
+  return taken;
+}
+
+}  // namespace
+
+// The print job of one print command, with the loaded windows disabled from
+// before the job is made until after it is gone, so that nothing reaches them
+// while the command runs its own event loops (the print dialog, a file-name
+// prompt, a slow driver). At its end those it disabled and still loaded come
+// back, and the window active at its start is activated again: a dialog
+// ending over a disabled owner hands the activation elsewhere.
+class PrintCommand : public PrintJob {
+ public:
+  PrintCommand(const WindowRuntime& runtime, Form& over,
+               const WindowRuntime::PrintJobFactory& makeJob)
+      : runtime_(runtime), active_(over.IsActive() ? &over : nullptr) {
+    for (const auto& form : runtime.LoadedForms()) {
+      if (!form->IsEnabled()) continue;
+      form->SetEnabled(false);
+      disabled_.push_back(form.get());
+    }
+    job_ = makeJob(over);
+  }
+
+  ~PrintCommand() override {
+    job_.reset();
+    for (Form* form : disabled_) {
+      if (IsLoaded(form)) form->SetEnabled(true);
+    }
+    if (IsLoaded(active_) && active_->IsEnabled()) active_->Activate();
+  }
+
+  CommonDialog& Dialog() override { return job_->Dialog(); }
+  Printer& LinePrinter() override { return job_->LinePrinter(); }
+
+ private:
+  bool IsLoaded(const Form* form) const {
+    return form != nullptr && runtime_.FormOf(form->window_) == form;
+  }
+
+  const WindowRuntime& runtime_;
+  std::vector<Form*> disabled_;
+  Form* active_;
+  std::unique_ptr<PrintJob> job_;
+};
+
+Window::~Window() { runtime_.Unload(*this); }
+
+void Window::Show() { runtime_.Show(*this); }
+
+void Window::Unload() noexcept { runtime_.Unload(*this); }
+
+Form& Window::LoadedForm() const {
+  if (form_ == nullptr) throw ControlError("The window is not loaded.");
+  return *form_;
+}
+
+Form::~Form() { runtime_.Forget(*this); }
+
+ComboBox& Form::ComboBoxNamed(std::string_view name) {
+  const auto found = combos_.find(name);
+  if (found == combos_.end())
+    throw ControlError("The window has no combo box " + std::string(name) + ".");
+  return *found->second;
+}
+
+ListControl& Form::ListNamed(std::string_view name) {
+  const auto found = lists_.find(name);
+  if (found == lists_.end())
+    throw ControlError("The window has no list " + std::string(name) + ".");
+  return *found->second;
+}
+
+std::unique_ptr<PrintJob> Form::MakePrintJob() { return runtime_.MakePrintJob(*this); }
+
+void Form::Unloaded() noexcept { runtime_.Unloaded(*this); }
+
+WindowRuntime::WindowRuntime(PrintJobFactory makePrintJob)
+    : makePrintJob_(std::move(makePrintJob)) {
+  if (!makePrintJob_) {
+    makePrintJob_ = [this](Form& over) { return DefaultPrintJob(over); };
+  }
+}
+
+WindowRuntime::~WindowRuntime() {
+  // Out of the record first: the forms' destructors find nothing to forget.
+  const auto loaded = std::move(loaded_);
+  const auto unloaded = std::move(unloaded_);
+  for (const auto& form : loaded) form->window_.form_ = nullptr;
+}
+
+int WindowRuntime::Start(Window& first) {
+  try {
+    Show(first);
+  } catch (const std::exception& error) {
+    ShowError(error.what());
+    return 1;
+  }
+  return Run();
+}
+
+void WindowRuntime::Show(Window& window) {
+  if (FormOf(window) == nullptr) Load(window);
+  // Its load handler may have unloaded it again.
+  if (Form* form = FormOf(window)) form->BringForward();
+}
+
+void WindowRuntime::Load(Window& window) {
+  std::unique_ptr<Form> made = MakeForm(window);
+  Form& form = *made;
+  loaded_.push_back(std::move(made));
+  window.form_ = &form;
+  form.RunHandler([&window] { window.Form_Load(); });
+  if (FormOf(window) == &form) form.ShowCentred();
+}
+
+void WindowRuntime::Unload(Window& window) noexcept {
+  Form* form = FormOf(window);
+  if (form == nullptr) return;
+  form->Close();
+  // Closing always unloads; should it not have, the window goes all the same.
+  if (FormOf(window) == form) Unloaded(*form);
+}
+
+void WindowRuntime::End() {
+  CloseAll();
+  Quit();
+}
+
+void WindowRuntime::CloseAll() noexcept {
+  // Closing changes the record; go by a copy of it.
+  std::vector<Form*> forms;
+  for (const auto& form : loaded_) forms.push_back(form.get());
+  for (Form* form : forms) {
+    if (FormOf(form->window_) == form) form->Close();
+  }
+}
+
+Form* WindowRuntime::FormOf(const Window& window) const {
+  for (const auto& form : loaded_) {
+    if (&form->window_ == &window) return form.get();
+  }
+  return nullptr;
+}
+
+void WindowRuntime::Unloaded(Form& form) noexcept {
+  std::unique_ptr<Form> taken = TakeOut(loaded_, form);
+  if (taken == nullptr) return;
+  form.window_.form_ = nullptr;
+  unloaded_.push_back(std::move(taken));
+  OnUnloaded(form);
+}
+
+std::unique_ptr<PrintJob> WindowRuntime::MakePrintJob(Form& over) {
+  return std::make_unique<PrintCommand>(*this, over, makePrintJob_);
+}
+
+void WindowRuntime::DeleteUnloaded() noexcept {
+  // Out of the record first: their destructors find nothing to forget.
+  const auto doomed = std::move(unloaded_);
+}
+
+void WindowRuntime::Forget(Form& form) noexcept {
+  if (FormOf(form.window_) == &form) form.window_.form_ = nullptr;
+  for (auto* forms : {&loaded_, &unloaded_}) static_cast<void>(TakeOut(*forms, form).release());
+}
+
+}  // namespace korvanel
