@@ -15,8 +15,9 @@ namespace korvanel {
 // from the top of the area.
 class PagedPrinter : public DevicePrinter {
  protected:
-  // StartDocument also opens the first page.
-  virtual double PageHeight() = 0;
+  // StartDocument also opens the first page and tells its height here.
+  void SetPageHeight(double height) { pageHeight_ = height; }
+
   virtual double LineHeight() = 0;  // in Font()
   // Ends the page and starts the next; false when the device cannot.
   virtual bool NewPage() = 0;
@@ -27,6 +28,7 @@ class PagedPrinter : public DevicePrinter {
  private:
   void AddLine(std::size_t number, std::optional<std::string_view> text) final;
 
+  double pageHeight_ = 0;
   double nextTop_ = 0;
 };
 

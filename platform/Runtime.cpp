@@ -163,7 +163,7 @@ void WindowRuntime::Unloaded(Form& form) noexcept {
   if (taken == nullptr) return;
   form.window_.form_ = nullptr;
   unloaded_.push_back(std::move(taken));
-  OnUnloaded(form);
+  if (loaded_.empty()) Quit();
 }
 
 std::unique_ptr<PrintJob> WindowRuntime::MakePrintJob(Form& over) {

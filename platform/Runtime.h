@@ -185,7 +185,8 @@ class WindowRuntime {
   // Returns at once: the window is not modal and has no owner.
   void Show(Window& window);
   // Closes the form of `window` and discards its controls, as its close box
-  // does. Nothing happens when it is not loaded.
+  // does. Nothing happens when it is not loaded. The program ends when its
+  // last window is unloaded.
   void Unload(Window& window) noexcept;
   // Ends the program at once, closing every window.
   void End();
@@ -209,22 +210,20 @@ class WindowRuntime {
   // ControlError.
   virtual std::unique_ptr<Form> MakeForm(Window& window) = 0;
   virtual std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) = 0;
-  // `form` has left the record; it lives until DeleteUnloaded, unless the
-  // toolkit deletes it before.
-  virtual void OnUnloaded(Form& form) noexcept = 0;
   // Ends the event loop.
   virtual void Quit() = 0;
   // Tells the user, over no window, why the program could not start.
   virtual void ShowError(const char* what) noexcept = 0;
 
-  // Only where no event of theirs is being handled.
+  // Deletes the forms that have left the record, unless the toolkit has
+  // deleted them before; only where no event of theirs is being handled.
   void DeleteUnloaded() noexcept;
-  void CloseAll() noexcept;
 
  private:
   friend class Form;
 
   void Load(Window& window);
+  void CloseAll() noexcept;
   // `form` was closed or its window destroyed.
   void Unloaded(Form& form) noexcept;
   // `form` is being deleted.

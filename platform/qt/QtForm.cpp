@@ -188,6 +188,8 @@ void QtForm::closeEvent(QCloseEvent* event) {
     return;
   }
   Unloaded();
+  // Deleted once the event that unloaded it is over.
+  deleteLater();
   QMainWindow::closeEvent(event);
 }
 

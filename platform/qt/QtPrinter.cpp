@@ -23,10 +23,10 @@ QString PrintableFontFamily(const QString& requested) {
 QtPrinter::QtPrinter(QPrinter& device) : device_(device) { font_.setStyleHint(QFont::TypeWriter); }
 
 PagedPrinter::Start QtPrinter::StartDocument() {
-  return painter_.begin(&device_) ? Start::kStarted : Start::kFailed;
+  if (!painter_.begin(&device_)) return Start::kFailed;
+  SetPageHeight(device_.height());
+  return Start::kStarted;
 }
-
-double QtPrinter::PageHeight() { return device_.height(); }
 
 double QtPrinter::LineHeight() {
   if (madeFor_ != Font()) {

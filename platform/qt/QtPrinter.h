@@ -23,7 +23,6 @@ class QtPrinter : public PagedPrinter {
 
  private:
   Start StartDocument() override;
-  double PageHeight() override;
   double LineHeight() override;
   bool NewPage() override;
   void DrawLine(double top, std::string_view text) override;

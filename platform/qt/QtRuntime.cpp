@@ -60,12 +60,7 @@ std::unique_ptr<PrintJob> QtRuntime::DefaultPrintJob(Form& over) {
   return std::make_unique<QtPrintJob>(*printer_, &static_cast<QtForm&>(over));
 }
 
-void QtRuntime::OnUnloaded(Form& form) noexcept { static_cast<QtForm&>(form).deleteLater(); }
-
-void QtRuntime::Quit() {
-  QApplication::closeAllWindows();
-  QCoreApplication::quit();
-}
+void QtRuntime::Quit() { QCoreApplication::quit(); }
 
 void QtRuntime::ShowError(const char* what) noexcept {
   ShowMessageBox(nullptr, QString::fromUtf8(what));

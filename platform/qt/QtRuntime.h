@@ -28,8 +28,7 @@ class QtApplication {
   std::unique_ptr<QApplication> application_;
 };
 
-// The window runtime on Qt Widgets. Each loaded window is a QtForm, deleted
-// once the event that unloaded it is over.
+// The window runtime on Qt Widgets. Each loaded window is a QtForm.
 class QtRuntime : private QtApplication, public WindowRuntime {
  public:
   // File > Print prints on the system's printers, each dialog opening on
@@ -47,7 +46,6 @@ class QtRuntime : private QtApplication, public WindowRuntime {
  protected:
   std::unique_ptr<Form> MakeForm(Window& window) override;
   std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override;
-  void OnUnloaded(Form& form) noexcept override;
   void Quit() override;
   void ShowError(const char* what) noexcept override;
 

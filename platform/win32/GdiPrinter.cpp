@@ -100,11 +100,10 @@ PagedPrinter::Start GdiPrinter::StartDocument() {
     return Start::kFailed;
   }
   area_ = MarginRect(dc);
+  SetPageHeight(area_.bottom - area_.top);
   PreparePage();
   return Start::kStarted;
 }
-
-double GdiPrinter::PageHeight() { return area_.bottom - area_.top; }
 
 double GdiPrinter::LineHeight() {
   HDC dc = device_.get();

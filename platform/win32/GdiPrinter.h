@@ -48,7 +48,6 @@ class GdiPrinter : public PagedPrinter {
  private:
   // A file-name prompt that the user cancels inside StartDoc is kCancelled.
   Start StartDocument() override;
-  double PageHeight() override;
   // Selects the font of the current settings and returns its line height.
   double LineHeight() override;
   bool NewPage() override;

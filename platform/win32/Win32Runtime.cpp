@@ -41,21 +41,12 @@ Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob) : WindowRuntime(std::mo
   InitCommonControlsEx(&controls);
 }
 
-Win32Runtime::~Win32Runtime() {
-  closing_ = true;
-  CloseAll();
-}
-
 std::unique_ptr<Form> Win32Runtime::MakeForm(Window& window) {
   return std::make_unique<Win32Form>(*this, window);
 }
 
 std::unique_ptr<PrintJob> Win32Runtime::DefaultPrintJob(Form& over) {
   return std::make_unique<GdiPrintJob>(static_cast<Win32Form&>(over).Handle(), printerChoice_);
-}
-
-void Win32Runtime::OnUnloaded(Form&) noexcept {
-  if (LoadedForms().empty() && !closing_) PostQuitMessage(0);
 }
 
 void Win32Runtime::Quit() { PostQuitMessage(0); }

@@ -30,8 +30,6 @@ class Win32Runtime : public WindowRuntime {
   // printers (GdiPrintJob), each dialog opening on the printer chosen last
   // in the run, unless given another source of print jobs.
   explicit Win32Runtime(PrintJobFactory makePrintJob = {});
-  // Destroys the windows still loaded, without ending the message loop.
-  ~Win32Runtime() override;
 
   std::string DecimalSeparator() const override;
 
@@ -47,7 +45,6 @@ class Win32Runtime : public WindowRuntime {
  protected:
   std::unique_ptr<Form> MakeForm(Window& window) override;
   std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override;
-  void OnUnloaded(Form& form) noexcept override;
   void Quit() override;
   void ShowError(const char* what) noexcept override;
 
@@ -55,7 +52,6 @@ class Win32Runtime : public WindowRuntime {
   Win32Form* FormOfWindow(HWND window) const;
 
   PrinterChoice printerChoice_;
-  bool closing_ = false;
 };
 
 }  // namespace korvanel::win32

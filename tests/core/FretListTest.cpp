@@ -6,23 +6,15 @@
 
 #include "core/NumberReading.h"
 #include "platform/ControlError.h"
-#include "tests/expected/FretRows650.h"
+#include "tests/expected/FretTables.h"
 #include "tests/fakes/RecordingList.h"
 
 namespace korvanel {
 namespace {
 
+using testing::ComputedTable;
 using testing::RecordingList;
 using Rows = std::vector<RecordingList::Row>;
-
-Rows FilledRows(double scaleLength) {
-  FretTable table;
-  table.ScaleLength = scaleLength;
-  ComputeFrets(table);
-  RecordingList list;
-  FillFretList(table, list);
-  return list.rows;
-}
 
 void ExpectRows(const Rows& actual, const Rows& expected) {
   ASSERT_EQ(actual.size(), expected.size());
@@ -36,13 +28,13 @@ void ExpectRows(const Rows& actual, const Rows& expected) {
 TEST(FillFretListTest, ScaleLength650) {
   Rows expected;
   for (const auto& row : testing::kFretRows650) expected.push_back({row[0], row[1], row[2]});
-  ExpectRows(FilledRows(650), expected);
+  ExpectRows(testing::FretListRows(650), expected);
 }
 
 // A typed length: the bridge remainder 161.924999... is cut, not rounded.
 TEST(FillFretListTest, TypedScaleLength647Point7) {
   // clang-format off
-  ExpectRows(FilledRows(ReadNumber("647.7").value), {
+  ExpectRows(testing::FretListRows(ReadNumber("647.7").value), {
 {"  0", "  0.000", "   0.000"}, {"  1", " 36.352", "  36.352"}, {"  2", " 34.312", "  70.664"},
 {"  3", " 32.386", " 103.051"}, {"  4", " 30.568", " 133.620"}, {"  5", " 28.853", " 162.473"},
 {"  6", " 27.233", " 189.706"}, {"  7", " 25.705", " 215.412"}, {"  8", " 24.262", " 239.674"},
@@ -65,13 +57,11 @@ TEST(FillFretListTest, ZeroLengthListsZeroTexts) {
   }
   expected.push_back({"", "", ""});
   expected.push_back({" Bridge", "  0.000", "   0.000"});
-  ExpectRows(FilledRows(0), expected);
+  ExpectRows(testing::FretListRows(0), expected);
 }
 
 TEST(FillFretListTest, FillingTwiceReplacesTheRows) {
-  FretTable table;
-  table.ScaleLength = 650;
-  ComputeFrets(table);
+  FretTable table = ComputedTable(650);
   RecordingList list;
   FillFretList(table, list);
   FillFretList(table, list);
@@ -80,9 +70,7 @@ TEST(FillFretListTest, FillingTwiceReplacesTheRows) {
 }
 
 TEST(FillFretListTest, FailingListStopsTheFillAndKeepsEarlierRows) {
-  FretTable table;
-  table.ScaleLength = 650;
-  ComputeFrets(table);
+  FretTable table = ComputedTable(650);
   RecordingList list;
   // Operation 1 empties the list; each fret row takes three more, so the
   // 11th operation adds the row of fret 3.

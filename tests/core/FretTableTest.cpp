@@ -8,15 +8,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/expected/FretTables.h"
+
 namespace korvanel {
 namespace {
 
-FretTable Computed(double scaleLength) {
-  FretTable table;
-  table.ScaleLength = scaleLength;
-  ComputeFrets(table);
-  return table;
-}
+using testing::ComputedTable;
 
 TEST(FretTableTest, StartsAllZero) {
   const FretTable table;
@@ -38,7 +35,7 @@ std::string SixteenDigits(double value) {
 }
 
 TEST(FretTableTest, ReferenceFiguresFor650) {
-  const FretTable table = Computed(650);
+  const FretTable table = ComputedTable(650);
   EXPECT_EQ(table.RatioSum, 8.908576872552885);
   EXPECT_EQ(table.FirstStep, 36.48169675689922);
   EXPECT_EQ(table.StepDistance[1], table.FirstStep);
@@ -50,14 +47,14 @@ TEST(FretTableTest, ReferenceFiguresFor650) {
 }
 
 TEST(FretTableTest, NutIsAtZeroAndCounterEndsAt25) {
-  const FretTable table = Computed(650);
+  const FretTable table = ComputedTable(650);
   EXPECT_EQ(table.StepDistance[0], 0);
   EXPECT_EQ(table.WholeDistance[0], 0);
   EXPECT_EQ(table.FretIndex, 25);
 }
 
 TEST(FretTableTest, ZeroLengthGivesZeroTable) {
-  const FretTable table = Computed(0);
+  const FretTable table = ComputedTable(0);
   for (int k = 0; k <= kFretCount; ++k) {
     EXPECT_EQ(table.StepDistance[k], 0) << "fret " << k;
     EXPECT_EQ(table.WholeDistance[k], 0) << "fret " << k;
@@ -66,13 +63,13 @@ TEST(FretTableTest, ZeroLengthGivesZeroTable) {
 }
 
 TEST(FretTableTest, NegativeLengthGivesNegativeDistances) {
-  const FretTable table = Computed(-650);
+  const FretTable table = ComputedTable(-650);
   EXPECT_EQ(table.FirstStep, -36.48169675689922);
   EXPECT_NEAR(table.WholeDistance[24], -487.5, 1e-9);
 }
 
 TEST(FretTableTest, RecomputingGivesTheSameTable) {
-  FretTable table = Computed(637.3);
+  FretTable table = ComputedTable(637.3);
   const FretTable first = table;
   ComputeFrets(table);
   EXPECT_EQ(table.StepDistance, first.StepDistance);
@@ -88,21 +85,21 @@ TEST(FretTableTest, NonFiniteLengthIsRefused) {
 }
 
 TEST(FretTableTest, HugeFiniteLengthStaysFinite) {
-  const FretTable table = Computed(1.7976931348623157e308);
+  const FretTable table = ComputedTable(1.7976931348623157e308);
   for (int k = 0; k <= kFretCount; ++k) EXPECT_TRUE(std::isfinite(table.WholeDistance[k]));
 }
 
-class OfferedLengthTest : public testing::TestWithParam<int> {};
+class OfferedLengthTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(OfferedLengthTest, TwelfthFretHalvesTheString) {
   const double length = GetParam();
-  const FretTable table = Computed(length);
+  const FretTable table = ComputedTable(length);
   EXPECT_NEAR(table.WholeDistance[12], length / 2, 1e-9);
   EXPECT_NEAR(table.WholeDistance[24], length * 3 / 4, 1e-9);
 }
 
 TEST_P(OfferedLengthTest, DistanceFromNutIsTheRunningSumBitForBit) {
-  const FretTable table = Computed(GetParam());
+  const FretTable table = ComputedTable(GetParam());
   for (int k = 1; k <= kFretCount; ++k) {
     EXPECT_EQ(table.WholeDistance[k], table.WholeDistance[k - 1] + table.StepDistance[k])
         << "fret " << k;
@@ -110,22 +107,22 @@ TEST_P(OfferedLengthTest, DistanceFromNutIsTheRunningSumBitForBit) {
 }
 
 TEST_P(OfferedLengthTest, EachStepIsASemitoneShorter) {
-  const FretTable table = Computed(GetParam());
+  const FretTable table = ComputedTable(GetParam());
   for (int k = 1; k < kFretCount; ++k) {
     EXPECT_NEAR(table.StepDistance[k] / table.StepDistance[k + 1], 1.0594630943592953, 1e-12);
   }
 }
 
 TEST_P(OfferedLengthTest, DoublingTheLengthDoublesEveryDistance) {
-  const FretTable single = Computed(GetParam());
-  const FretTable twice = Computed(2.0 * GetParam());
+  const FretTable single = ComputedTable(GetParam());
+  const FretTable twice = ComputedTable(2.0 * GetParam());
   for (int k = 0; k <= kFretCount; ++k) {
     EXPECT_EQ(twice.StepDistance[k], 2 * single.StepDistance[k]) << "fret " << k;
     EXPECT_EQ(twice.WholeDistance[k], 2 * single.WholeDistance[k]) << "fret " << k;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(FifteenLengths, OfferedLengthTest, testing::Range(600, 671, 5));
+INSTANTIATE_TEST_SUITE_P(FifteenLengths, OfferedLengthTest, ::testing::Range(600, 671, 5));
 
 }  // namespace
 }  // namespace korvanel

@@ -110,7 +110,6 @@ class FakeRuntime : public WindowRuntime {
     if (!makeJob) throw ControlError("No printer has been chosen.");
     return makeJob(over);
   }
-  void OnUnloaded(Form&) noexcept override {}
   void Quit() override { ended = true; }
   void ShowError(const char* what) noexcept override { startErrors.emplace_back(what); }
 };

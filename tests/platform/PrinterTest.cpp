@@ -24,8 +24,10 @@ struct RecordingDrawing : PagedPrinter {
   PrintFont drawnFont;
   std::int32_t drawnColor = -1;
 
-  Start StartDocument() override { return log.push_back("start"), start; }
-  double PageHeight() override { return 100; }
+  Start StartDocument() override {
+    SetPageHeight(100);
+    return log.push_back("start"), start;
+  }
   double LineHeight() override { return 3 * Font().points; }
   bool NewPage() override { return log.push_back("page"), pageStarts; }
   void DrawLine(double top, std::string_view text) override {

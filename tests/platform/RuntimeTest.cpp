@@ -71,6 +71,25 @@ TEST(RuntimeTest, ShowLoadsOnceBeforeShowingAndUnloadLetsTheNextShowLoadAgain) {
   EXPECT_EQ(runtime.loads["Probe"], 2);
 }
 
+TEST(RuntimeTest, TheProgramEndsWhenItsLastWindowIsUnloadedOrAtEnd) {
+  FakeRuntime runtime;
+  Probe first(runtime);
+  Probe second(runtime);
+  first.Show();
+  second.Show();
+  first.Unload();
+  EXPECT_FALSE(runtime.ended);
+  second.Unload();
+  EXPECT_TRUE(runtime.ended);
+
+  runtime.ended = false;
+  first.Show();
+  second.Show();
+  runtime.End();
+  EXPECT_TRUE(runtime.ended);
+  EXPECT_EQ(runtime.LoadedCount(), 0u);
+}
+
 TEST(RuntimeTest, StartShowsTheFirstWindowThenRunsTheLoopOrTellsWhyItCouldNot) {
   FakeRuntime runtime;
   runtime.exitCode = 7;

@@ -6,16 +6,12 @@
 
 #include "core/FretTable.h"
 #include "report/FretReport.h"
+#include "tests/expected/FretTables.h"
 
 namespace korvanel {
 namespace {
 
-FretTable ComputedTable(double scaleLength) {
-  FretTable table;
-  table.ScaleLength = scaleLength;
-  ComputeFrets(table);
-  return table;
-}
+using testing::ComputedTable;
 
 std::vector<std::string> Texts(const std::vector<ReportLine>& lines) {
   std::vector<std::string> texts;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/ControlError.h"
-#include "tests/expected/FretRows650.h"
+#include "tests/expected/FretTables.h"
 #include "tests/fakes/FakeRuntime.h"
 #include "tests/fakes/RecordingPrint.h"
 #include "ui/main/mMain.h"
@@ -21,16 +21,11 @@ using testing::FakeForm;
 using testing::FakeRuntime;
 using testing::RecordingList;
 
-std::vector<RecordingList::Row> Rows650() {
-  std::vector<RecordingList::Row> rows;
-  for (const auto& row : testing::kFretRows650) rows.push_back({row[0], row[1], row[2]});
-  return rows;
-}
-
 class WindowsTest : public ::testing::Test {
  protected:
   WindowsTest() {
     runtime_.makeJob = [this](Form&) {
+      ++jobsMade_;
       return std::make_unique<testing::BorrowedPrintJob>(dialog_, printer_);
     };
     main_.Show();
@@ -47,6 +42,7 @@ class WindowsTest : public ::testing::Test {
   testing::OperationLog log_;
   testing::RecordingDialog dialog_{log_};
   testing::RecordingPrinter printer_{log_};
+  int jobsMade_ = 0;
   mMain main_{runtime_};
 };
 
@@ -63,14 +59,19 @@ TEST_F(WindowsTest, LoadOffersTheFifteenLengthsWith650CurrentAndComputesNothing)
 TEST_F(WindowsTest, ComputeListsTheTableOfTheTypedLengthAndRefusesOneTooLarge) {
   main_.Click("btnCompute");
   main_.Click("btnCompute");
-  EXPECT_EQ(FretList().rows, Rows650());
+  EXPECT_EQ(FretList().rows, testing::FretListRows(650));
 
   ComputeWith("1E400");
   EXPECT_EQ(Main().messages, std::vector<std::string>{"The scale length is too large."});
-  EXPECT_EQ(FretList().rows, Rows650());
+  EXPECT_EQ(FretList().rows, testing::FretListRows(650));
 
   ComputeWith("647.7 mm");
   EXPECT_EQ(FretList().rows.at(26), (RecordingList::Row{" Bridge", " 161.92", " 647.7"}));
+
+  for (const char* withoutNumber : {"abc", ""}) {
+    ComputeWith(withoutNumber);
+    EXPECT_EQ(FretList().rows, testing::FretListRows(0)) << "'" << withoutNumber << "'";
+  }
 }
 
 TEST_F(WindowsTest, PrintReportsTheLastComputedTableWithTheUsersSeparatorAndEndsOnce) {
@@ -82,12 +83,18 @@ TEST_F(WindowsTest, PrintReportsTheLastComputedTableWithTheUsersSeparatorAndEnds
   EXPECT_EQ(printer_.Documents()[0].lines.at(5), "   Scale Guitar Length  =  647\u066B7 mm");
   EXPECT_EQ(printer_.Documents()[0].lines.size(), 35u);
   EXPECT_EQ(printer_.EndDocCount(), 1);
+
+  // Each command its own job and document.
+  main_.Click("mnuPrint");
+  EXPECT_EQ(jobsMade_, 2);
+  EXPECT_EQ(printer_.Documents().size(), 2u);
+  EXPECT_EQ(printer_.EndDocCount(), 2);
 }
 
 TEST_F(WindowsTest, ReportFailingPartWayStillEndsTheDocumentButAFailingEndIsPassedOn) {
   // Operation 20 is a fret line; the report stops there without a word.
   log_.FailAt(20, std::make_exception_ptr(ControlError("paper jam")));
-  main_.Click("mnuPrint");
+  EXPECT_NO_THROW(main_.Click("mnuPrint"));
   EXPECT_EQ(printer_.EndDocCount(), 1);
   EXPECT_TRUE(printer_.Documents().at(0).ended);
 

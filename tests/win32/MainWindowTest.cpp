@@ -8,19 +8,19 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
-#include "tests/expected/FretRows650.h"
+#include "tests/expected/FretTables.h"
 
 namespace korvanel::test {
 namespace {
 
-std::wstring Wide(const char* text) {
-  return std::wstring(text, text + std::char_traits<char>::length(text));
-}
-
-Rows RowsFor650() {
+// What the list view must hold for `scaleLength`: the rows the list was
+// given (plain ASCII), every blank kept.
+Rows ListedRows(double scaleLength) {
   Rows rows;
-  for (const auto& row : testing::kFretRows650)
-    rows.push_back({Wide(row[0]), Wide(row[1]), Wide(row[2])});
+  for (const auto& row : testing::FretListRows(scaleLength)) {
+    auto& cells = rows.emplace_back();
+    for (const std::string& cell : row) cells.emplace_back(cell.begin(), cell.end());
+  }
   return rows;
 }
 
@@ -44,21 +44,12 @@ TEST_F(MainWindowTest, StartsWith650CurrentAmongTheFifteenLengthsAndAnEmptyList)
   EXPECT_EQ(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), 0);
 }
 
-TEST_F(MainWindowTest, ComputeListsTheTwentySevenRowsOf650) {
+TEST_F(MainWindowTest, ComputeShowsTheRowsOfThePickedOrTypedLength) {
   SendMessageW(Compute(), BM_CLICK, 0, 0);
-  EXPECT_EQ(ListRows(List()), RowsFor650());
-  // A second Compute replaces the rows.
-  SendMessageW(Compute(), BM_CLICK, 0, 0);
-  EXPECT_EQ(ListRows(List()).size(), 27u);
-}
-
-TEST_F(MainWindowTest, ComputeReadsATypedLength) {
+  EXPECT_EQ(ListRows(List()), ListedRows(650));
   TypeInto(Combo(), L"647.7");
   SendMessageW(Compute(), BM_CLICK, 0, 0);
-  const Rows rows = ListRows(List());
-  ASSERT_EQ(rows.size(), 27u);
-  EXPECT_EQ(rows[26][0], L" Bridge");
-  EXPECT_EQ(rows[26][2], L" 647.7");
+  EXPECT_EQ(ListRows(List()), ListedRows(647.7));
   EXPECT_EQ(SendMessageW(Combo(), CB_GETCOUNT, 0, 0), 15) << "typed text is not added";
 }
 
@@ -71,7 +62,7 @@ TEST_F(MainWindowTest, ALengthTooLargeIsToldAndKeepsTheTable) {
   EXPECT_EQ(answerer.Boxes()[0].text, L"The scale length is too large.");
   EXPECT_EQ(answerer.Boxes()[0].caption, L"Korvanel");
   EXPECT_EQ(answerer.Boxes()[0].owner, Main());
-  EXPECT_EQ(ListRows(List()), RowsFor650());
+  EXPECT_EQ(ListRows(List()), ListedRows(650));
 }
 
 TEST_F(MainWindowTest, FocusStartsOnComputeAndTabFollowsTheTabIndex) {
@@ -93,7 +84,7 @@ TEST_F(MainWindowTest, EnterInTheLengthTextComputes) {
   TypeInto(Combo(), L"650");
   PressKey(edit, VK_RETURN);
   program_.Pump();
-  EXPECT_EQ(ListRows(List()), RowsFor650());
+  EXPECT_EQ(ListRows(List()).size(), 27u);
 }
 
 TEST_F(MainWindowTest, EnterInTheListComputes) {

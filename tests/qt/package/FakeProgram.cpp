@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "tests/expected/FretRows650.h"
+#include "tests/expected/FretTables.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

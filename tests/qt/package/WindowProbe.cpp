@@ -15,7 +15,7 @@
 
 #include <cstdio>
 
-#include "tests/expected/FretRows650.h"
+#include "tests/expected/FretTables.h"
 
 namespace {
 

@@ -1,8 +1,30 @@
 #pragma once
 
 #include <array>
+#include <vector>
+
+#include "core/FretList.h"
+#include "core/FretTable.h"
+#include "tests/fakes/RecordingList.h"
 
 namespace korvanel::testing {
+
+// The table of `scaleLength`, computed.
+inline FretTable ComputedTable(double scaleLength) {
+  FretTable table;
+  table.ScaleLength = scaleLength;
+  ComputeFrets(table);
+  return table;
+}
+
+// The rows that the fret list of `scaleLength` is given, cell by cell: what a
+// runtime's list must show.
+inline std::vector<RecordingList::Row> FretListRows(double scaleLength) {
+  FretTable table = ComputedTable(scaleLength);
+  RecordingList list;
+  FillFretList(table, list);
+  return list.rows;
+}
 
 // The 27 rows of the fret list for a scale length of 650 mm, cell by cell,
 // as the user must see them.
