@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -69,7 +70,8 @@ void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker
     }
   }
 
-  std::vector<Control> made(design.controls.size());
+  // By position in the design; a handle need not have an empty value.
+  std::vector<std::optional<Control>> made(design.controls.size());
   for (const std::size_t index : MakingOrder(design)) {
     const ControlDesign& control = design.controls[index];
     switch (control.kind) {
@@ -88,12 +90,12 @@ void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker
     }
   }
   for (const LabelledControl& pair : LabelledControls(design)) {
-    maker.NameByLabel(made[pair.label], made[pair.control]);
+    maker.NameByLabel(*made[pair.label], *made[pair.control]);
   }
   for (const LineDesign& line : design.lines) maker.MakeLine(line);
 
   std::vector<Control> tabOrder;
-  for (const std::size_t index : TabOrder(design)) tabOrder.push_back(made[index]);
+  for (const std::size_t index : TabOrder(design)) tabOrder.push_back(*made[index]);
   maker.SetTabOrder(tabOrder);
 }
 
