@@ -1,9 +1,9 @@
 #include "core/NumberReading.h"
 
-#include <charconv>
 #include <cstddef>
+#include <locale>
+#include <sstream>
 #include <string>
-#include <system_error>
 
 namespace korvanel {
 
@@ -33,9 +33,9 @@ class Cursor {
   std::size_t at_ = 0;
 };
 
-// The number as from_chars accepts it, plus the decimal exponent of its first
-// significant digit, which tells overflow from underflow when from_chars
-// finds the value out of range.
+// The number in the plainest form every library reads alike, plus the
+// decimal exponent of its first significant digit, which tells overflow from
+// underflow when the library finds the value out of range.
 struct NumberSpelling {
   std::string text;
   long long magnitudeExponent = 0;
@@ -112,14 +112,18 @@ NumberSpelling SpellNumber(std::string_view input) {
 NumberReading ReadNumber(std::string_view text) {
   const NumberSpelling number = SpellNumber(text);
   if (number.text.empty()) return {};
+  // The classic locale's num_get: "." is the point whatever the process's
+  // locale, and the value is the nearest double.
+  std::istringstream stream(number.text);
+  stream.imbue(std::locale::classic());
   double value = 0;
-  const char* first = number.text.data();
-  const auto [end, error] = std::from_chars(first, first + number.text.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    if (number.hasSignificantDigit && number.magnitudeExponent > 0) return {0, true};
-    return {0, false};
+  stream >> value;
+  // The text is always a number, so a failure means out of range.
+  // libstdc++ fails only on overflow; libc++ also on underflow, keeping
+  // strtod's 0 or subnormal value.
+  if (stream.fail() && number.hasSignificantDigit && number.magnitudeExponent > 0) {
+    return {0, true};
   }
-  if (error != std::errc{}) return {};
   return {value + 0.0, false};  // + 0.0 turns "-0" into a plain 0
 }
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <locale>
+#include <sstream>
 #include <string_view>
-#include <system_error>
 
 namespace korvanel {
 
@@ -51,10 +51,9 @@ struct FifteenDigits {
 };
 
 // Rounds `magnitude` (finite, > 0) to 15 significant digits exactly, half to
-// even, as the general conversion does, but in integer arithmetic: the
-// library's precise conversion would take most of the time of a fret list.
-// Only for magnitudes written without an exponent, 1E-4 to below 1E15;
-// returns false for the others.
+// even, as the general conversion does. Only for magnitudes written without
+// an exponent, 1E-4 to below 1E15; returns false for the others.
+// Hand-written: the library's conversion would take most of a fret list's time.
 bool RoundToFifteenDigits(double magnitude, FifteenDigits& rounded) {
   if (!(magnitude >= 1e-4 && magnitude < 1e15)) return false;
   int binaryExponent = 0;
@@ -125,9 +124,14 @@ std::string_view BasicText(double value, TextBuffer& buffer) {
   } else if (RoundToFifteenDigits(magnitude, rounded)) {
     last = WriteFixed(rounded, digits);
   } else {
-    const auto [end, error] = std::to_chars(digits, buffer.data() + buffer.size(), magnitude,
-                                            std::chars_format::general, kSignificantDigits);
-    if (error == std::errc{}) last = end;
+    // printf's "%.15g" through the classic locale's num_put: "." whatever
+    // the process's locale.
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream.precision(kSignificantDigits);
+    stream << magnitude;
+    const std::string text = stream.str();
+    last = std::copy_n(text.begin(), std::min(text.size(), buffer.size() - 1), digits);
     // Just below 1E-4 a value can round up to "0.0001".
     if (last - digits > 1 && digits[0] == '0' && digits[1] == '.') ++first;
     std::replace(first, last, 'e', 'E');
