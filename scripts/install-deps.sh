@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that one kind of work needs, only those that
 # are missing; quick when everything is there (no apt-get update then).
-# Usage: scripts/install-deps.sh [run|package|test|windows|windows-test]
+# Usage: scripts/install-deps.sh [run|package|test|windows|windows-test|web|web-test]
 #   (test if left out)
 #   run      build and start the program (scripts/run.sh)
 #   package  run, plus making and checking the Debian package
@@ -14,6 +14,10 @@
 #   windows-test  windows, plus Wine on Xvfb and the tools that read the
 #            printouts back (scripts/test-windows.sh and the Windows
 #            screenshots and benchmarks, scripts/package-windows-test.sh)
+#   web      Emscripten, GoogleTest's sources and what makes the page's fonts
+#            (scripts/build-web.sh, scripts/serve-web.sh)
+#   web-test web, plus Chromium, npm for Playwright and poppler's tools for
+#            the printout (scripts/test-web.sh, scripts/bench-web.sh)
 set -euo pipefail
 
 set_name="${1:-test}"
@@ -49,14 +53,30 @@ windows_test_packages=(
   unzip binutils
 )
 
+web_packages=(
+  cmake ninja-build emscripten googletest python3
+  # The page carries subsets of Liberation Sans and Mono.
+  fonts-liberation fonttools python3-brotli
+)
+web_test_packages=(
+  chromium poppler-utils
+)
+
 case "$set_name" in
   run) packages=("${run_packages[@]}") ;;
   package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
   test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
   windows) packages=("${windows_packages[@]}") ;;
   windows-test) packages=("${windows_packages[@]}" "${windows_test_packages[@]}") ;;
+  web) packages=("${web_packages[@]}") ;;
+  web-test)
+    packages=("${web_packages[@]}" "${web_test_packages[@]}")
+    # A Node.js from elsewhere (NodeSource's) carries its own npm, which
+    # Debian's npm package would conflict with.
+    command -v npm >/dev/null || packages+=(npm)
+    ;;
   *)
-    echo "usage: $0 [run|package|test|windows|windows-test]" >&2
+    echo "usage: $0 [run|package|test|windows|windows-test|web|web-test]" >&2
     exit 2
     ;;
 esac

@@ -2,8 +2,9 @@
 """Draws Korvanel's icon: the first frets of a fingerboard seen from above.
 
 Writes resources/icons/korvanel.ico (32x32 in 2 colours, 32x32 and 16x16 in
-16 colours, for the Windows executable) and 16/32/48/64-pixel PNGs for the
-desktop icon theme, all from the one drawing below. Standard library only,
+16 colours, for the Windows executable), 16/32/48/64-pixel PNGs for the
+desktop icon theme and 192/512-pixel PNGs for the web page's manifest (the
+32-pixel image enlarged without blurring), all from the one drawing below. Standard library only,
 so that the icon can be remade anywhere:  python3 scripts/make-icon.py
 """
 
@@ -148,6 +149,11 @@ def write_png(path, rows):
                      chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
+def enlarged(rows, factor):
+    """Each pixel as a `factor` x `factor` square: sharp at any size."""
+    return [[p for p in row for _ in range(factor)] for row in rows for _ in range(factor)]
+
+
 def main():
     OUT.mkdir(parents=True, exist_ok=True)
     write_ico(OUT / "korvanel.ico", [
@@ -158,6 +164,8 @@ def main():
     for size in (16, 32, 48, 64):
         # Smoothing blurs the one-pixel frets of the small sizes.
         write_png(OUT / f"{size}.png", render(size, 1 if size <= 32 else 4))
+    for size in (192, 512):
+        write_png(OUT / f"{size}.png", enlarged(render(32, 1), size // 32))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,17 @@
+# Builds Korvanel for web browsers with Debian's Emscripten, and its tests to
+# run under Node.js:
+#   cmake -S . -B build-web -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten-wasm32.cmake
+include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
+
+# A thrown ControlError ends a handler, not the program: C++ exceptions in
+# every object and at the link.
+set(CMAKE_CXX_FLAGS_INIT "-fexceptions")
+# The programs built without options of their own are the tests and
+# benchmarks, run by Node.js: compiled at once from the file beside them
+# (Node.js 18 and later would fetch it as a URL), their exit code theirs.
+set(CMAKE_EXE_LINKER_FLAGS_INIT
+  "-fexceptions -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1")
+
+# The site goes over the network: small before fast.
+set(CMAKE_CXX_FLAGS_RELEASE_INIT "-Oz -flto -DNDEBUG")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-Oz -flto")

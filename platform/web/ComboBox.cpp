@@ -1,0 +1,166 @@
+#include "platform/web/ComboBox.h"
+
+#include <algorithm>
+
+namespace korvanel::web {
+
+namespace {
+
+std::string EntryId(const std::string& listId, int index) {
+  return listId + "-" + std::to_string(index);
+}
+
+}  // namespace
+
+WebComboBox::WebComboBox(const std::string& id)
+    : box_(MakeElement("div", "combo")),
+      field_(MakeElement("input", "combo-text")),
+      button_(MakeElement("button", "combo-open")),
+      list_(MakeElement("ul", "combo-list")),
+      id_(id) {
+  SetAttribute(field_, "type", "text");
+  SetAttribute(field_, "role", "combobox");
+  SetAttribute(field_, "aria-autocomplete", "none");
+  SetAttribute(field_, "aria-expanded", "false");
+  SetAttribute(field_, "aria-controls", id_);
+  SetAttribute(field_, "autocomplete", "off");
+  SetAttribute(field_, "spellcheck", "false");
+  SetAttribute(button_, "type", "button");
+  SetAttribute(button_, "tabindex", "-1");
+  SetAttribute(button_, "aria-controls", id_);
+  SetAttribute(button_, "aria-expanded", "false");
+  SetAttribute(list_, "id", id_);
+  SetAttribute(list_, "role", "listbox");
+  list_.set("hidden", true);
+  box_.call<void>("append", field_, button_, list_);
+
+  listeners_.Listen(field_, "keydown", [this](val event) { OnKey(event); });
+  listeners_.Listen(field_, "blur", [this](val) { Close(); });
+  // A press on the list or the button keeps the focus in the text.
+  for (const val& keepsFocus : {button_, list_}) {
+    listeners_.Listen(keepsFocus, "pointerdown",
+                      [](val event) { event.call<void>("preventDefault"); });
+  }
+  listeners_.Listen(button_, "click", [this](val) {
+    if (IsOpen()) {
+      Close();
+    } else {
+      field_.call<void>("focus");
+      Open();
+    }
+  });
+  listeners_.Listen(list_, "click", [this](val event) {
+    const int index = EntryAt(event["target"]);
+    if (index >= 0) Pick(index);
+  });
+}
+
+void WebComboBox::AddItem(std::string_view text) {
+  const int index = static_cast<int>(entries_.size());
+  entries_.emplace_back(text);
+  val entry = MakeElement("li");
+  SetAttribute(entry, "role", "option");
+  SetAttribute(entry, "id", EntryId(id_, index));
+  SetAttribute(entry, "aria-selected", "false");
+  web::SetText(entry, text);
+  list_.call<void>("append", entry);
+}
+
+void WebComboBox::SetText(std::string_view text) {
+  field_.set("value", JsText(text));
+  const auto found = std::find(entries_.begin(), entries_.end(), text);
+  const int index = found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+  if (current_ >= 0) SetAttribute(list_["children"][current_], "aria-selected", "false");
+  current_ = index;
+  if (current_ >= 0) SetAttribute(list_["children"][current_], "aria-selected", "true");
+}
+
+std::string WebComboBox::Text() const { return field_["value"].as<std::string>(); }
+
+void WebComboBox::NameBy(const std::string& labelId) {
+  for (const val& named : {field_, button_, list_}) SetAttribute(named, "aria-labelledby", labelId);
+}
+
+bool WebComboBox::IsOpen() const { return !list_["hidden"].as<bool>(); }
+
+void WebComboBox::Open() {
+  if (IsOpen() || entries_.empty()) return;
+  list_.set("hidden", false);
+  ToggleClass(box_, "open", true);
+  SetAttribute(field_, "aria-expanded", "true");
+  SetAttribute(button_, "aria-expanded", "true");
+  // The list opens on the entry the text is, as on the desktop.
+  SetActive(current_);
+}
+
+void WebComboBox::Close() {
+  if (!IsOpen()) return;
+  SetActive(-1);
+  list_.set("hidden", true);
+  ToggleClass(box_, "open", false);
+  SetAttribute(field_, "aria-expanded", "false");
+  SetAttribute(button_, "aria-expanded", "false");
+}
+
+void WebComboBox::SetActive(int index) {
+  if (active_ >= 0) ToggleClass(list_["children"][active_], "active", false);
+  active_ = index;
+  if (active_ < 0) {
+    field_.call<void>("removeAttribute", std::string("aria-activedescendant"));
+    return;
+  }
+  val entry = list_["children"][active_];
+  ToggleClass(entry, "active", true);
+  SetAttribute(field_, "aria-activedescendant", EntryId(id_, active_));
+  val where = val::object();
+  where.set("block", std::string("nearest"));
+  entry.call<void>("scrollIntoView", where);
+}
+
+void WebComboBox::Pick(int index) {
+  SetText(entries_[static_cast<std::size_t>(index)]);
+  Close();
+  // The text changed as if typed: the field selects it all, ready to type over.
+  field_.call<void>("select");
+}
+
+void WebComboBox::OnKey(val event) {
+  const std::string key = event["key"].as<std::string>();
+  const int last = static_cast<int>(entries_.size()) - 1;
+  const auto consume = [&event] {
+    event.call<void>("preventDefault");
+    event.call<void>("stopPropagation");
+  };
+  if (key == "ArrowDown" || key == "ArrowUp") {
+    consume();
+    if (!IsOpen()) {
+      Open();
+      if (active_ < 0) SetActive(key == "ArrowDown" ? 0 : last);
+      return;
+    }
+    if (event["altKey"].as<bool>()) return;
+    const int step = key == "ArrowDown" ? 1 : -1;
+    SetActive(active_ < 0 ? (step > 0 ? 0 : last) : std::clamp(active_ + step, 0, last));
+  } else if (key == "Enter" && IsOpen()) {
+    consume();
+    if (active_ >= 0) {
+      Pick(active_);
+    } else {
+      Close();
+    }
+  } else if (key == "Escape" && IsOpen()) {
+    consume();
+    Close();
+  } else if (key == "Tab") {
+    Close();
+  }
+}
+
+int WebComboBox::EntryAt(val target) const {
+  for (std::size_t index = 0; index < entries_.size(); ++index) {
+    if (list_["children"][index].strictlyEquals(target)) return static_cast<int>(index);
+  }
+  return -1;
+}
+
+}  // namespace korvanel::web

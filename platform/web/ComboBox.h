@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Runtime.h"
+#include "platform/web/Dom.h"
+
+namespace korvanel::web {
+
+// An editable combo box as a text field with a pop-up list box (the WAI-ARIA
+// combo box pattern): typed text as well as a pick from the list, which the
+// button beside the text, Alt+Down or Down opens, Up and Down walk, Enter or
+// a click picks from, and Escape closes. Typed text is never added to the
+// list and never completed from it.
+class WebComboBox : public ComboBox {
+ public:
+  // `id` names its list box.
+  explicit WebComboBox(const std::string& id);
+
+  void AddItem(std::string_view text) override;
+  void SetText(std::string_view text) override;
+  std::string Text() const override;
+
+  const val& Box() const { return box_; }
+  const val& Field() const { return field_; }
+  // The list box and its button are named with the field.
+  void NameBy(const std::string& labelId);
+
+ private:
+  bool IsOpen() const;
+  void Open();
+  void Close();
+  // Marks entry `index` as the active one of the open list, none for -1.
+  void SetActive(int index);
+  void Pick(int index);
+  void OnKey(val event);
+  int EntryAt(val target) const;
+
+  val box_;
+  val field_;
+  val button_;
+  val list_;
+  std::string id_;
+  std::vector<std::string> entries_;
+  // The entry the text is, and the one the open list marks, or -1.
+  int current_ = -1;
+  int active_ = -1;
+  ListenerSet listeners_;
+};
+
+}  // namespace korvanel::web

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvanel::web {
+
+using emscripten::val;
+
+// The page's elements as the runtime makes and changes them: thin calls on
+// the DOM through embind, with the program's texts in UTF-8.
+
+val Document();
+// A new element of `tag` (HTML, or SVG when `svg`) with `className`.
+val MakeElement(const char* tag, std::string_view className = {}, bool svg = false);
+// The element of the page with that id; fails with ControlError when the
+// page has none.
+val ElementById(const char* id);
+
+// A JavaScript string of UTF-8 `text`.
+val JsText(std::string_view text);
+void SetText(val element, std::string_view text);
+void SetAttribute(const val& element, const char* name, std::string_view value);
+// Sets a style property, such as "left", to a length in CSS pixels.
+void SetPixels(const val& element, const char* property, double pixels);
+void SetStyle(const val& element, const char* property, std::string_view value);
+void ToggleClass(const val& element, const char* className, bool on);
+
+// Design twips in whole CSS pixels, 15 twips to the pixel, rounded to the
+// nearest: several design values (170, 70, 1715) are not whole pixels.
+int TwipsToPixels(int twips);
+
+// Listeners of the page's events that run C++, and callbacks the page calls
+// later: each lives until the set that made it goes. What a handler throws
+// never reaches the page.
+class ListenerSet {
+ public:
+  ListenerSet() = default;
+  ListenerSet(const ListenerSet&) = delete;
+  ListenerSet& operator=(const ListenerSet&) = delete;
+  // Removes the listeners from their targets and frees them.
+  ~ListenerSet();
+
+  void Listen(const val& target, const char* type, std::function<void(val event)> handler);
+  // A JavaScript function that runs `handler` (for setTimeout and the like).
+  val Callback(std::function<void()> handler);
+
+ private:
+  struct Added {
+    val target;
+    std::string type;
+    val listener;
+  };
+  std::vector<Added> added_;
+  std::vector<val> callbacks_;
+};
+
+}  // namespace korvanel::web

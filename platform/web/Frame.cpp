@@ -1,0 +1,145 @@
+#include "platform/web/Frame.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "platform/web/WebRuntime.h"
+
+namespace korvanel::web {
+
+namespace {
+
+// Room kept around a window fitted to the page, in CSS pixels.
+constexpr double kPageMargin = 4;
+// Of a window dragged off the page, this much of its title bar stays in it.
+constexpr double kTitleKept = 40;
+
+double PageWidth() { return val::global("innerWidth").as<double>(); }
+double PageHeight() { return val::global("innerHeight").as<double>(); }
+
+}  // namespace
+
+Frame::Frame(WebRuntime& runtime, std::string_view caption, int clientWidth, int clientHeight,
+             const char* role, std::function<void()> close)
+    : runtime_(runtime),
+      window_(MakeElement("section", "window")),
+      titleBar_(MakeElement("div", "titlebar")),
+      client_(MakeElement("div", "client")) {
+  const std::string captionId = runtime.NewId();
+  SetAttribute(window_, "role", role);
+  SetAttribute(window_, "aria-labelledby", captionId);
+  val title = MakeElement("span", "caption");
+  SetAttribute(title, "id", captionId);
+  SetText(title, caption);
+  val closeBox = MakeElement("button", "close");
+  SetAttribute(closeBox, "type", "button");
+  SetAttribute(closeBox, "tabindex", "-1");
+  SetAttribute(closeBox, "aria-label", "Close");
+  titleBar_.call<void>("append", title, closeBox);
+  SetPixels(client_, "width", clientWidth);
+  if (clientHeight > 0) SetPixels(client_, "height", clientHeight);
+  window_.call<void>("append", titleBar_, client_);
+
+  listeners_.Listen(closeBox, "click", [close = std::move(close)](val) { close(); });
+  listeners_.Listen(window_, "pointerdown", [this](val) { BringForward(); });
+  listeners_.Listen(window_, "focusin", [this](val) { runtime_.SetActive(window_); });
+  listeners_.Listen(titleBar_, "pointerdown", [this](val event) { OnPress(event); });
+  for (const char* type : {"pointermove", "pointerup", "pointercancel"}) {
+    listeners_.Listen(titleBar_, type, [this](val event) { OnDrag(event); });
+  }
+}
+
+Frame::~Frame() { window_.call<void>("remove"); }
+
+void Frame::AddBar(const val& bar) { client_.call<void>("before", bar); }
+
+void Frame::Show(const val& over) {
+  runtime_.Desktop().call<void>("append", window_);
+  Fit();
+  Centre(over);
+  BringForward();
+}
+
+void Frame::BringForward() {
+  SetStyle(window_, "z-index", std::to_string(runtime_.NextLayer()));
+  runtime_.SetActive(window_);
+}
+
+void Frame::Fit() {
+  const double width = window_["offsetWidth"].as<double>();
+  const double height = window_["offsetHeight"].as<double>();
+  const double scale = std::min(
+      {1.0, (PageWidth() - 2 * kPageMargin) / width, (PageHeight() - 2 * kPageMargin) / height});
+  char transform[48];
+  std::snprintf(transform, sizeof transform, "scale(%g)", std::max(scale, 0.05));
+  SetStyle(window_, "transform", scale < 1 ? transform : "none");
+  KeepInPage();
+}
+
+bool Frame::Contains(const val& element) const {
+  return !element.isNull() && !element.isUndefined() && window_.call<bool>("contains", element);
+}
+
+bool Frame::IsShown() const { return window_["isConnected"].as<bool>(); }
+
+void Frame::Centre(const val& over) {
+  const double scale = Scale();
+  const double width = window_["offsetWidth"].as<double>() * scale;
+  const double height = window_["offsetHeight"].as<double>() * scale;
+  double centreX = PageWidth() / 2;
+  double centreY = PageHeight() / 2;
+  if (!over.isNull()) {
+    val box = over.call<val>("getBoundingClientRect");
+    centreX = box["left"].as<double>() + box["width"].as<double>() / 2;
+    centreY = box["top"].as<double>() + box["height"].as<double>() / 2;
+  }
+  left_ = centreX - width / 2;
+  top_ = centreY - height / 2;
+  KeepInPage();
+}
+
+void Frame::KeepInPage() {
+  const double scale = Scale();
+  const double width = window_["offsetWidth"].as<double>() * scale;
+  left_ = std::clamp(left_, kTitleKept - width, PageWidth() - kTitleKept);
+  top_ = std::clamp(top_, 0.0, std::max(0.0, PageHeight() - kTitleKept));
+  // A window that fits the page stays wholly in it.
+  if (width <= PageWidth()) left_ = std::clamp(left_, 0.0, PageWidth() - width);
+  SetPixels(window_, "left", left_);
+  SetPixels(window_, "top", top_);
+}
+
+double Frame::Scale() const {
+  const double natural = window_["offsetWidth"].as<double>();
+  const double shown = window_.call<val>("getBoundingClientRect")["width"].as<double>();
+  return natural > 0 ? shown / natural : 1;
+}
+
+void Frame::OnPress(val event) {
+  // The close box is a button of its own.
+  if (event["button"].as<int>() != 0 || event["target"]["tagName"].as<std::string>() == "BUTTON") {
+    return;
+  }
+  pointer_ = event["pointerId"].as<int>();
+  titleBar_.call<void>("setPointerCapture", pointer_);
+  pressX_ = event["clientX"].as<double>();
+  pressY_ = event["clientY"].as<double>();
+  startLeft_ = left_;
+  startTop_ = top_;
+  event.call<void>("preventDefault");
+}
+
+void Frame::OnDrag(val event) {
+  if (event["pointerId"].as<int>() != pointer_) return;
+  if (event["type"].as<std::string>() != "pointermove") {
+    pointer_ = -1;
+    return;
+  }
+  left_ = startLeft_ + event["clientX"].as<double>() - pressX_;
+  top_ = startTop_ + event["clientY"].as<double>() - pressY_;
+  KeepInPage();
+}
+
+}  // namespace korvanel::web

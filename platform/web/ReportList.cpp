@@ -1,0 +1,49 @@
+#include "platform/web/ReportList.h"
+
+#include <string>
+
+#include "platform/ControlError.h"
+
+namespace korvanel::web {
+
+ReportList::ReportList(const ControlDesign& design)
+    : box_(MakeElement("div", "list")),
+      table_(MakeElement("table")),
+      body_(MakeElement("tbody")),
+      columns_(design.columns.size()) {
+  SetAttribute(table_, "tabindex", "0");
+  val columns = MakeElement("colgroup");
+  val header = MakeElement("tr");
+  for (const ListColumn& column : design.columns) {
+    val width = MakeElement("col");
+    SetPixels(width, "width", TwipsToPixels(column.width));
+    columns.call<void>("append", width);
+    val title = MakeElement("th");
+    SetAttribute(title, "scope", "col");
+    SetText(title, column.header);
+    header.call<void>("append", title);
+  }
+  val head = MakeElement("thead");
+  head.call<void>("append", header);
+  table_.call<void>("append", columns, head, body_);
+  box_.call<void>("append", table_);
+}
+
+void ReportList::RemoveAll() { body_.call<void>("replaceChildren"); }
+
+ListControl::ItemId ReportList::AddItem(std::string_view text) {
+  val row = body_.call<val>("insertRow");
+  for (std::size_t column = 0; column < columns_; ++column) row.call<val>("insertCell");
+  if (columns_ > 0) SetText(row["cells"][0], text);
+  return body_["rows"]["length"].as<ItemId>() - 1;
+}
+
+void ReportList::SetSubItem(ItemId item, SubItem subItem, std::string_view text) {
+  const auto column = static_cast<std::size_t>(subItem);
+  if (item >= body_["rows"]["length"].as<ItemId>() || column >= columns_) {
+    throw ControlError("The list has no row " + std::to_string(item) + ".");
+  }
+  SetText(body_["rows"][item]["cells"][column], text);
+}
+
+}  // namespace korvanel::web

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/ListControl.h"
+#include "platform/WindowDesign.h"
+#include "platform/web/Dom.h"
+
+namespace korvanel::web {
+
+// The list control as a table: a header row with the design's column texts,
+// left-aligned columns of fixed width in the list's font, rows in the order
+// they were added, every blank kept. The table takes the focus, and its box
+// scrolls under the header row.
+class ReportList : public ListControl {
+ public:
+  // Its columns as `design` gives them.
+  explicit ReportList(const ControlDesign& design);
+
+  void RemoveAll() override;
+  ItemId AddItem(std::string_view text) override;
+  void SetSubItem(ItemId item, SubItem subItem, std::string_view text) override;
+
+  const val& Box() const { return box_; }
+  const val& Table() const { return table_; }
+
+ private:
+  val box_;
+  val table_;
+  val body_;
+  std::size_t columns_;
+};
+
+}  // namespace korvanel::web

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "platform/ControlMaker.h"
+#include "platform/Runtime.h"
+#include "platform/web/ComboBox.h"
+#include "platform/web/Dom.h"
+#include "platform/web/Frame.h"
+#include "platform/web/MenuBar.h"
+#include "platform/web/ReportList.h"
+
+namespace korvanel::web {
+
+class WebRuntime;
+
+// A control as the page holds it: the element placed at its design
+// rectangle, and the one that takes the focus and carries its name (the text
+// field of a combo box, the table of a list, else the element itself).
+struct WebControl {
+  val box;
+  val focus;
+};
+
+// A loaded window, built from its design in a Frame: the menu bar, when the
+// design has one, above a client area of the design's size (15 twips to a
+// CSS pixel) that holds the controls at their design places, in their
+// design's stacking order, and the lines above them. The focus follows the
+// design's tab order; Enter anywhere clicks the default button. Clicks and
+// menu commands reach the window's handlers through RunHandler, so no error
+// reaches the page.
+class WebForm : public Form, private ControlMaker<WebControl, val> {
+ public:
+  WebForm(WebRuntime& runtime, Window& window);
+
+  void ShowMessage(std::string_view text) override;
+  const val& Element() const { return frame_.Element(); }
+  // Scales the window to the page again.
+  void Fit() { frame_.Fit(); }
+  // While a message box over it is shown, it takes no input.
+  void SetBlocked(bool blocked);
+
+ private:
+  void ShowCentred() override;
+  void BringForward() override;
+  void Close() noexcept override;
+  bool IsEnabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override;
+  bool IsActive() const override;
+  void Activate() override { RestoreFocus(); }
+  void ShowError(const char* what) noexcept override;
+
+  val MakeMenu(const MenuDesign& menu) override;
+  void MakeMenuItem(val menu, const MenuItemDesign& item) override;
+  void MakeSeparator(val menu, const MenuItemDesign& item) override;
+  WebControl MakeLabel(const ControlDesign& label) override;
+  WebControl MakeButton(const ControlDesign& button) override;
+  WebControl MakeComboBox(const ControlDesign& box) override;
+  WebControl MakeList(const ControlDesign& list) override;
+  void MakeLine(const LineDesign& line) override;
+  void NameByLabel(WebControl label, WebControl named) override;
+  void SetTabOrder(std::span<const WebControl> order) override;
+
+  // Puts `box` into the client area at its design rectangle and stacking place.
+  WebControl Placed(const val& box, const ControlDesign& design, const val& focus);
+  void OnKey(val event);
+  void OnPress(val event);
+  void RestoreFocus();
+  void UpdateInert();
+
+  WebRuntime& runtime_;
+  Frame frame_;
+  std::optional<MenuBar> menus_;
+  std::vector<std::unique_ptr<WebComboBox>> combos_;
+  std::vector<std::unique_ptr<ReportList>> lists_;
+  std::optional<val> lines_;
+  std::optional<val> defaultButton_;
+  std::vector<val> tabOrder_;
+  val lastFocus_ = val::null();
+  int layers_ = 0;
+  bool enabled_ = true;
+  bool blocked_ = false;
+  // Alt pressed and let go with no other key between enters the menu bar.
+  bool altAlone_ = false;
+  ListenerSet listeners_;
+};
+
+}  // namespace korvanel::web

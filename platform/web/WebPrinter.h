@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/CommonDialog.h"
+#include "platform/PrintJob.h"
+#include "platform/Printer.h"
+#include "platform/web/Dom.h"
+
+namespace korvanel::web {
+
+// The printer of a page: it keeps the lines of a document and, at its end,
+// shows them as the page's printout (the only part of the page that prints,
+// in the document's font, a fixed-pitch stand-in where the system lacks it)
+// and opens the browser's print dialog, whose printers include "Save as
+// PDF". The dialog gives no answer, so a cancelled one is quiet.
+class WebPrinter : public DevicePrinter {
+ private:
+  struct Line {
+    std::string text;
+    PrintFont font;
+    std::int32_t color;
+    bool empty;
+  };
+
+  Start StartDocument() override;
+  void AddLine(std::size_t number, std::optional<std::string_view> text) override;
+  bool EndDocument() override;
+
+  std::vector<Line> lines_;
+};
+
+// The browser shows its print dialog once the document is complete, so the
+// dialog before it has nothing to ask.
+class WebPrintDialog : public CommonDialog {
+ public:
+  void SetPrintToFileOffered(bool) override {}
+  void ShowPrinter() override {}
+};
+
+class WebPrintJob : public PrintJob {
+ public:
+  CommonDialog& Dialog() override { return dialog_; }
+  Printer& LinePrinter() override { return printer_; }
+
+ private:
+  WebPrintDialog dialog_;
+  WebPrinter printer_;
+};
+
+}  // namespace korvanel::web

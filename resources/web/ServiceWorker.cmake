@@ -1,0 +1,16 @@
+# Writes ${SITE}/sw.js from ${TEMPLATE}: the list of the site's files to keep
+# and a version made of their contents. Run by the site's build (Site.cmake).
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(listed "\"./\"")
+set(contents "")
+foreach(file ${files})
+  string(APPEND listed ", \"${file}\"")
+  file(SHA256 ${SITE}/${file} hash)
+  string(APPEND contents "${file} ${hash}\n")
+endforeach()
+string(SHA256 version "${contents}")
+string(SUBSTRING ${version} 0 16 KORVANEL_SITE_VERSION)
+set(KORVANEL_SITE_FILES "${listed}")
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)

@@ -1,0 +1,58 @@
+# The site in ${CMAKE_BINARY_DIR}/site: the page, its style, manifest and
+# icons, the fonts it carries and the service worker that keeps them, beside
+# the program's korvanel.js and korvanel.wasm. Included by the web runtime's
+# korvanel_program().
+set(site ${CMAKE_BINARY_DIR}/site)
+set(page ${PROJECT_SOURCE_DIR}/resources/web)
+
+find_program(KORVANEL_PYFTSUBSET pyftsubset REQUIRED)
+find_path(KORVANEL_LIBERATION_DIR LiberationSans-Regular.ttf
+  PATHS /usr/share/fonts/truetype/liberation /usr/share/fonts/truetype/liberation2
+  NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_file(KORVANEL_LIBERATION_LICENSE copyright
+  PATHS /usr/share/doc/fonts-liberation /usr/share/doc/fonts-liberation2
+  NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
+set(site_files)
+foreach(file index.html korvanel.css manifest.webmanifest)
+  add_custom_command(OUTPUT ${site}/${file}
+    COMMAND ${CMAKE_COMMAND} -E copy ${page}/${file} ${site}/${file}
+    DEPENDS ${page}/${file} VERBATIM)
+  list(APPEND site_files ${site}/${file})
+endforeach()
+
+# The 32-pixel image and its enlargements (scripts/make-icon.py).
+foreach(size 16 32 192 512)
+  add_custom_command(OUTPUT ${site}/icons/${size}.png
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/resources/icons/${size}.png
+      ${site}/icons/${size}.png
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/icons/${size}.png VERBATIM)
+  list(APPEND site_files ${site}/icons/${size}.png)
+endforeach()
+
+# The stand-in fonts, cut down to the characters the program shows: printable
+# ASCII and the ellipsis of the string frequencies.
+foreach(font sans:LiberationSans-Regular mono:LiberationMono-Regular
+    mono-bold:LiberationMono-Bold)
+  string(REPLACE ":" ";" font ${font})
+  list(GET font 0 name)
+  list(GET font 1 face)
+  add_custom_command(OUTPUT ${site}/fonts/${name}.woff2
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${site}/fonts
+    COMMAND ${KORVANEL_PYFTSUBSET} ${KORVANEL_LIBERATION_DIR}/${face}.ttf
+      --unicodes=U+0020-007E,U+2026 --layout-features= --no-hinting --desubroutinize
+      --flavor=woff2 --output-file=${site}/fonts/${name}.woff2
+    DEPENDS ${KORVANEL_LIBERATION_DIR}/${face}.ttf VERBATIM)
+  list(APPEND site_files ${site}/fonts/${name}.woff2)
+endforeach()
+add_custom_command(OUTPUT ${site}/fonts/LICENSE
+  COMMAND ${CMAKE_COMMAND} -E copy ${KORVANEL_LIBERATION_LICENSE} ${site}/fonts/LICENSE
+  DEPENDS ${KORVANEL_LIBERATION_LICENSE} VERBATIM)
+
+# Last: the service worker names every file of the site and a version made
+# of their contents, so that a new build replaces what browsers keep.
+add_custom_command(OUTPUT ${site}/sw.js
+  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/sw.js
+    -P ${page}/ServiceWorker.cmake
+  DEPENDS ${page}/sw.js ${page}/ServiceWorker.cmake ${site_files} korvanel VERBATIM)
+add_custom_target(korvanel_site ALL DEPENDS ${site}/sw.js ${site}/fonts/LICENSE)

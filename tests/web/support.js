@@ -1,0 +1,99 @@
+// What the page's tests share: the site served on a port of its own (as a
+// static host serves it), Debian's Chromium headless with Playwright, and
+// the program's windows and controls found by their roles and names, as a
+// user and a screen reader find them.
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
+const zlib = require('node:zlib');
+const { chromium } = require('playwright-core');
+
+const SITE = process.env.KORVANEL_SITE || path.join(__dirname, '../../build-web/site');
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
+  '.woff2': 'font/woff2',
+};
+
+// Serves `root` on 127.0.0.1 (compressed with gzip where a host would), and
+// counts the bytes each request sent.
+function serve(root = SITE) {
+  const sent = [];
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+    let file = path.join(root, name.endsWith('/') ? `${name}index.html` : name);
+    if (!file.startsWith(root) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+      response.writeHead(404).end();
+      return;
+    }
+    let body = fs.readFileSync(file);
+    const type = TYPES[path.extname(file)] || 'application/octet-stream';
+    const headers = { 'Content-Type': type, 'Cache-Control': 'no-cache' };
+    if (!type.startsWith('image/') && !type.startsWith('font/') &&
+        /\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
+      body = zlib.gzipSync(body, { level: 9 });
+      headers['Content-Encoding'] = 'gzip';
+    }
+    sent.push({ name, bytes: body.length });
+    response.writeHead(200, headers).end(body);
+  });
+  return new Promise((resolve) => {
+    server.listen(0, '127.0.0.1', () => {
+      resolve({
+        url: `http://127.0.0.1:${server.address().port}/`,
+        sent,
+        close: () => new Promise((done) => { server.closeAllConnections(); server.close(done); }),
+      });
+    });
+  });
+}
+
+function launch() {
+  return chromium.launch({
+    executablePath: process.env.KORVANEL_CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--no-first-run'],
+  });
+}
+
+// The program started in a fresh context of `browser`: its page, the
+// requests it made, and the errors the page met (none are expected).
+async function start(browser, site, options = {}) {
+  const context = await browser.newContext(options);
+  const page = await context.newPage();
+  const errors = [];
+  const requests = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  page.on('request', (request) => requests.push(request.url()));
+  await page.goto(site.url);
+  await windowOf(page, 'Korvanel').waitFor();
+  return { context, page, errors, requests };
+}
+
+function windowOf(page, caption) {
+  return page.getByRole('dialog', { name: caption, exact: true });
+}
+
+// The texts of every row of a window's list, cell by cell.
+function rows(window) {
+  return window.getByRole('table').locator('tbody tr').evaluateAll(
+    (trs) => trs.map((tr) => [...tr.cells].map((td) => td.textContent)));
+}
+
+// Chooses `item` of `menu` in the main window's menu bar, by pointer.
+async function choose(page, menu, item) {
+  const main = windowOf(page, 'Korvanel');
+  await main.getByRole('menuitem', { name: menu, exact: true }).click();
+  await main.getByRole('menuitem', { name: item, exact: true }).click();
+}
+
+module.exports = { SITE, assert, serve, launch, start, windowOf, rows, choose };
