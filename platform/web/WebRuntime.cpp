@@ -8,6 +8,18 @@
 
 namespace korvanel::web {
 
+namespace {
+
+// The service worker keeps the site's files, so that after one visit the
+// program starts with no network. Browsers have it only where the page
+// comes from a secure origin (or this machine).
+void KeepSiteForOffline() {
+  const val workers = val::global("navigator")["serviceWorker"];
+  if (!workers.isUndefined()) workers.call<val>("register", std::string("sw.js"));
+}
+
+}  // namespace
+
 WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
     : WindowRuntime(std::move(makePrintJob)),
       desktop_(ElementById("desktop")),
@@ -16,6 +28,7 @@ WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
         DeleteUnloaded();
         std::erase_if(boxes_, [](const auto& box) { return !box->IsShown(); });
       })) {
+  KeepSiteForOffline();
   listeners_.Listen(val::global("window"), "resize", [this](val) { FitAll(); });
   val restart = Document().call<val>("getElementById", std::string("restart"));
   if (!restart.isNull()) {

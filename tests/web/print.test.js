@@ -1,0 +1,112 @@
+// File > Print in the page: the report's 35 lines go to the browser's print
+// dialog in a fixed-pitch font at 10 points, and only they print; read back
+// from the PDF of the print view.
+'use strict';
+
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { after, before, test } = require('node:test');
+const { assert, serve, launch, start, windowOf, choose } = require('./support');
+
+let site;
+let browser;
+
+before(async () => {
+  site = await serve();
+  browser = await launch();
+});
+
+after(async () => {
+  await browser.close();
+  await site.close();
+});
+
+// The lines of the printout the page holds, with the font each is in.
+function printout(page) {
+  return page.locator('#printout > *').evaluateAll((lines) => lines.map((line) => {
+    const style = getComputedStyle(line);
+    return { text: line.textContent, size: style.fontSize, bold: style.fontWeight === '700',
+      family: style.fontFamily };
+  }));
+}
+
+// The lines of the one page of `pdf` (in a fixed-pitch font), rebuilt with
+// their blanks from where pdftotext finds each word; the leftmost text
+// stands behind a margin of three blanks.
+function PrintedLines(pdf) {
+  const words = [...execFileSync('pdftotext', ['-bbox', pdf, '-'], { encoding: 'utf8' })
+    .matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<\/word>/g)]
+    .map(([, xMin, yMin, xMax, text]) => ({ x: Number(xMin), y: Number(yMin),
+      width: (Number(xMax) - Number(xMin)) / text.length, text }));
+  // One advance for every character: the font's.
+  const left = Math.min(...words.map((word) => word.x));
+  const rows = [...new Set(words.map((word) => word.y))].sort((a, b) => a - b);
+  const top = rows[0];
+  const pitch = Math.min(...rows.slice(1).map((y, k) => y - rows[k]).filter((gap) => gap > 1));
+  const widths = words.filter((word) => word.text.length > 2).map((word) => word.width).sort();
+  const advance = widths[Math.floor(widths.length / 2)];
+  const lines = [];
+  for (const word of words.sort((a, b) => a.x - b.x)) {
+    const row = Math.round((word.y - top) / pitch);
+    const column = 3 + Math.round((word.x - left) / advance);
+    while (lines.length <= row) lines.push('');
+    lines[row] = lines[row].padEnd(column) + word.text;
+  }
+  return lines;
+}
+
+// Headless, the browser's print dialog never closes: the test counts the
+// times it is asked for and prints the page itself.
+async function startCountingPrints(options) {
+  const started = await start(browser, site, options);
+  await started.page.evaluate(() => {
+    window.printDialogs = 0;
+    window.print = () => { window.printDialogs += 1; };
+  });
+  return started;
+}
+
+test('File > Print prints the 35 lines of the report, and nothing else of the page', async () => {
+  const { context, page } = await startCountingPrints();
+  const main = windowOf(page, 'Korvanel');
+  await main.getByRole('button', { name: 'Compute' }).click();
+  await choose(page, 'File', 'Print');
+  const lines = await printout(page);
+  assert.equal(lines.length, 35);
+  assert.equal(lines[0].text, '   Korvanel');
+  assert.equal(lines[5].text, '   Scale Guitar Length  =  650 mm');
+  assert.equal(lines[8].text,
+    '   Fret Number   | Distance from previous (mm)   | Whole Distance (mm)');
+  assert.equal(lines[22].text, '    12           |   19.325                      |   325');
+  assert.equal(lines[34].text, '    24           |    9.662                      |   487.5');
+  assert.deepEqual(lines.map((line) => line.bold), [...Array(35).keys()].map((k) => k < 5));
+  for (const line of lines) {
+    assert.equal(line.size, '13.3333px', '10 points');
+    assert.match(line.family, /^Fixedsys, "Korvanel Mono", monospace$/);
+  }
+  assert.equal(await page.evaluate(() => window.printDialogs), 1);
+  assert.equal(await page.getByRole('alertdialog').count(), 0, 'the dialog gives no answer to tell');
+
+  // The PDF places each word; in a fixed-pitch font its place gives its
+  // column, and the line pitch the empty lines between.
+  const pdf = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'korvanel-')), 'printout.pdf');
+  fs.writeFileSync(pdf, await page.pdf({ format: 'A4' }));
+  assert.deepEqual(PrintedLines(pdf), lines.map((line) => line.text));
+  await context.close();
+});
+
+test('the heading writes the length with the decimal separator of the browser language', async () => {
+  for (const [locale, length] of [['de-DE', '647,7'], ['en-GB', '647.7']]) {
+    const { context, page } = await startCountingPrints({ locale });
+    const main = windowOf(page, 'Korvanel');
+    await main.getByRole('combobox', { name: 'Scale Guitar Length' }).fill('647.7');
+    await main.getByRole('button', { name: 'Compute' }).click();
+    await choose(page, 'File', 'Print');
+    const lines = await printout(page);
+    assert.equal(lines[5].text, `   Scale Guitar Length  =  ${length} mm`);
+    assert.equal(lines[11].text, '     1           |   36.352                      |    36.352');
+    await context.close();
+  }
+});
