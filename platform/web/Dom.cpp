@@ -29,12 +29,17 @@ struct Listener {
       val::global("console").call<void>("error", std::string("Korvanel: a listener failed"));
     }
   }
+  // The page calls a callback with no arguments (setTimeout), which embind
+  // counts.
+  void run() { handleEvent(val::undefined()); }
 };
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(korvanel_dom) {
-  emscripten::class_<Listener>("KorvanelListener").function("handleEvent", &Listener::handleEvent);
+  emscripten::class_<Listener>("KorvanelListener")
+      .function("handleEvent", &Listener::handleEvent)
+      .function("run", &Listener::run);
 }
 
 val Document() { return val::global("document"); }
@@ -97,6 +102,12 @@ void ListenerSet::Listen(const val& target, const char* type,
 
 val ListenerSet::Callback(std::function<void()> handler) {
   val listener(Listener{[handler = std::move(handler)](val) { handler(); }});
+  callbacks_.push_back(listener);
+  return listener["run"].call<val>("bind", listener);
+}
+
+val ListenerSet::Handler(std::function<void(val argument)> handler) {
+  val listener(Listener{std::move(handler)});
   callbacks_.push_back(listener);
   return listener["handleEvent"].call<val>("bind", listener);
 }

@@ -46,8 +46,10 @@ class ListenerSet {
   ~ListenerSet();
 
   void Listen(const val& target, const char* type, std::function<void(val event)> handler);
-  // A JavaScript function that runs `handler` (for setTimeout and the like).
+  // A JavaScript function of no arguments that runs `handler` (for
+  // setTimeout), and one of one argument (for a promise's outcome).
   val Callback(std::function<void()> handler);
+  val Handler(std::function<void(val argument)> handler);
 
  private:
   struct Added {

@@ -63,6 +63,7 @@ void MenuBar::AddItem(const val& popup, const MenuItemDesign& design) {
   SetAttribute(item, "type", "button");
   SetAttribute(item, "role", "menuitem");
   SetAttribute(item, "tabindex", "-1");
+  SetAttribute(item, "data-name", design.name);
   SetText(item, design.text);
   popup.call<void>("append", item);
   menus_[MenuOf(popup)].items.push_back(item);

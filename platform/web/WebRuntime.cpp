@@ -12,10 +12,13 @@ namespace {
 
 // The service worker keeps the site's files, so that after one visit the
 // program starts with no network. Browsers have it only where the page
-// comes from a secure origin (or this machine).
-void KeepSiteForOffline() {
+// comes from a secure origin (or this machine); without it the program
+// works all the same.
+void KeepSiteForOffline(ListenerSet& listeners) {
   const val workers = val::global("navigator")["serviceWorker"];
-  if (!workers.isUndefined()) workers.call<val>("register", std::string("sw.js"));
+  if (workers.isUndefined()) return;
+  workers.call<val>("register", std::string("sw.js")).call<val>("catch", listeners.Handler([](val) {
+  }));
 }
 
 }  // namespace
@@ -28,7 +31,7 @@ WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
         DeleteUnloaded();
         std::erase_if(boxes_, [](const auto& box) { return !box->IsShown(); });
       })) {
-  KeepSiteForOffline();
+  KeepSiteForOffline(listeners_);
   listeners_.Listen(val::global("window"), "resize", [this](val) { FitAll(); });
   val restart = Document().call<val>("getElementById", std::string("restart"));
   if (!restart.isNull()) {
@@ -48,10 +51,11 @@ std::string WebRuntime::DecimalSeparator() const {
 }
 
 void WebRuntime::SetActive(const val& window) {
-  if (active_.strictlyEquals(window)) return;
-  if (!active_.isNull()) ToggleClass(active_, "active", false);
-  active_ = window;
-  ToggleClass(active_, "active", true);
+  // Kept on the elements alone: nothing holds on to a window once it goes.
+  const val previous = desktop_.call<val>("querySelector", std::string(".window.active"));
+  if (!previous.isNull() && !previous.strictlyEquals(window))
+    ToggleClass(previous, "active", false);
+  ToggleClass(window, "active", true);
 }
 
 std::string WebRuntime::NewId() { return "k" + std::to_string(++ids_); }

@@ -52,7 +52,6 @@ class WebRuntime : public WindowRuntime {
   bool IsLoaded(const WebForm* form) const;
 
   val desktop_;
-  val active_ = val::null();
   int layers_ = 0;
   int ids_ = 0;
   bool deletionPending_ = false;
