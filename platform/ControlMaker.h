@@ -11,7 +11,8 @@ namespace korvanel {
 // What a window runtime makes of each part of a window design, as the
 // toolkit's own handles: `Control` for a control, `Menu` for a menu of the
 // menu bar. MakeControls asks for the parts in their order, so that a
-// runtime gives only these makers.
+// runtime gives only these makers; a runtime that needs the menu bar before
+// its window calls MakeMenus and MakeClientControls apart.
 template <class Control, class Menu>
 class ControlMaker {
  public:
@@ -53,11 +54,9 @@ struct LabelledControl {
 };
 std::vector<LabelledControl> LabelledControls(const WindowDesign& design);
 
-// Makes the parts of `design` with `maker`: the menus left to right with
-// their items, the controls in MakingOrder, the labels' names, the lines,
-// then the tab order.
+// Makes the menus of `design` with `maker`, left to right with their items.
 template <class Control, class Menu>
-void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
+void MakeMenus(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
   for (const MenuDesign& menuDesign : design.menus) {
     Menu menu = maker.MakeMenu(menuDesign);
     for (const MenuItemDesign& item : menuDesign.items) {
@@ -68,7 +67,12 @@ void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker
       }
     }
   }
+}
 
+// Makes the rest of `design` with `maker`: the controls in MakingOrder, the
+// labels' names, the lines, then the tab order.
+template <class Control, class Menu>
+void MakeClientControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
   std::vector<Control> made(design.controls.size());
   for (const std::size_t index : MakingOrder(design)) {
     const ControlDesign& control = design.controls[index];
@@ -95,6 +99,14 @@ void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker
   std::vector<Control> tabOrder;
   for (const std::size_t index : TabOrder(design)) tabOrder.push_back(made[index]);
   maker.SetTabOrder(tabOrder);
+}
+
+// Makes all the parts of `design` with `maker`: MakeMenus, then
+// MakeClientControls.
+template <class Control, class Menu>
+void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
+  MakeMenus(design, maker);
+  MakeClientControls(design, maker);
 }
 
 }  // namespace korvanel
