@@ -12,7 +12,8 @@ namespace korvanel {
 // What a window runtime makes of each part of a window design, as the
 // toolkit's own handles: `Control` for a control, `Menu` for a menu of the
 // menu bar. MakeControls asks for the parts in their order, so that a
-// runtime gives only these makers.
+// runtime gives only these makers; a runtime that needs the menu bar before
+// its window calls MakeMenus and MakeClientControls apart.
 template <class Control, class Menu>
 class ControlMaker {
  public:
@@ -54,11 +55,9 @@ struct LabelledControl {
 };
 std::vector<LabelledControl> LabelledControls(const WindowDesign& design);
 
-// Makes the parts of `design` with `maker`: the menus left to right with
-// their items, the controls in MakingOrder, the labels' names, the lines,
-// then the tab order.
+// Makes the menus of `design` with `maker`, left to right with their items.
 template <class Control, class Menu>
-void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
+void MakeMenus(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
   for (const MenuDesign& menuDesign : design.menus) {
     Menu menu = maker.MakeMenu(menuDesign);
     for (const MenuItemDesign& item : menuDesign.items) {
@@ -69,7 +68,12 @@ void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker
       }
     }
   }
+}
 
+// Makes the rest of `design` with `maker`: the controls in MakingOrder, the
+// labels' names, the lines, then the tab order.
+template <class Control, class Menu>
+void MakeClientControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
   // By position in the design; a handle need not have an empty value.
   std::vector<std::optional<Control>> made(design.controls.size());
   for (const std::size_t index : MakingOrder(design)) {
@@ -97,6 +101,14 @@ void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker
   std::vector<Control> tabOrder;
   for (const std::size_t index : TabOrder(design)) tabOrder.push_back(*made[index]);
   maker.SetTabOrder(tabOrder);
+}
+
+// Makes all the parts of `design` with `maker`: MakeMenus, then
+// MakeClientControls.
+template <class Control, class Menu>
+void MakeControls(const WindowDesign& design, ControlMaker<Control, Menu>& maker) {
+  MakeMenus(design, maker);
+  MakeClientControls(design, maker);
 }
 
 }  // namespace korvanel

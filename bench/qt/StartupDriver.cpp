@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/StartupRounds.h"
+
 namespace {
 
 struct Run {
@@ -57,12 +59,6 @@ bool RunOnce(const char* program, Run& run) {
   return true;
 }
 
-template <class T>
-T Median(std::vector<T> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -72,38 +68,25 @@ int main(int argc, char* argv[]) {
   }
   const int rounds = std::max(1, std::atoi(argv[1]));
   const int programs = argc - 2;
-  std::vector<std::vector<Run>> runs(static_cast<std::size_t>(programs));
-  for (int round = 0; round < rounds; ++round) {
-    for (int p = 0; p < programs; ++p) {
-      Run run;
-      if (!RunOnce(argv[p + 2], run)) {
-        std::fprintf(stderr, "%s failed\n", argv[p + 2]);
-        return 1;
-      }
-      runs[static_cast<std::size_t>(p)].push_back(run);
-    }
+  const auto done = korvanel::bench::RunRounds<Run>(
+      rounds, programs, [argv](int program, Run& run) { return RunOnce(argv[program + 2], run); });
+  if (done.failed >= 0) {
+    std::fprintf(stderr, "%s failed\n", argv[done.failed + 2]);
+    return 1;
   }
 
   std::printf("%-40s %12s %12s %12s %8s %8s\n", "program", "median ms", "min ms", "max RSS KiB",
               "time x", "RSS x");
-  double baseTime = 0;
-  double baseRss = 0;
+  const auto milliseconds = [](const Run& run) { return run.milliseconds; };
+  const auto memory = [](const Run& run) { return run.maxRssKiB; };
+  const double baseTime = korvanel::bench::Median(done.runs.front(), milliseconds);
+  const double baseRss = korvanel::bench::Median(done.runs.front(), memory);
   for (int p = 0; p < programs; ++p) {
-    std::vector<double> times;
-    std::vector<long> rss;
-    for (const Run& run : runs[static_cast<std::size_t>(p)]) {
-      times.push_back(run.milliseconds);
-      rss.push_back(run.maxRssKiB);
-    }
-    const double time = Median(times);
-    const double memory = static_cast<double>(Median(rss));
-    if (p == 0) {
-      baseTime = time;
-      baseRss = memory;
-    }
+    const std::vector<Run>& mine = done.runs[static_cast<std::size_t>(p)];
+    const double time = korvanel::bench::Median(mine, milliseconds);
+    const double rss = korvanel::bench::Median(mine, memory);
     std::printf("%-40s %12.1f %12.1f %12.0f %8.2f %8.2f\n", argv[p + 2], time,
-                *std::min_element(times.begin(), times.end()), memory, time / baseTime,
-                memory / baseRss);
+                korvanel::bench::Least(mine, milliseconds), rss, time / baseTime, rss / baseRss);
   }
   return 0;
 }

@@ -4,21 +4,10 @@
 // and one list in report view with three columns, so that the common
 // controls and the first font are counted here and not against Korvanel.
 #include "YardstickWindow.h"
-// After <windows.h>, which it needs.
-#include <commctrl.h>
-
-namespace {
-
-int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace korvanel::bench;
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES;
-  InitCommonControlsEx(&controls);
+  InitMainWindowControls();
 
   const int dpi = ScreenDpi();
   HWND window = CreateMainSizedWindow(instance, L"ControlsWindow", L"Controls window", dpi);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/StartupRounds.h"
+
 namespace {
 
 // The program's process and DLLs up, its first top-level window created,
@@ -75,14 +77,6 @@ bool RunOnce(const wchar_t* program, Run& run) {
   return true;
 }
 
-template <class Value>
-double Median(const std::vector<Run>& runs, Value value) {
-  std::vector<double> values;
-  for (const Run& run : runs) values.push_back(value(run));
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -92,39 +86,32 @@ int wmain(int argc, wchar_t* argv[]) {
   }
   const int rounds = std::max(1, _wtoi(argv[1]));
   const int programs = argc - 2;
-  std::vector<std::vector<Run>> runs(static_cast<std::size_t>(programs));
-  for (int round = 0; round < rounds; ++round) {
-    for (int p = 0; p < programs; ++p) {
-      Run run;
-      if (!RunOnce(argv[p + 2], run)) {
-        std::fwprintf(stderr, L"%ls failed\n", argv[p + 2]);
-        return 1;
-      }
-      runs[static_cast<std::size_t>(p)].push_back(run);
-    }
+  const auto done = korvanel::bench::RunRounds<Run>(
+      rounds, programs, [argv](int program, Run& run) { return RunOnce(argv[program + 2], run); });
+  if (done.failed >= 0) {
+    std::fwprintf(stderr, L"%ls failed\n", argv[done.failed + 2]);
+    return 1;
   }
 
-  std::printf("%-24s %9s %8s %11s %6s %6s  median ms of:", "program", "median ms", "min ms",
+  std::printf("%-30s %9s %8s %11s %6s %6s  median ms of:", "program", "median ms", "min ms",
               "peak WS KiB", "time x", "WS x");
   for (const char* phase : kPhases) std::printf(" %9s", phase);
   std::printf("\n");
-  double baseTime = 0;
-  double basePeak = 0;
+  using korvanel::bench::Median;
+  const auto total = [](const Run& run) { return run.Total(); };
+  const auto peakOf = [](const Run& run) { return run.peakKiB; };
+  const double baseTime = Median(done.runs.front(), total);
+  const double basePeak = Median(done.runs.front(), peakOf);
   for (int p = 0; p < programs; ++p) {
-    const std::vector<Run>& mine = runs[static_cast<std::size_t>(p)];
-    const double time = Median(mine, [](const Run& run) { return run.Total(); });
-    const double peak = Median(mine, [](const Run& run) { return run.peakKiB; });
-    double fastest = time;
-    for (const Run& run : mine) fastest = std::min(fastest, run.Total());
-    if (p == 0) {
-      baseTime = time;
-      basePeak = peak;
-    }
+    const std::vector<Run>& mine = done.runs[static_cast<std::size_t>(p)];
+    const double time = Median(mine, total);
+    const double peak = Median(mine, peakOf);
+    const double fastest = korvanel::bench::Least(mine, total);
     const wchar_t* name = argv[p + 2];
     for (const wchar_t* c = name; *c != L'\0'; ++c) {
       if (*c == L'\\' || *c == L'/') name = c + 1;
     }
-    std::printf("%-24ls %9.1f %8.1f %11.0f %6.2f %6.2f %14s", name, time, fastest, peak,
+    std::printf("%-30ls %9.1f %8.1f %11.0f %6.2f %6.2f %14s", name, time, fastest, peak,
                 time / baseTime, peak / basePeak, "");
     for (int mark = 0; mark < kMarks; ++mark) {
       std::printf(" %9.1f", Median(mine, [mark](const Run& run) { return run.Phase(mark); }));

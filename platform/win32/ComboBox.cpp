@@ -93,10 +93,10 @@ LRESULT ComboBoxControl::FindExact(const std::wstring& text) const {
 void ComboBoxControl::SetText(std::string_view text) {
   const std::wstring wide = WideFromUtf8(text);
   const LRESULT entry = FindExact(wide);
-  // CB_SETCURSEL also writes the entry (or nothing, for -1) into the edit
-  // field, so the text comes after it.
+  // CB_SETCURSEL also writes the entry (the same text), or nothing for -1,
+  // into the edit field; only another text is written after it.
   SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-  if (!SetWindowTextW(combo_, wide.c_str())) {
+  if (entry == CB_ERR && !SetWindowTextW(combo_, wide.c_str())) {
     throw ControlError("The text of the combo box could not be set.");
   }
 }

@@ -100,7 +100,9 @@ UniqueFont CreateDesignFont(const FontDesign& design, int dpi) {
   if (font == nullptr) throw ControlError("The font " + std::string(design.face) + " is missing.");
   // A bitmap face (MS Sans Serif) comes in a few sizes only; where it lacks
   // this one, its scalable successor draws the text at the design's size.
-  if (!DrawsTrue(font.get(), pixels)) {
+  // That stand-in is proportional: a fixed-pitch design keeps its face
+  // without the check.
+  if (!design.fixedPitch && !DrawsTrue(font.get(), pixels)) {
     if (UniqueFont scalable = CreateFace(kScalableSansSerif, pixels)) return scalable;
   }
   return font;

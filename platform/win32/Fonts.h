@@ -22,7 +22,8 @@ int FontPixels(float points, int dpi);
 // The design's face (regular weight, upright) at its size for `dpi`. The
 // faces of the designs are the system's own on Windows; where the bitmap
 // "MS Sans Serif" has no such size, "Microsoft Sans Serif" (scalable) stands
-// in. A missing face is left to the font mapper. Fails with ControlError.
+// in, for the designs that are not fixed pitch. A missing face is left to
+// the font mapper. Fails with ControlError.
 UniqueFont CreateDesignFont(const FontDesign& design, int dpi);
 
 }  // namespace korvanel::win32

@@ -15,17 +15,14 @@ void Check(BOOL done, std::string_view what) {
 
 }  // namespace
 
-HMENU AddMenu(HWND window, std::string_view name, std::string_view text) {
+UniqueMenu MakeMenuBar() {
+  UniqueMenu bar(CreateMenu());
+  Check(bar != nullptr, "bar");
+  return bar;
+}
+
+HMENU AddMenu(HMENU bar, std::string_view name, std::string_view text) {
   const std::wstring wide = WideFromUtf8(text);
-  HMENU bar = GetMenu(window);
-  if (bar == nullptr) {
-    bar = CreateMenu();
-    Check(bar != nullptr, "bar");
-    if (!SetMenu(window, bar)) {
-      DestroyMenu(bar);
-      Check(FALSE, "bar");
-    }
-  }
   HMENU menu = CreatePopupMenu();
   Check(menu != nullptr, name);
   if (!AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), wide.c_str())) {

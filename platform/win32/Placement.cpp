@@ -23,21 +23,37 @@ int WindowDpi(HWND window) {
 
 namespace {
 
-// The frame the user sees: on Windows 10 and 11 the window rectangle also
-// holds invisible resizing borders, which the desktop window manager leaves
-// out of the extended frame bounds.
-// dwmapi is loaded only when a window is first centred.
+// The frame the user sees: on Windows 10 and 11 the window rectangle of a
+// shown window also holds invisible resizing borders, which the desktop
+// window manager leaves out of the extended frame bounds.
+// dwmapi is loaded only when a shown window is first centred.
 RECT VisibleFrame(HWND window) {
-  static auto* const frameBounds =
-      SystemFunctionAs<decltype(DwmGetWindowAttribute)>(L"dwmapi.dll", "DwmGetWindowAttribute");
   RECT frame{};
-  if (frameBounds != nullptr && IsWindowVisible(window) &&
-      SUCCEEDED(frameBounds(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame)) &&
-      frame.right > frame.left) {
-    return frame;
+  if (IsWindowVisible(window)) {
+    static auto* const frameBounds =
+        SystemFunctionAs<decltype(DwmGetWindowAttribute)>(L"dwmapi.dll", "DwmGetWindowAttribute");
+    if (frameBounds != nullptr &&
+        SUCCEEDED(frameBounds(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame)) &&
+        frame.right > frame.left) {
+      return frame;
+    }
   }
   GetWindowRect(window, &frame);
   return frame;
+}
+
+// Where the frame `frame` is centred on `work`.
+POINT CentredIn(const RECT& work, const RECT& frame) {
+  return {work.left + (work.right - work.left - (frame.right - frame.left)) / 2,
+          work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2};
+}
+
+bool WorkAreaOf(HMONITOR monitor, RECT& work) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info)) return false;
+  work = info.rcWork;
+  return true;
 }
 
 }  // namespace
@@ -65,18 +81,23 @@ void FitClientArea(HWND window, int clientWidth, int clientHeight) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+POINT CentredOnWorkArea(SIZE size) {
+  RECT work{};
+  if (!WorkAreaOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), work)) return {};
+  return CentredIn(work, {0, 0, size.cx, size.cy});
+}
+
 void CentreOnWorkArea(HWND window) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-  const RECT& work = monitor.rcWork;
+  RECT work{};
+  if (!WorkAreaOf(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), work)) return;
   const RECT frame = VisibleFrame(window);
+  const POINT centred = CentredIn(work, frame);
+  if (centred.x == frame.left && centred.y == frame.top) return;
   RECT outer{};
   GetWindowRect(window, &outer);
-  const LONG left = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
-  const LONG top = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
-  SetWindowPos(window, nullptr, outer.left + (left - frame.left), outer.top + (top - frame.top), 0,
-               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window, nullptr, outer.left + (centred.x - frame.left),
+               outer.top + (centred.y - frame.top), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace korvanel::win32

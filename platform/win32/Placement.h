@@ -50,8 +50,13 @@ SIZE WindowSizeFor(int clientWidth, int clientHeight, DWORD style, bool hasMenu,
 // `clientHeight` (a menu bar that wraps onto two lines takes room from it).
 void FitClientArea(HWND window, int clientWidth, int clientHeight);
 
+// The top-left corner that centres a window of `size` on the work area of
+// the primary monitor (the screen without the task bar), where a new window
+// opens: a window made there needs no move before it is shown.
+POINT CentredOnWorkArea(SIZE size);
+
 // Moves `window` so that its frame, as the user sees it, is centred on the
-// work area of its monitor (the screen without the task bar).
+// work area of its monitor; a window already there is left alone.
 void CentreOnWorkArea(HWND window);
 
 }  // namespace korvanel::win32

@@ -54,19 +54,28 @@ PixelBox PlaceAt(const ControlDesign& control, int dpi) {
   return PixelPlace(control.left, control.top, control.width, control.height, dpi);
 }
 
+// Whether no shown window lies above `window` but topmost ones, which no
+// other window goes above.
+bool IsOnTop(HWND window) {
+  for (HWND above = GetWindow(window, GW_HWNDPREV); above != nullptr;
+       above = GetWindow(above, GW_HWNDPREV)) {
+    if (IsWindowVisible(above) && (GetWindowLongPtrW(above, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 Win32Form::Win32Form(Win32Runtime& runtime, Window& window)
-    : Form(runtime, window),
-      design_(window.Design()),
-      dpi_(ScreenDpi()),
-      highContrast_(HighContrastOn()) {
+    : Form(runtime, window), design_(window.Design()), dpi_(ScreenDpi()) {
+  // The menu bar first: the window is made with it, and measured once.
+  MakeMenus(design_, *this);
   Create();
   try {
-    MakeControls(design_, *this);
-    // A menu bar changed after the window was made is measured and drawn
-    // again only when asked; its height comes out of the client area.
-    if (GetMenu(window_) != nullptr) DrawMenuBar(window_);
+    MakeClientControls(design_, *this);
+    // A menu bar that wraps onto two lines takes room from the client area.
     FitClientArea(window_, TwipsToPixels(design_.clientWidth, dpi_),
                   TwipsToPixels(design_.clientHeight, dpi_));
   } catch (...) {
@@ -87,23 +96,27 @@ Win32Form::~Win32Form() {
 
 void Win32Form::Create() {
   RegisterFormClass(Procedure);
-  // Sized at the system DPI until the window is on its monitor.
+  // Sized at the system DPI until the window is on its monitor, and made
+  // where it is shown: centred.
   const SIZE size = WindowSizeAt(dpi_);
+  const POINT place = CentredOnWorkArea(size);
   const std::wstring caption = WideFromUtf8(design_.caption);
+  // From here the window owns its menu bar, or has destroyed it if it
+  // could not be made.
+  HMENU bar = menuBar_.release();
   // WM_NCCREATE sets window_.
-  if (CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                      size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr),
-                      this) == nullptr) {
+  if (CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, place.x, place.y, size.cx,
+                      size.cy, nullptr, bar, GetModuleHandleW(nullptr), this) == nullptr) {
+    if (bar != nullptr && IsMenu(bar)) DestroyMenu(bar);
     throw ControlError("The window " + std::string(design_.name) + " could not be created.");
   }
-  SendMessageW(window_, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXICON))));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXSMICON))));
   dpi_ = WindowDpi(window_);
 }
 
-HMENU Win32Form::MakeMenu(const MenuDesign& menu) { return AddMenu(window_, menu.name, menu.text); }
+HMENU Win32Form::MakeMenu(const MenuDesign& menu) {
+  if (menuBar_ == nullptr) menuBar_ = MakeMenuBar();
+  return AddMenu(menuBar_.get(), menu.name, menu.text);
+}
 
 void Win32Form::MakeMenuItem(HMENU menu, const MenuItemDesign& item) {
   AddMenuItem(menu, item.name, item.text, AddCommand(item.name));
@@ -218,6 +231,7 @@ void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void Win32Form::ShowCentred() {
+  // Made centred; only a window that has been resized since moves here.
   CentreOnWorkArea(window_);
   ShowWindow(window_, SW_SHOW);
   // Shown, the window has the frame the user sees.
@@ -228,7 +242,8 @@ void Win32Form::ShowCentred() {
 void Win32Form::BringForward() {
   if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
   SetForegroundWindow(window_);
-  BringWindowToTop(window_);
+  // A window just shown lies on top already.
+  if (!IsOnTop(window_)) BringWindowToTop(window_);
 }
 
 void Win32Form::Activate() {
@@ -267,8 +282,9 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC: {
       const auto label = labels_.find(reinterpret_cast<HWND>(lParam));
       if (label == labels_.end()) break;
-      return reinterpret_cast<LRESULT>(
-          LabelColors(reinterpret_cast<HDC>(wParam), label->second, highContrast_));
+      // Only a colour of the design's own depends on high contrast.
+      return reinterpret_cast<LRESULT>(LabelColors(reinterpret_cast<HDC>(wParam), label->second,
+                                                   label->second && HighContrast()));
     }
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
@@ -287,6 +303,15 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       OnDpiChanged(DpiOfChange(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_GETICON: {
+      // The class's icons are every window's, without a WM_SETICON for each
+      // window (under Wine each costs a millisecond); those asking the
+      // window for its icon get them all the same.
+      const LRESULT set = DefWindowProcW(window_, message, wParam, lParam);
+      if (set != 0 || (wParam != ICON_BIG && wParam != ICON_SMALL)) return set;
+      return static_cast<LRESULT>(
+          GetClassLongPtrW(window_, wParam == ICON_BIG ? GCLP_HICON : GCLP_HICONSM));
+    }
     case WM_DESTROY:
       Unloaded();
       return 0;
@@ -312,7 +337,7 @@ void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Form::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam) {
-  highContrast_ = HighContrastOn();
+  highContrast_.reset();
   if (message == WM_SETTINGCHANGE && wParam == SPI_SETSCREENREADER) {
     decoration_.MarkWhileReaderRuns(lines_);
   }
@@ -330,6 +355,11 @@ void Win32Form::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam) {
         reinterpret_cast<LPARAM>(&change));
   }
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool Win32Form::HighContrast() {
+  if (!highContrast_) highContrast_ = HighContrastOn();
+  return *highContrast_;
 }
 
 void Win32Form::OnActivate(bool active) {

@@ -16,6 +16,7 @@
 #include "platform/win32/ComboBox.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/ListView.h"
+#include "platform/win32/Menus.h"
 #include "platform/win32/ScreenReader.h"
 
 namespace korvanel::win32 {
@@ -83,6 +84,7 @@ class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
   void OnActivate(bool active);
   // A change of the system's colours or settings (high contrast).
   void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
+  bool HighContrast();
 
   void Create();
   // Keeps `control`, made from `design`, for LayOut.
@@ -102,12 +104,15 @@ class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
 
   const WindowDesign design_;
   int dpi_;
-  bool highContrast_;
+  // Asked for at the first label that needs it, again after a change.
+  std::optional<bool> highContrast_;
   // Declared before the window's controls: they show these fonts until
   // they are destroyed. By face, size and DPI: the fonts of each DPI the
   // window has been at stay (a window goes to few monitors), so none is
   // deleted while a control may still show it.
   std::map<std::tuple<std::string, float, int>, UniqueFont> fonts_;
+  // Made before the window, which takes it over when it is made.
+  UniqueMenu menuBar_;
   HWND window_ = nullptr;
 
   std::map<int, std::string> commands_;

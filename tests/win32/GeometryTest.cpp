@@ -155,6 +155,24 @@ TEST_F(GeometryTest, WindowsOpenCentredOnTheWorkArea) {
   }
 }
 
+// Made centred with its menu bar, the main window opens as it was made:
+// nothing moves, resizes or measures its frame again before it is seen.
+TEST(OpeningTest, TheMainWindowIsShownWhereAndAsItWasMade) {
+  static int changes = 0;
+  const auto record = [](int code, WPARAM wParam, LPARAM lParam) {
+    const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (sent.message == WM_WINDOWPOSCHANGED && ClassOf(sent.hwnd) == L"KorvanelWindow") {
+      const UINT flags = reinterpret_cast<const WINDOWPOS*>(sent.lParam)->flags;
+      if ((~flags & (SWP_NOMOVE | SWP_NOSIZE)) != 0 || (flags & SWP_FRAMECHANGED) != 0) ++changes;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  };
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId());
+  RunningProgram program;
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(changes, 0);
+}
+
 TEST_F(GeometryTest, ResizingMovesNothing) {
   HWND compute = Child(Main(), L"Button", L"Compute");
   const Box before = Placed(compute);

@@ -43,6 +43,22 @@ TEST_F(InfoWindowsTest, TensionOpensOnceWithItsSixRows) {
   EXPECT_EQ(GetForegroundWindow(), Window(kTension));
 }
 
+TEST_F(InfoWindowsTest, OpeningTensionAgainBringsItAboveAbout) {
+  OpenTension();
+  OpenAbout();
+  const auto isAbove = [](HWND window, HWND other) {
+    for (HWND below = GetWindow(window, GW_HWNDNEXT); below != nullptr;
+         below = GetWindow(below, GW_HWNDNEXT)) {
+      if (below == other) return true;
+    }
+    return false;
+  };
+  ASSERT_TRUE(isAbove(Window(kAbout), Window(kTension)));
+  OpenTension();
+  EXPECT_TRUE(isAbove(Window(kTension), Window(kAbout)));
+  EXPECT_EQ(GetForegroundWindow(), Window(kTension));
+}
+
 TEST_F(InfoWindowsTest, ByeUnloadsTensionAndTheNextOpeningLoadsItAgain) {
   OpenTension();
   SendMessageW(Child(Window(kTension), L"Button", L"Bye"), BM_CLICK, 0, 0);

@@ -184,8 +184,10 @@ TEST_F(ProbeTest, ComboTextSelectsOnlyTheEntryOfTheSameCase) {
   HWND handle = Child(Handle(), L"ComboBox");
   combo.SetText("ab");
   EXPECT_EQ(SendMessageW(handle, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(combo.Text(), "ab");
   combo.SetText("Ab");
   EXPECT_EQ(SendMessageW(handle, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(combo.Text(), "Ab");
   combo.SetText("AB");
   EXPECT_EQ(SendMessageW(handle, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(combo.Text(), "AB");
