@@ -38,8 +38,9 @@ test_packages=(
   # libFuzzer's runtime, for the release's own clang.
   clang libclang-rt-dev
   cups cups-client cups-bsd
-  # scripts/package-test.sh installs the package into a fresh Debian.
-  debootstrap
+  # scripts/package-test.sh installs the package into a fresh Debian;
+  # scripts/test-debian13.sh clones the current commit into one.
+  debootstrap git
 )
 
 windows_packages=(

@@ -7,7 +7,8 @@
 #     every test;
 #  2. ./scripts/run.sh on a virtual display, until the main window
 #     "Korvanel" comes up;
-#  3. ./scripts/build-windows.sh, the Windows cross-build.
+#  3. ./scripts/test-windows.sh, which cross-builds the Windows side and runs
+#     its tests under the release's Wine (10, where Debian 12 has Wine 8).
 # KORVANEL_WARNINGS_AS_ERRORS is handed on, so CI sees the new compiler's
 # warnings. Needs root (debootstrap, chroot, mounts); without it the run is
 # skipped. Uncommitted changes are not part of the clone.
@@ -59,8 +60,7 @@ in_korvanel bash -c '
 say "./scripts/run.sh showed the main window after $SECONDS s"
 
 SECONDS=0
-in_korvanel ./scripts/build-windows.sh
-in_root test -f "$source_dir/build-win/korvanel.exe"
-say "./scripts/build-windows.sh built korvanel.exe in $SECONDS s"
+in_korvanel ./scripts/test-windows.sh
+say "./scripts/test-windows.sh passed under $(in_root wine --version 2>/dev/null) in $SECONDS s"
 INSIDE
 say "passed in $((SECONDS - started)) s"

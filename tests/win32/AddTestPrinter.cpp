@@ -4,17 +4,29 @@
 // printer, the second is there to be picked in the print dialog. Wine 8
 // finds printers only through CUPS; with no CUPS scheduler it has none.
 // Run once per prefix; a printer already there is left as it is.
+//
+// Which print processor turns the driver's jobs into PostScript depends on
+// the Wine: Wine 8's driver spools RAW PostScript, which WinPrint passes on
+// and the "wineps" processor refuses; Wine 9 and later spool EMF, which only
+// "wineps" takes. A page printed through each processor in turn finds the
+// one that prints.
 #include <windows.h>
 #include <winspool.h>
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/win32/GdiPrinter.h"
 
 namespace {
 
 constexpr wchar_t kPrinter[] = L"Korvanel Test Printer";
 constexpr wchar_t kSecondPrinter[] = L"Korvanel Second Printer";
+constexpr wchar_t kProbePrinter[] = L"Korvanel Probe Printer";
 constexpr wchar_t kDriver[] = L"Korvanel Test PostScript";
 
 int Fail(const char* what) {
@@ -47,41 +59,107 @@ bool WriteGenericPpd(const std::wstring& path) {
   return ok;
 }
 
+bool AddDriver() {
+  wchar_t folder[MAX_PATH];
+  DWORD needed = 0;
+  if (!GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(folder),
+                                  sizeof folder, &needed)) {
+    return false;
+  }
+  const std::wstring ppd = std::wstring(folder) + L"\\korvanel-test.ppd";
+  if (!WriteGenericPpd(ppd)) return false;
+  DRIVER_INFO_3W driver{};
+  driver.cVersion = 3;
+  driver.pName = const_cast<wchar_t*>(kDriver);
+  driver.pDriverPath = const_cast<wchar_t*>(L"wineps.drv");
+  driver.pConfigFile = const_cast<wchar_t*>(L"wineps.drv");
+  driver.pDataFile = const_cast<wchar_t*>(ppd.c_str());
+  driver.pDefaultDataType = const_cast<wchar_t*>(L"RAW");
+  return AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES);
+}
+
+// The installed print processors, WinPrint (Windows' own) first.
+std::vector<std::wstring> PrintProcessors() {
+  DWORD needed = 0;
+  DWORD count = 0;
+  EnumPrintProcessorsW(nullptr, nullptr, 1, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed);
+  if (!EnumPrintProcessorsW(nullptr, nullptr, 1, buffer.data(), needed, &needed, &count)) return {};
+  std::vector<std::wstring> processors;
+  for (DWORD i = 0; i < count; ++i) {
+    const wchar_t* name = reinterpret_cast<PRINTPROCESSOR_INFO_1W*>(buffer.data())[i].pName;
+    processors.insert(_wcsicmp(name, L"WinPrint") == 0 ? processors.begin() : processors.end(),
+                      name);
+  }
+  return processors;
+}
+
+// RAW is only the printer's default: GDI names the datatype of each job it
+// spools (Wine's spooler has no list of a processor's datatypes to offer).
+HANDLE AddFilePrinter(const wchar_t* name, const std::wstring& processor) {
+  PRINTER_INFO_2W info{};
+  info.pPrinterName = const_cast<wchar_t*>(name);
+  info.pPortName = const_cast<wchar_t*>(L"FILE:");
+  info.pDriverName = const_cast<wchar_t*>(kDriver);
+  info.pPrintProcessor = const_cast<wchar_t*>(processor.c_str());
+  info.pDatatype = const_cast<wchar_t*>(L"RAW");
+  return AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
+}
+
+// Whether a page printed on `printer` into `file` comes out as PostScript.
+bool PrintsPostScript(const wchar_t* printer, const std::wstring& file) {
+  DeleteFileW(file.c_str());
+  korvanel::win32::UniqueDc dc(CreateDCW(L"WINSPOOL", printer, nullptr, nullptr));
+  if (!dc) return false;
+  DOCINFOW document{};
+  document.cbSize = sizeof document;
+  document.lpszDocName = L"Korvanel probe";
+  document.lpszOutput = file.c_str();
+  if (StartDocW(dc.get(), &document) <= 0) return false;
+  const bool printed =
+      StartPage(dc.get()) > 0 && TextOutW(dc.get(), 100, 100, L"probe", 5) && EndPage(dc.get()) > 0;
+  if (EndDoc(dc.get()) <= 0 || !printed) return false;
+  char start[4]{};
+  std::ifstream(file.c_str(), std::ios::binary).read(start, sizeof start);
+  DeleteFileW(file.c_str());
+  return std::memcmp(start, "%!PS", sizeof start) == 0;
+}
+
+// The first print processor through which a page prints, each tried on a
+// printer added for it and deleted after.
+std::optional<std::wstring> ProcessorThatPrints() {
+  wchar_t folder[MAX_PATH];
+  if (GetTempPathW(MAX_PATH, folder) == 0) return std::nullopt;
+  const std::wstring file = std::wstring(folder) + L"korvanel-probe.ps";
+  for (const std::wstring& processor : PrintProcessors()) {
+    HANDLE probe = AddFilePrinter(kProbePrinter, processor);
+    if (probe == nullptr) continue;
+    const bool prints = PrintsPostScript(kProbePrinter, file);
+    DeletePrinter(probe);
+    ClosePrinter(probe);
+    std::printf("add-test-printer: the %ls print processor %s\n", processor.c_str(),
+                prints ? "prints the driver's jobs" : "does not print the driver's jobs");
+    if (prints) return processor;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int main() {
-  if (!PrinterExists(kPrinter)) {
-    wchar_t folder[MAX_PATH];
-    DWORD needed = 0;
-    if (!GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(folder),
-                                    sizeof folder, &needed)) {
-      return Fail("GetPrinterDriverDirectoryW");
+  if (!PrinterExists(kPrinter) && !AddDriver()) return Fail("installing the PostScript driver");
+  if (!PrinterExists(kPrinter) || !PrinterExists(kSecondPrinter)) {
+    const std::optional<std::wstring> processor = ProcessorThatPrints();
+    if (!processor) {
+      std::fprintf(stderr, "add-test-printer: no print processor prints the driver's jobs\n");
+      return 1;
     }
-    const std::wstring ppd = std::wstring(folder) + L"\\korvanel-test.ppd";
-    if (!WriteGenericPpd(ppd)) return Fail("writing the PPD from winspool.drv");
-
-    DRIVER_INFO_3W driver{};
-    driver.cVersion = 3;
-    driver.pName = const_cast<wchar_t*>(kDriver);
-    driver.pDriverPath = const_cast<wchar_t*>(L"wineps.drv");
-    driver.pConfigFile = const_cast<wchar_t*>(L"wineps.drv");
-    driver.pDataFile = const_cast<wchar_t*>(ppd.c_str());
-    driver.pDefaultDataType = const_cast<wchar_t*>(L"RAW");
-    if (!AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES)) {
-      return Fail("AddPrinterDriverExW");
+    for (const wchar_t* name : {kPrinter, kSecondPrinter}) {
+      if (PrinterExists(name)) continue;
+      HANDLE printer = AddFilePrinter(name, *processor);
+      if (printer == nullptr) return Fail("AddPrinterW");
+      ClosePrinter(printer);
     }
-  }
-  for (const wchar_t* name : {kPrinter, kSecondPrinter}) {
-    if (PrinterExists(name)) continue;
-    PRINTER_INFO_2W info{};
-    info.pPrinterName = const_cast<wchar_t*>(name);
-    info.pPortName = const_cast<wchar_t*>(L"FILE:");
-    info.pDriverName = const_cast<wchar_t*>(kDriver);
-    info.pPrintProcessor = const_cast<wchar_t*>(L"WinPrint");
-    info.pDatatype = const_cast<wchar_t*>(L"RAW");
-    HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-    if (printer == nullptr) return Fail("AddPrinterW");
-    ClosePrinter(printer);
   }
   if (!SetDefaultPrinterW(kPrinter)) return Fail("SetDefaultPrinterW");
   std::printf("add-test-printer: default printer is \"%ls\"\n", kPrinter);

@@ -35,20 +35,29 @@ bool IsOwnWindow(HWND window) {
   return process == GetCurrentProcessId();
 }
 
-// The shown top-level windows of this process with the caption of that
-// design; message boxes, which may share the caption, left out.
+// The shown top-level windows of the runtime (it runs on this thread) with
+// the caption of that design; message boxes, which may share the caption,
+// left out. Only this thread's windows are asked for their captions: under
+// Wine each of another process's windows costs a round trip to the server.
 std::vector<HWND> ShownWindows(std::string_view name) {
-  const std::wstring caption = Wide(DesignNamed(name).caption);
-  std::vector<HWND> shown;
-  HWND window = nullptr;
-  while ((window = FindWindowExW(nullptr, window, nullptr, caption.c_str())) != nullptr) {
-    wchar_t windowClass[16]{};
-    GetClassNameW(window, windowClass, 16);
-    if (IsOwnWindow(window) && IsWindowVisible(window) && std::wstring(windowClass) != L"#32770") {
-      shown.push_back(window);
-    }
-  }
-  return shown;
+  struct Search {
+    std::wstring caption;
+    std::vector<HWND> shown;
+  } search{Wide(DesignNamed(name).caption), {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        auto& found = *reinterpret_cast<Search*>(param);
+        wchar_t windowClass[16]{};
+        GetClassNameW(window, windowClass, 16);
+        if (IsWindowVisible(window) && std::wstring(windowClass) != L"#32770" &&
+            TextOf(window) == found.caption) {
+          found.shown.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.shown;
 }
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {

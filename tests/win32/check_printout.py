@@ -7,9 +7,9 @@ line or "R text" for a regular one; an empty text is an empty line).
 - poppler's pdftotext -layout (on ps2pdf's PDF) must find the words of the
   non-empty lines, line by line and in order;
 - pdftotext -bbox gives the box of every word: the words must start on the
-  columns of one fixed-pitch font from the 15 mm left margin, so that the
-  text rebuilt from those columns, blanks included, is the expected text
-  (and the bars of the fret lines stand under those of the column titles);
+  columns of one fixed pitch from the 15 mm left margin, so that the text
+  rebuilt from those columns, blanks included, is the expected text (and the
+  bars of the fret lines stand under those of the column titles);
 - ghostscript's txtwrite device gives the font of every character: heading
   lines in the bold face of the font of the others;
 - the lines go down the page one line height apart, empty lines included,
@@ -102,8 +102,19 @@ def check(case, ps, expected_path):
         fail(case, f"{len(lines)} lines ({len(fonts)} for txtwrite), expected {len(numbered)}")
         return
 
-    # The texts, blanks included, from the columns where the words start.
-    pitch = statistics.median((w.x1 - w.x0) / len(w.text) for w in words)
+    # The texts, blanks included, from the columns where the words start. The
+    # pitch is where the device sets the characters: Wine 9 and later put each
+    # one at the whole-pixel advance that GDI measures, a little less than the
+    # width of the font's glyph, which Wine 8 kept to.
+    starts = [(column, word.x0 - MARGIN)
+              for line, (_, text, _) in zip(lines, numbered) if [w.text for w in line] == text.split()
+              for word, column in zip(line, (m.start() for m in re.finditer(r"\S+", text)))]
+    glyph = statistics.median((w.x1 - w.x0) / len(w.text) for w in words)
+    pitch = glyph
+    if any(column for column, _ in starts):
+        pitch = sum(c * d for c, d in starts) / sum(c * c for c, _ in starts)
+    if abs(pitch - glyph) > TOLERANCE:
+        fail(case, f"characters {pitch:.2f} pt apart, in glyphs {glyph:.2f} pt wide")
     regular = set().union(*(f for f, (_, _, heading) in zip(fonts, numbered) if not heading))
     for line, line_font, (number, text, heading) in zip(lines, fonts, numbered):
         rebuilt = ""
