@@ -57,6 +57,10 @@ void Frame::AddBar(const val& bar) { client_.call<void>("before", bar); }
 
 void Frame::Show(const val& over) {
   runtime_.Desktop().call<void>("append", window_);
+  if (width_ == 0) {
+    width_ = window_["offsetWidth"].as<double>();
+    height_ = window_["offsetHeight"].as<double>();
+  }
   Fit();
   Centre(over);
   BringForward();
@@ -85,9 +89,8 @@ bool Frame::Contains(const val& element) const {
 bool Frame::IsShown() const { return window_["isConnected"].as<bool>(); }
 
 void Frame::Centre(const val& over) {
-  const double scale = Scale();
-  const double width = window_["offsetWidth"].as<double>() * scale;
-  const double height = window_["offsetHeight"].as<double>() * scale;
+  const double width = width_ * scale_;
+  const double height = height_ * scale_;
   double centreX = PageWidth() / 2;
   double centreY = PageHeight() / 2;
   if (!over.isNull()) {
@@ -101,20 +104,13 @@ void Frame::Centre(const val& over) {
 }
 
 void Frame::KeepInPage() {
-  const double scale = Scale();
-  const double width = window_["offsetWidth"].as<double>() * scale;
+  const double width = width_ * scale_;
   left_ = std::clamp(left_, kTitleKept - width, PageWidth() - kTitleKept);
   top_ = std::clamp(top_, 0.0, std::max(0.0, PageHeight() - kTitleKept));
   // A window that fits the page stays wholly in it.
   if (width <= PageWidth()) left_ = std::clamp(left_, 0.0, PageWidth() - width);
   SetPixels(window_, "left", left_);
   SetPixels(window_, "top", top_);
-}
-
-double Frame::Scale() const {
-  const double natural = window_["offsetWidth"].as<double>();
-  const double shown = window_.call<val>("getBoundingClientRect")["width"].as<double>();
-  return natural > 0 ? shown / natural : 1;
 }
 
 void Frame::OnPress(val event) {

@@ -45,7 +45,6 @@ class Frame {
  private:
   void Centre(const val& over);
   void KeepInPage();
-  double Scale() const;
   void OnPress(val event);
   void OnDrag(val event);
 
@@ -61,6 +60,11 @@ class Frame {
   double startTop_ = 0;
   double left_ = 0;
   double top_ = 0;
+  // The window's size as laid out, measured once when it is first shown
+  // (nothing in it is laid out again), and the scale it is shown at.
+  double width_ = 0;
+  double height_ = 0;
+  double scale_ = 1;
   ListenerSet listeners_;
 };
 

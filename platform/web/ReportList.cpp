@@ -29,21 +29,27 @@ ReportList::ReportList(const ControlDesign& design)
   box_.call<void>("append", table_);
 }
 
-void ReportList::RemoveAll() { body_.call<void>("replaceChildren"); }
+void ReportList::RemoveAll() {
+  body_.call<void>("replaceChildren");
+  cells_.clear();
+}
 
 ListControl::ItemId ReportList::AddItem(std::string_view text) {
   val row = body_.call<val>("insertRow");
-  for (std::size_t column = 0; column < columns_; ++column) row.call<val>("insertCell");
-  if (columns_ > 0) SetText(row["cells"][0], text);
-  return body_["rows"]["length"].as<ItemId>() - 1;
+  std::vector<val>& cells = cells_.emplace_back();
+  for (std::size_t column = 0; column < columns_; ++column) {
+    cells.push_back(row.call<val>("insertCell"));
+  }
+  if (columns_ > 0) SetText(cells.front(), text);
+  return cells_.size() - 1;
 }
 
 void ReportList::SetSubItem(ItemId item, SubItem subItem, std::string_view text) {
   const auto column = static_cast<std::size_t>(subItem);
-  if (item >= body_["rows"]["length"].as<ItemId>() || column >= columns_) {
+  if (item >= cells_.size() || column >= columns_) {
     throw ControlError("The list has no row " + std::to_string(item) + ".");
   }
-  SetText(body_["rows"][item]["cells"][column], text);
+  SetText(cells_[item][column], text);
 }
 
 }  // namespace korvanel::web

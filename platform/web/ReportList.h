@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/ListControl.h"
 #include "platform/WindowDesign.h"
 #include "platform/web/Dom.h"
@@ -27,6 +29,8 @@ class ReportList : public ListControl {
   val table_;
   val body_;
   std::size_t columns_;
+  // The cells of each row, kept so that setting one is one call on the page.
+  std::vector<std::vector<val>> cells_;
 };
 
 }  // namespace korvanel::web

@@ -31,7 +31,14 @@ WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
         DeleteUnloaded();
         std::erase_if(boxes_, [](const auto& box) { return !box->IsShown(); });
       })) {
-  KeepSiteForOffline(listeners_);
+  // Once the page has loaded: the worker's own fetches must not delay the
+  // first window.
+  if (Document()["readyState"].as<std::string>() == "complete") {
+    KeepSiteForOffline(listeners_);
+  } else {
+    listeners_.Listen(val::global("window"), "load",
+                      [this](val) { KeepSiteForOffline(listeners_); });
+  }
   listeners_.Listen(val::global("window"), "resize", [this](val) { FitAll(); });
   val restart = Document().call<val>("getElementById", std::string("restart"));
   if (!restart.isNull()) {

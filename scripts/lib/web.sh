@@ -6,8 +6,6 @@
 #   use_playwright   installs the pinned playwright-core (tests/web's lock
 #       file) into build-web/playwright/ when it is missing or older than
 #       the lock, and exports NODE_PATH for it.
-#   serve_site DIR PORT   serves DIR on 127.0.0.1:PORT in the background
-#       (its process id in $site_server); stop it with kill.
 
 web_build_dir="$root/build-web"
 
@@ -28,9 +26,4 @@ use_playwright() {
     (cd "$modules" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
   fi
   export NODE_PATH="$modules/node_modules"
-}
-
-serve_site() {
-  python3 -m http.server "$2" --bind 127.0.0.1 --directory "$1" >/dev/null 2>&1 &
-  site_server=$!
 }
