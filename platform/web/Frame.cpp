@@ -72,13 +72,13 @@ void Frame::BringForward() {
 }
 
 void Frame::Fit() {
-  const double width = window_["offsetWidth"].as<double>();
-  const double height = window_["offsetHeight"].as<double>();
-  const double scale = std::min(
-      {1.0, (PageWidth() - 2 * kPageMargin) / width, (PageHeight() - 2 * kPageMargin) / height});
+  if (width_ == 0) return;
+  scale_ = std::clamp(std::min((PageWidth() - 2 * kPageMargin) / width_,
+                               (PageHeight() - 2 * kPageMargin) / height_),
+                      0.05, 1.0);
   char transform[48];
-  std::snprintf(transform, sizeof transform, "scale(%g)", std::max(scale, 0.05));
-  SetStyle(window_, "transform", scale < 1 ? transform : "none");
+  std::snprintf(transform, sizeof transform, "scale(%g)", scale_);
+  SetStyle(window_, "transform", scale_ < 1 ? transform : "none");
   KeepInPage();
 }
 
