@@ -4,21 +4,10 @@
 // buttons buttons, and the drawn lines nothing at all.
 'use strict';
 
-const { after, before, test } = require('node:test');
-const { assert, serve, launch, start, windowOf, choose } = require('./support');
+const { test } = require('node:test');
+const { assert, windowOf, choose, useBrowser } = require('./support');
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+const session = useBrowser();
 
 function includesInOrder(snapshot, expected) {
   let from = 0;
@@ -30,7 +19,7 @@ function includesInOrder(snapshot, expected) {
 }
 
 test('each window is a named dialog of menus, controls and tables with their headers', async () => {
-  const { context, page } = await start(browser, site);
+  const { context, page } = await session.start();
   includesInOrder(await windowOf(page, 'Korvanel').ariaSnapshot(), [
     '- dialog "Korvanel":', '- button "Close"', '- menubar:', '- menuitem "File"',
     '- menuitem "?"', '- text: Scale Guitar Length mm', '- button "Compute"', '- table:',
@@ -53,7 +42,7 @@ test('each window is a named dialog of menus, controls and tables with their hea
 });
 
 test('a refused length is an alert dialog whose text is read with it', async () => {
-  const { context, page } = await start(browser, site);
+  const { context, page } = await session.start();
   const main = windowOf(page, 'Korvanel');
   await main.getByRole('combobox', { name: 'Scale Guitar Length' }).fill('1E400');
   await main.getByRole('button', { name: 'Compute' }).click();
@@ -66,7 +55,7 @@ test('a refused length is an alert dialog whose text is read with it', async () 
 });
 
 test('the open list of lengths is a list box whose current option the box points at', async () => {
-  const { context, page } = await start(browser, site);
+  const { context, page } = await session.start();
   const box = windowOf(page, 'Korvanel').getByRole('combobox', { name: 'Scale Guitar Length' });
   await box.focus();
   await page.keyboard.press('Alt+ArrowDown');

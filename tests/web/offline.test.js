@@ -6,21 +6,10 @@
 
 const fs = require('node:fs');
 const path = require('node:path');
-const { after, before, test } = require('node:test');
-const { SITE, assert, serve, launch, start, windowOf, rows, choose } = require('./support');
+const { test } = require('node:test');
+const { SITE, assert, windowOf, rows, choose, useBrowser } = require('./support');
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+const session = useBrowser();
 
 function siteFiles(folder = SITE, prefix = '/') {
   return fs.readdirSync(folder, { withFileTypes: true }).flatMap((entry) => (entry.isDirectory()
@@ -29,7 +18,7 @@ function siteFiles(folder = SITE, prefix = '/') {
 }
 
 test('after one visit the program starts with no network', async () => {
-  const { context, page } = await start(browser, site);
+  const { context, page } = await session.start();
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   const kept = await page.evaluate(async () => {
     const stores = await caches.keys();
@@ -53,7 +42,7 @@ test('the manifest names the program and its icons, enlarged without blurring', 
   assert.equal(manifest.name, 'Korvanel');
   assert.equal(manifest.display, 'standalone');
   assert.deepEqual(manifest.icons.map((icon) => icon.sizes), ['192x192', '512x512']);
-  const { context, page } = await start(browser, site);
+  const { context, page } = await session.start();
   // Every 6 x 6 square of the 192-pixel icon is one pixel of the 32-pixel one.
   const sharp = await page.evaluate(async () => {
     const pixels = async (file) => {
@@ -81,14 +70,14 @@ test('the manifest names the program and its icons, enlarged without blurring', 
 });
 
 test('the page asks for no permission, sends nothing elsewhere and stores nothing of its own', async () => {
-  const { context, page, requests } = await start(browser, site);
+  const { context, page, requests } = await session.start();
   await page.evaluate(() => { window.print = () => {}; });
   const main = windowOf(page, 'Korvanel');
   await main.getByRole('button', { name: 'Compute' }).click();
   await choose(page, 'File', 'Print');
   await choose(page, '?', 'Tension and Frequency');
   await choose(page, '?', 'About');
-  assert.deepEqual(requests.filter((url) => !url.startsWith(site.url)), []);
+  assert.deepEqual(requests.filter((url) => !url.startsWith(session.site.url)), []);
   assert.deepEqual(await context.cookies(), []);
   const stored = await page.evaluate(async () => ({
     local: localStorage.length, session: sessionStorage.length,

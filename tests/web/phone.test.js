@@ -2,21 +2,10 @@
 // layout the same, and a finger does what the mouse does.
 'use strict';
 
-const { after, before, test } = require('node:test');
-const { assert, serve, launch, start, windowOf, rows } = require('./support');
+const { test } = require('node:test');
+const { assert, windowOf, rows, useBrowser } = require('./support');
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+const session = useBrowser();
 
 const kPhone = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true,
   deviceScaleFactor: 3 };
@@ -27,7 +16,7 @@ async function fits(page, window) {
 }
 
 test('the windows fit a phone, scaled as a whole, and a finger picks, computes and opens the menus', async () => {
-  const { context, page } = await start(browser, site, kPhone);
+  const { context, page } = await session.start(kPhone);
   const main = windowOf(page, 'Korvanel');
   assert.equal(await fits(page, main), true);
   assert.equal(await main.locator('.client').evaluate((client) => client.offsetWidth), 555,

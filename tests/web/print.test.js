@@ -7,21 +7,10 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { after, before, test } = require('node:test');
-const { assert, serve, launch, start, windowOf, choose } = require('./support');
+const { test } = require('node:test');
+const { assert, windowOf, choose, useBrowser } = require('./support');
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+const session = useBrowser();
 
 // The lines of the printout the page holds, with the font each is in.
 function printout(page) {
@@ -60,7 +49,7 @@ function PrintedLines(pdf) {
 // Headless, the browser's print dialog never closes: the test counts the
 // times it is asked for and prints the page itself.
 async function startCountingPrints(options) {
-  const started = await start(browser, site, options);
+  const started = await session.start(options);
   await started.page.evaluate(() => {
     window.printDialogs = 0;
     window.print = () => { window.printDialogs += 1; };

@@ -10,6 +10,7 @@ const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
 const zlib = require('node:zlib');
+const { after, before } = require('node:test');
 const { chromium } = require('playwright-core');
 
 const SITE = process.env.KORVANEL_SITE || path.join(__dirname, '../../build-web/site');
@@ -104,4 +105,20 @@ async function choose(page, menu, item) {
   await main.getByRole('menuitem', { name: item, exact: true }).click();
 }
 
-module.exports = { SITE, assert, serve, launch, start, windowOf, rows, choose };
+// The site served and the browser started for the tests of one file, and
+// both stopped after them.
+function useBrowser() {
+  const shared = {};
+  before(async () => {
+    shared.site = await serve();
+    shared.browser = await launch();
+  });
+  after(async () => {
+    await shared.browser.close();
+    await shared.site.close();
+  });
+  shared.start = (options) => start(shared.browser, shared.site, options);
+  return shared;
+}
+
+module.exports = { SITE, assert, serve, launch, start, useBrowser, windowOf, rows, choose };

@@ -4,24 +4,13 @@
 // instances, and how the program ends.
 'use strict';
 
-const { after, before, test } = require('node:test');
-const { assert, serve, launch, start, windowOf, rows, choose } = require('./support');
+const { test } = require('node:test');
+const { assert, windowOf, rows, choose, useBrowser } = require('./support');
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+const session = useBrowser();
 
 async function program(options) {
-  const started = await start(browser, site, options);
+  const started = await session.start(options);
   return { ...started, main: windowOf(started.page, 'Korvanel') };
 }
 
