@@ -3,8 +3,8 @@
 
 Writes resources/icons/korvanel.ico (32x32 in 2 colours, 32x32 and 16x16 in
 16 colours, for the Windows executable), 16/32/48/64-pixel PNGs for the
-desktop icon theme and 192/512-pixel PNGs for the web page's manifest (the
-32-pixel image enlarged without blurring), all from the one drawing below. Standard library only,
+desktop icon theme and, into resources/web/icons, 192/512-pixel PNGs for the
+web page's manifest (the 32-pixel image enlarged without blurring), all from the one drawing below. Standard library only,
 so that the icon can be remade anywhere:  python3 scripts/make-icon.py
 """
 
@@ -164,8 +164,10 @@ def main():
     for size in (16, 32, 48, 64):
         # Smoothing blurs the one-pixel frets of the small sizes.
         write_png(OUT / f"{size}.png", render(size, 1 if size <= 32 else 4))
+    web = OUT.parent / "web" / "icons"
+    web.mkdir(parents=True, exist_ok=True)
     for size in (192, 512):
-        write_png(OUT / f"{size}.png", enlarged(render(32, 1), size // 32))
+        write_png(web / f"{size}.png", enlarged(render(32, 1), size // 32))
 
 
 if __name__ == "__main__":

@@ -21,13 +21,14 @@ foreach(file index.html korvanel.css manifest.webmanifest)
   list(APPEND site_files ${site}/${file})
 endforeach()
 
-# The 32-pixel image and its enlargements (scripts/make-icon.py).
-foreach(size 16 32 192 512)
-  add_custom_command(OUTPUT ${site}/icons/${size}.png
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/resources/icons/${size}.png
-      ${site}/icons/${size}.png
-    DEPENDS ${PROJECT_SOURCE_DIR}/resources/icons/${size}.png VERBATIM)
-  list(APPEND site_files ${site}/icons/${size}.png)
+# The program's icon and its enlargements (scripts/make-icon.py).
+foreach(icon ${PROJECT_SOURCE_DIR}/resources/icons/16.png ${PROJECT_SOURCE_DIR}/resources/icons/32.png
+    ${page}/icons/192.png ${page}/icons/512.png)
+  get_filename_component(name ${icon} NAME)
+  add_custom_command(OUTPUT ${site}/icons/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${icon} ${site}/icons/${name}
+    DEPENDS ${icon} VERBATIM)
+  list(APPEND site_files ${site}/icons/${name})
 endforeach()
 
 # The stand-in fonts, cut down to the characters the program shows: printable
