@@ -41,6 +41,8 @@ class WebComboBox : public ComboBox {
   val field_;
   val button_;
   val list_;
+  // What every entry of the list starts as.
+  val entryModel_;
   std::string id_;
   std::vector<std::string> entries_;
   // The entry the text is, and the one the open list marks, or -1.
