@@ -11,6 +11,12 @@ namespace korvanel::web {
 
 namespace {
 
+// The frame around the client area, in CSS pixels. Set here rather than in
+// the style sheet, so that a window's size is known without asking the page
+// to lay it out.
+constexpr int kBorder = 1;
+constexpr int kTitleBarHeight = 22;
+constexpr int kBarHeight = 19;
 // Room kept around a window fitted to the page, in CSS pixels.
 constexpr double kPageMargin = 4;
 // Of a window dragged off the page, this much of its title bar stays in it.
@@ -38,8 +44,14 @@ Frame::Frame(WebRuntime& runtime, std::string_view caption, int clientWidth, int
   SetAttribute(closeBox, "tabindex", "-1");
   SetAttribute(closeBox, "aria-label", "Close");
   titleBar_.call<void>("append", title, closeBox);
+  SetPixels(window_, "border-width", kBorder);
+  SetPixels(titleBar_, "height", kTitleBarHeight);
   SetPixels(client_, "width", clientWidth);
-  if (clientHeight > 0) SetPixels(client_, "height", clientHeight);
+  if (clientHeight > 0) {
+    SetPixels(client_, "height", clientHeight);
+    width_ = clientWidth + 2 * kBorder;
+    height_ = kTitleBarHeight + clientHeight + 2 * kBorder;
+  }
   window_.call<void>("append", titleBar_, client_);
 
   listeners_.Listen(closeBox, "click", [close = std::move(close)](val) { close(); });
@@ -53,10 +65,15 @@ Frame::Frame(WebRuntime& runtime, std::string_view caption, int clientWidth, int
 
 Frame::~Frame() { window_.call<void>("remove"); }
 
-void Frame::AddBar(const val& bar) { client_.call<void>("before", bar); }
+void Frame::AddBar(const val& bar) {
+  SetPixels(bar, "height", kBarHeight);
+  if (height_ > 0) height_ += kBarHeight;
+  client_.call<void>("before", bar);
+}
 
 void Frame::Show(const val& over) {
   runtime_.Desktop().call<void>("append", window_);
+  // A client area that grows with what it holds is measured once.
   if (width_ == 0) {
     width_ = window_["offsetWidth"].as<double>();
     height_ = window_["offsetHeight"].as<double>();

@@ -60,8 +60,9 @@ class Frame {
   double startTop_ = 0;
   double left_ = 0;
   double top_ = 0;
-  // The window's size as laid out, measured once when it is first shown
-  // (nothing in it is laid out again), and the scale it is shown at.
+  // The window's size, known from its design (or, where its client area
+  // grows with what it holds, measured once when it is first shown), and
+  // the scale it is shown at.
   double width_ = 0;
   double height_ = 0;
   double scale_ = 1;
