@@ -76,8 +76,10 @@ void Frame::Fit() {
   const double height = window_["offsetHeight"].as<double>();
   const double scale = std::min(
       {1.0, (PageWidth() - 2 * kPageMargin) / width, (PageHeight() - 2 * kPageMargin) / height});
+  // Kept for placing: the measured size is the unscaled one.
+  scale_ = std::max(scale, 0.05);
   char transform[48];
-  std::snprintf(transform, sizeof transform, "scale(%g)", std::max(scale, 0.05));
+  std::snprintf(transform, sizeof transform, "scale(%g)", scale_);
   SetStyle(window_, "transform", scale < 1 ? transform : "none");
   KeepInPage();
 }
