@@ -65,6 +65,7 @@ say "firefox-esr installed in $SECONDS s"
 
 SECONDS=0
 in_korvanel bash -c '
+  root="$PWD"
   source scripts/lib/display.sh
   source scripts/lib/web.sh
   port="$(python3 -c "import socket; s = socket.socket(); s.bind((\"127.0.0.1\", 0)); print(s.getsockname()[1])")"
