@@ -32,8 +32,8 @@ endforeach()
 
 # The stand-in fonts, cut down to the characters the program shows: printable
 # ASCII and the ellipsis of the string frequencies.
-foreach(font sans:LiberationSans-Regular mono:LiberationMono-Regular
-    mono-bold:LiberationMono-Bold)
+foreach(font sans:LiberationSans-Regular sans-bold:LiberationSans-Bold
+    mono:LiberationMono-Regular mono-bold:LiberationMono-Bold)
   string(REPLACE ":" ";" font ${font})
   list(GET font 0 name)
   list(GET font 1 face)

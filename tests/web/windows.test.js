@@ -215,3 +215,22 @@ test('every label shows its whole text on its one line, in the designs fonts or 
   assert.match(fixedPitch, /"Courier New", "Korvanel Mono", monospace/);
   await context.close();
 });
+
+test('the captions are in a bold face of their own, wider than the regular one', async () => {
+  const { context, main } = await program();
+  const [bold, regular] = await main.locator('.caption').evaluate((caption) => {
+    const width = (element) => {
+      const range = document.createRange();
+      range.selectNodeContents(element);
+      return range.getBoundingClientRect().width;
+    };
+    const plain = caption.cloneNode(true);
+    plain.style.fontWeight = 'normal';
+    caption.after(plain);
+    const widths = [width(caption), width(plain)];
+    plain.remove();
+    return widths;
+  });
+  assert.ok(bold > regular * 1.04, `"Korvanel" ${bold} px in bold, ${regular} px regular`);
+  await context.close();
+});
