@@ -91,6 +91,13 @@ debian_root_mount() {
   mount -t tmpfs -o size=16g,mode=755 "korvanel-$suite" "$chroot_dir"
   tar -C "$chroot_dir" -xzf "$debian_cache_dir/$suite-minbase.tar.gz"
   cp /etc/resolv.conf "$chroot_dir/etc/resolv.conf"
+  # The machine's own certificate authorities (a site's TLS proxy) are
+  # trusted there too once ca-certificates is installed, so that npm reaches
+  # its registry from the root as it does from here.
+  if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    mkdir -p "$chroot_dir/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$chroot_dir/usr/local/share/ca-certificates/"
+  fi
   mount -t proc proc "$chroot_dir/proc"
   mount -t devpts -o newinstance,ptmxmode=0666 devpts "$chroot_dir/dev/pts"
   mkdir -p "$chroot_dir/dev/shm"
