@@ -32,14 +32,8 @@ say "commit $commit"
 run_in_debian_root trixie "$scratch/root" "$root" "$commit" \
   "${KORVANEL_WARNINGS_AS_ERRORS:-OFF}" <<'INSIDE' || { say "FAILED: see above."; exit 1; }
 say() { echo "test-debian13: $*"; }
-source_dir=/root/korvanel
-werror="$3"
-git clone -q --no-checkout "$1" "$chroot_dir$source_dir"
-git -C "$chroot_dir$source_dir" checkout -q "$2"
+clone_korvanel "$1" "$2" "$3"
 say "Debian $(in_root cat /etc/debian_version) ready"
-in_korvanel() {
-  in_root env KORVANEL_WARNINGS_AS_ERRORS="$werror" bash -c 'cd "$0" && "$@"' "$source_dir" "$@"
-}
 
 SECONDS=0
 in_korvanel ./scripts/test.sh

@@ -41,17 +41,11 @@ for suite in "${suites[@]}"; do
   debian_root_tarball "$suite" "$scratch" || { say "FAILED: no Debian $suite root."; exit 1; }
   run_in_debian_root "$suite" "$scratch/root-$suite" "$root" "$commit" \
     "${KORVANEL_WARNINGS_AS_ERRORS:-ON}" "$suite" "$shots" <<'INSIDE' || { say "FAILED on $suite: see above."; exit 1; }
-werror="$3"
 suite="$4"
 shots="$5"
 say() { echo "test-web-fresh ($suite): $*"; }
-source_dir=/root/korvanel
-git clone -q --no-checkout "$1" "$chroot_dir$source_dir"
-git -C "$chroot_dir$source_dir" checkout -q "$2"
+clone_korvanel "$1" "$2" "$3"
 say "Debian $(in_root cat /etc/debian_version) ready"
-in_korvanel() {
-  in_root env KORVANEL_WARNINGS_AS_ERRORS="$werror" bash -c 'cd "$0" && "$@"' "$source_dir" "$@"
-}
 
 SECONDS=0
 in_korvanel ./scripts/test-web.sh

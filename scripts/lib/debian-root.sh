@@ -105,6 +105,22 @@ debian_root_mount() {
   mount --bind "$debian_cache_dir/$suite/archives" "$chroot_dir/var/cache/apt/archives"
 }
 
+# Inside run_in_debian_root: clone_korvanel SOURCE COMMIT WERROR clones the
+# repository SOURCE at COMMIT into the root's /root/korvanel, as a new user
+# would get it; in_korvanel COMMAND... then runs a command there, with
+# KORVANEL_WARNINGS_AS_ERRORS set to WERROR.
+clone_korvanel() {
+  korvanel_dir=/root/korvanel
+  korvanel_werror=$3
+  git clone -q --no-checkout "$1" "$chroot_dir$korvanel_dir"
+  git -C "$chroot_dir$korvanel_dir" checkout -q "$2"
+}
+
+in_korvanel() {
+  in_root env KORVANEL_WARNINGS_AS_ERRORS="$korvanel_werror" bash -c 'cd "$0" && "$@"' \
+    "$korvanel_dir" "$@"
+}
+
 in_root() {
   chroot "$chroot_dir" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@" </dev/null
 }
