@@ -74,21 +74,6 @@ TEST(MakeControlsTest, MenusThenControlsWithEachNamingLabelJustBeforeItsControlT
                  "lblCombo names cmb", "line Line1", "tabs cmb lst btnEarly btnLate"}));
 }
 
-// A runtime that makes its window with the menu bar asks for the two apart.
-TEST(MakeControlsTest, MenusApartThenClientControlsApartAreAllOfMakeControls) {
-  RecordingMaker whole;
-  MakeControls(kDesign, whole);
-  RecordingMaker menus;
-  MakeMenus(kDesign, menus);
-  RecordingMaker client;
-  MakeClientControls(kDesign, client);
-  ASSERT_EQ(menus.log.size(), 5u);
-  EXPECT_EQ(menus.log.back(), "menu mnuEmpty");
-  Log both = menus.log;
-  both.insert(both.end(), client.log.begin(), client.log.end());
-  EXPECT_EQ(both, whole.log);
-}
-
 TEST(MakeControlsTest, ALabelMustNameAControlOfTheWindowThatIsNoLabel) {
   for (const char* named : {"nothing", "lblOther"}) {
     const ControlDesign controls[] = {
