@@ -14,11 +14,10 @@ namespace {
 // program starts with no network. Browsers have it only where the page
 // comes from a secure origin (or this machine); without it the program
 // works all the same.
-void KeepSiteForOffline(ListenerSet& listeners) {
+void KeepSiteForOffline(const val& ignoreFailure) {
   const val workers = val::global("navigator")["serviceWorker"];
   if (workers.isUndefined()) return;
-  workers.call<val>("register", std::string("sw.js")).call<val>("catch", listeners.Handler([](val) {
-  }));
+  workers.call<val>("register", std::string("sw.js")).call<val>("catch", ignoreFailure);
 }
 
 }  // namespace
@@ -31,14 +30,14 @@ WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
         DeleteUnloaded();
         std::erase_if(boxes_, [](const auto& box) { return !box->IsShown(); });
       })) {
-  // Once the page has loaded: the worker's own fetches must not delay the
-  // first window.
-  if (Document()["readyState"].as<std::string>() == "complete") {
-    KeepSiteForOffline(listeners_);
-  } else {
-    listeners_.Listen(val::global("window"), "load",
-                      [this](val) { KeepSiteForOffline(listeners_); });
-  }
+  // Once the first window has been painted (a task queued by the frame that
+  // paints it runs after that frame): the worker's start and its fetches
+  // must not delay the first window. Every callback is made here, so that
+  // the page holds as many values before as after.
+  const val keepSite = listeners_.Callback(
+      [ignoreFailure = listeners_.Handler([](val) {})] { KeepSiteForOffline(ignoreFailure); });
+  val::global("requestAnimationFrame")(
+      listeners_.Handler([keepSite](val) { val::global("setTimeout")(keepSite, 0); }));
   listeners_.Listen(val::global("window"), "resize", [this](val) { FitAll(); });
   val restart = Document().call<val>("getElementById", std::string("restart"));
   if (!restart.isNull()) {
