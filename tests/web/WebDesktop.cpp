@@ -1,8 +1,7 @@
 // The soak's user on the web runtime: windows and controls found in the page
 // by their design names, driven by the clicks and keys a user's actions
-// give. Built with Asyncify, so that between two actions the page's own
-// tasks (the deletion of closed windows) run as they would for a user.
-#include <emscripten.h>
+// give. Between two actions the page's own tasks (the deletion of closed
+// windows) run, as they would for a user.
 #include <emscripten/val.h>
 
 #include <gtest/gtest.h>
@@ -79,7 +78,7 @@ class WebDesktop : public Desktop {
     for (const val& box : All(Document(), "section.window[role=alertdialog]")) {
       box.call<val>("querySelector", std::string(".message-ok")).call<void>("click");
     }
-    emscripten_sleep(0);
+    val::global("runSoakTasks")();
   }
 
   int Shown(std::string_view window) const override {

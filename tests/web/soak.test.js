@@ -17,11 +17,11 @@ test('the soak of the desktop runtimes passes in the page', async () => {
   page.on('pageerror', (error) => output.push(`page error: ${error.message}`));
   await page.goto(`${site.url}tests/web/soak.html`);
   await page.waitForFunction(() => window.soakStatus !== undefined, null, { timeout: 300_000 });
+  const status = await page.evaluate(() => window.soakStatus);
   await browser.close();
   await site.close();
-  // The program's exit code does not come through the waits between actions:
-  // GoogleTest's summary tells.
   const report = output.join('\n');
+  assert.equal(status, 0, report);
   assert.match(report, /\[ {2}PASSED {2}\] 2 tests\./, report);
   assert.doesNotMatch(report, /\[ {2}FAILED {2}\]/, report);
 });
