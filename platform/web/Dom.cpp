@@ -1,6 +1,7 @@
 #include "platform/web/Dom.h"
 
-#include <emscripten/bind.h>
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
 
 #include <cmath>
 #include <cstdio>
@@ -9,49 +10,82 @@
 
 #include "platform/ControlError.h"
 
-namespace korvanel::web {
+// The page's elements are changed through these few functions of the page's
+// own JavaScript, each called directly with the program's texts in place:
+// one call where a method called through embind makes several and copies
+// every text it is given.
 
-namespace {
+using emscripten::EM_VAL;
 
-// What the page calls: an EventListener object (an object with handleEvent).
-struct Listener {
-  std::function<void(val)> handler;
+// clang-format off
+EM_JS(EM_VAL, korvanel_make_element, (const char* tag, const char* className, size_t classLength,
+                                      bool svg), {
+  const element = svg ? document.createElementNS("http://www.w3.org/2000/svg", UTF8ToString(tag))
+                      : document.createElement(UTF8ToString(tag));
+  if (classLength > 0) element.setAttribute("class", UTF8ToString(className, classLength));
+  return Emval.toHandle(element);
+});
 
-  void handleEvent(val event) {
-    // The windows' handlers report their own errors; a failure of the
-    // runtime's own listeners must not stop the page, and shows in its
-    // console.
-    try {
-      handler(std::move(event));
-    } catch (const std::exception& error) {
-      val::global("console").call<void>("error", std::string("Korvanel: ") + error.what());
-    } catch (...) {
-      val::global("console").call<void>("error", std::string("Korvanel: a listener failed"));
-    }
+EM_JS(EM_VAL, korvanel_text, (const char* text, size_t length), {
+  return Emval.toHandle(UTF8ToString(text, length));
+});
+
+EM_JS(void, korvanel_set_text, (EM_VAL element, const char* text, size_t length), {
+  Emval.toValue(element).textContent = UTF8ToString(text, length);
+});
+
+EM_JS(void, korvanel_set_attribute, (EM_VAL element, const char* name, const char* value,
+                                     size_t length), {
+  Emval.toValue(element).setAttribute(UTF8ToString(name), UTF8ToString(value, length));
+});
+
+EM_JS(void, korvanel_set_style, (EM_VAL element, const char* property, const char* value,
+                                 size_t length), {
+  Emval.toValue(element).style.setProperty(UTF8ToString(property), UTF8ToString(value, length));
+});
+
+EM_JS(void, korvanel_toggle_class, (EM_VAL element, const char* className, bool on), {
+  Emval.toValue(element).classList.toggle(UTF8ToString(className), on);
+});
+
+// A function the page may call with any arguments: it runs the listener at
+// that address with the first of them, until it is told to forget it.
+EM_JS(EM_VAL, korvanel_listener_function, (void* listener), {
+  const run = (argument) => {
+    if (run.listener) _korvanel_run_listener(run.listener, Emval.toHandle(argument));
+  };
+  run.listener = listener;
+  return Emval.toHandle(run);
+});
+
+EM_JS(void, korvanel_forget_listener, (EM_VAL run), {
+  Emval.toValue(run).listener = 0;
+});
+// clang-format on
+
+extern "C" EMSCRIPTEN_KEEPALIVE void korvanel_run_listener(
+    std::function<void(emscripten::val)>* listener, EM_VAL argument) {
+  using emscripten::val;
+  val event = val::take_ownership(argument);
+  // The windows' handlers report their own errors; a failure of the
+  // runtime's own listeners must not stop the page, and shows in its
+  // console.
+  try {
+    (*listener)(std::move(event));
+  } catch (const std::exception& error) {
+    val::global("console").call<void>("error", std::string("Korvanel: ") + error.what());
+  } catch (...) {
+    val::global("console").call<void>("error", std::string("Korvanel: a listener failed"));
   }
-  // The page calls a callback with no arguments (setTimeout), which embind
-  // counts.
-  void run() { handleEvent(val::undefined()); }
-};
-
-}  // namespace
-
-EMSCRIPTEN_BINDINGS(korvanel_dom) {
-  emscripten::class_<Listener>("KorvanelListener")
-      .function("handleEvent", &Listener::handleEvent)
-      .function("run", &Listener::run);
 }
+
+namespace korvanel::web {
 
 val Document() { return val::global("document"); }
 
 val MakeElement(const char* tag, std::string_view className, bool svg) {
-  val element =
-      svg ? Document().call<val>("createElementNS", std::string("http://www.w3.org/2000/svg"),
-                                 std::string(tag))
-          : Document().call<val>("createElement", std::string(tag));
-  if (!className.empty())
-    element.call<void>("setAttribute", std::string("class"), std::string(className));
-  return element;
+  return val::take_ownership(
+      korvanel_make_element(tag, className.data(), className.size(), svg));
 }
 
 val ElementById(const char* id) {
@@ -60,56 +94,61 @@ val ElementById(const char* id) {
   return element;
 }
 
-// embind turns a std::string into JavaScript as UTF-8, and back.
-val JsText(std::string_view text) { return val(std::string(text)); }
+val JsText(std::string_view text) {
+  return val::take_ownership(korvanel_text(text.data(), text.size()));
+}
 
-void SetText(val element, std::string_view text) { element.set("textContent", JsText(text)); }
+void SetText(val element, std::string_view text) {
+  korvanel_set_text(element.as_handle(), text.data(), text.size());
+}
 
 void SetAttribute(const val& element, const char* name, std::string_view value) {
-  element.call<void>("setAttribute", std::string(name), JsText(value));
+  korvanel_set_attribute(element.as_handle(), name, value.data(), value.size());
 }
 
 void SetPixels(const val& element, const char* property, double pixels) {
   char length[32];
   std::snprintf(length, sizeof length, "%gpx", pixels);
-  element["style"].call<void>("setProperty", std::string(property), std::string(length));
+  SetStyle(element, property, length);
 }
 
 void SetStyle(const val& element, const char* property, std::string_view value) {
-  element["style"].call<void>("setProperty", std::string(property), JsText(value));
+  korvanel_set_style(element.as_handle(), property, value.data(), value.size());
 }
 
 void ToggleClass(const val& element, const char* className, bool on) {
-  element["classList"].call<void>("toggle", std::string(className), on);
+  korvanel_toggle_class(element.as_handle(), className, on);
 }
 
 int TwipsToPixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 ListenerSet::~ListenerSet() {
   for (Added& added : added_) {
-    added.target.call<void>("removeEventListener", added.type, added.listener);
-    added.listener.call<void>("delete");
+    added.target.call<void>("removeEventListener", added.type, added.function);
   }
-  for (val& callback : callbacks_) callback.call<void>("delete");
+  for (const Made& made : made_) korvanel_forget_listener(made.function.as_handle());
 }
 
 void ListenerSet::Listen(const val& target, const char* type,
                          std::function<void(val event)> handler) {
-  val listener(Listener{std::move(handler)});
-  target.call<void>("addEventListener", std::string(type), listener);
-  added_.push_back({target, type, listener});
+  val function = Function(std::move(handler));
+  target.call<void>("addEventListener", std::string(type), function);
+  added_.push_back({target, type, function});
 }
 
 val ListenerSet::Callback(std::function<void()> handler) {
-  val listener(Listener{[handler = std::move(handler)](val) { handler(); }});
-  callbacks_.push_back(listener);
-  return listener["run"].call<val>("bind", listener);
+  return Function([handler = std::move(handler)](val) { handler(); });
 }
 
 val ListenerSet::Handler(std::function<void(val argument)> handler) {
-  val listener(Listener{std::move(handler)});
-  callbacks_.push_back(listener);
-  return listener["handleEvent"].call<val>("bind", listener);
+  return Function(std::move(handler));
+}
+
+val ListenerSet::Function(std::function<void(val argument)> handler) {
+  auto listener = std::make_unique<std::function<void(val)>>(std::move(handler));
+  val function = val::take_ownership(korvanel_listener_function(listener.get()));
+  made_.push_back({std::move(listener), function});
+  return function;
 }
 
 }  // namespace korvanel::web

@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,8 +36,8 @@ void ToggleClass(const val& element, const char* className, bool on);
 int TwipsToPixels(int twips);
 
 // Listeners of the page's events that run C++, and callbacks the page calls
-// later: each lives until the set that made it goes. What a handler throws
-// never reaches the page.
+// later: each lives until the set that made it goes (a call after that does
+// nothing). What a handler throws never reaches the page.
 class ListenerSet {
  public:
   ListenerSet() = default;
@@ -52,13 +53,19 @@ class ListenerSet {
   val Handler(std::function<void(val argument)> handler);
 
  private:
+  val Function(std::function<void(val argument)> handler);
+
+  struct Made {
+    std::unique_ptr<std::function<void(val argument)>> listener;
+    val function;
+  };
   struct Added {
     val target;
     std::string type;
-    val listener;
+    val function;
   };
+  std::vector<Made> made_;
   std::vector<Added> added_;
-  std::vector<val> callbacks_;
 };
 
 }  // namespace korvanel::web
