@@ -84,8 +84,7 @@ namespace korvanel::web {
 val Document() { return val::global("document"); }
 
 val MakeElement(const char* tag, std::string_view className, bool svg) {
-  return val::take_ownership(
-      korvanel_make_element(tag, className.data(), className.size(), svg));
+  return val::take_ownership(korvanel_make_element(tag, className.data(), className.size(), svg));
 }
 
 val ElementById(const char* id) {
