@@ -35,7 +35,7 @@ WebComboBox::WebComboBox(const std::string& id)
   SetAttribute(list_, "id", id_);
   SetAttribute(list_, "role", "listbox");
   list_.set("hidden", true);
-  box_.call<void>("append", field_, button_, list_);
+  Append(box_, field_, button_, list_);
 
   listeners_.Listen(field_, "keydown", [this](val event) { OnKey(event); });
   listeners_.Listen(field_, "blur", [this](val) { Close(); });
@@ -66,7 +66,7 @@ void WebComboBox::AddItem(std::string_view text) {
   val entry = entryModel_.call<val>("cloneNode", false);
   entry.set("id", EntryId(id_, index));
   web::SetText(entry, text);
-  list_.call<void>("append", entry);
+  Append(list_, entry);
 }
 
 void WebComboBox::SetText(std::string_view text) {

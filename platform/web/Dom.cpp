@@ -44,6 +44,14 @@ EM_JS(void, korvanel_set_style, (EM_VAL element, const char* property, const cha
   Emval.toValue(element).style.setProperty(UTF8ToString(property), UTF8ToString(value, length));
 });
 
+EM_JS(void, korvanel_append, (EM_VAL parent, EM_VAL child), {
+  Emval.toValue(parent).append(Emval.toValue(child));
+});
+
+EM_JS(void, korvanel_listen, (EM_VAL target, const char* type, EM_VAL listener), {
+  Emval.toValue(target).addEventListener(UTF8ToString(type), Emval.toValue(listener));
+});
+
 EM_JS(void, korvanel_toggle_class, (EM_VAL element, const char* className, bool on), {
   Emval.toValue(element).classList.toggle(UTF8ToString(className), on);
 });
@@ -115,6 +123,10 @@ void SetStyle(const val& element, const char* property, std::string_view value) 
   korvanel_set_style(element.as_handle(), property, value.data(), value.size());
 }
 
+void AppendChild(const val& parent, const val& child) {
+  korvanel_append(parent.as_handle(), child.as_handle());
+}
+
 void ToggleClass(const val& element, const char* className, bool on) {
   korvanel_toggle_class(element.as_handle(), className, on);
 }
@@ -131,7 +143,7 @@ ListenerSet::~ListenerSet() {
 void ListenerSet::Listen(const val& target, const char* type,
                          std::function<void(val event)> handler) {
   val function = Function(std::move(handler));
-  target.call<void>("addEventListener", std::string(type), function);
+  korvanel_listen(target.as_handle(), type, function.as_handle());
   added_.push_back({target, type, function});
 }
 

@@ -30,6 +30,12 @@ void SetAttribute(const val& element, const char* name, std::string_view value);
 void SetPixels(const val& element, const char* property, double pixels);
 void SetStyle(const val& element, const char* property, std::string_view value);
 void ToggleClass(const val& element, const char* className, bool on);
+// Puts `child` last in `parent`, or moves it there.
+void AppendChild(const val& parent, const val& child);
+template <typename... Children>
+void Append(const val& parent, const Children&... children) {
+  (AppendChild(parent, children), ...);
+}
 
 // Design twips in whole CSS pixels, 15 twips to the pixel, rounded to the
 // nearest: several design values (170, 70, 1715) are not whole pixels.

@@ -43,7 +43,7 @@ Frame::Frame(WebRuntime& runtime, std::string_view caption, int clientWidth, int
   SetAttribute(closeBox, "type", "button");
   SetAttribute(closeBox, "tabindex", "-1");
   SetAttribute(closeBox, "aria-label", "Close");
-  titleBar_.call<void>("append", title, closeBox);
+  Append(titleBar_, title, closeBox);
   SetPixels(window_, "border-width", kBorder);
   SetPixels(titleBar_, "height", kTitleBarHeight);
   SetPixels(client_, "width", clientWidth);
@@ -52,7 +52,7 @@ Frame::Frame(WebRuntime& runtime, std::string_view caption, int clientWidth, int
     width_ = clientWidth + 2 * kBorder;
     height_ = kTitleBarHeight + clientHeight + 2 * kBorder;
   }
-  window_.call<void>("append", titleBar_, client_);
+  Append(window_, titleBar_, client_);
 
   listeners_.Listen(closeBox, "click", [close = std::move(close)](val) { close(); });
   listeners_.Listen(window_, "pointerdown", [this](val) { BringForward(); });
@@ -72,7 +72,7 @@ void Frame::AddBar(const val& bar) {
 }
 
 void Frame::Show(const val& over) {
-  runtime_.Desktop().call<void>("append", window_);
+  Append(runtime_.Desktop(), window_);
   // A client area that grows with what it holds is measured once.
   if (width_ == 0) {
     width_ = window_["offsetWidth"].as<double>();

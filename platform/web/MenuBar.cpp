@@ -35,8 +35,8 @@ val MenuBar::AddMenu(const MenuDesign& design) {
   SetAttribute(menu.popup, "aria-label", design.text);
   menu.popup.set("hidden", true);
   val place = MakeElement("div", "menu-place");
-  place.call<void>("append", menu.title, menu.popup);
-  bar_.call<void>("append", place);
+  Append(place, menu.title, menu.popup);
+  Append(bar_, place);
 
   const std::size_t index = menus_.size();
   listeners_.Listen(menu.title, "click", [this, index](val) {
@@ -65,7 +65,7 @@ void MenuBar::AddItem(const val& popup, const MenuItemDesign& design) {
   SetAttribute(item, "tabindex", "-1");
   SetAttribute(item, "data-name", design.name);
   SetText(item, design.text);
-  popup.call<void>("append", item);
+  Append(popup, item);
   menus_[MenuOf(popup)].items.push_back(item);
   listeners_.Listen(item, "click", [this, name = std::string(design.name)](val) { Choose(name); });
 }
@@ -73,7 +73,7 @@ void MenuBar::AddItem(const val& popup, const MenuItemDesign& design) {
 void MenuBar::AddSeparator(const val& popup) {
   val line = MakeElement("div", "menu-separator");
   SetAttribute(line, "role", "separator");
-  popup.call<void>("append", line);
+  Append(popup, line);
 }
 
 void MenuBar::Enter() {

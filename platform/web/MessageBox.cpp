@@ -28,7 +28,7 @@ MessageBox::MessageBox(WebRuntime& runtime, const val& owner, std::string_view t
   val ok = MakeElement("button", "button message-ok");
   SetAttribute(ok, "type", "button");
   SetText(ok, "OK");
-  frame_.Client().call<void>("append", sign, message, ok);
+  Append(frame_.Client(), sign, message, ok);
 
   listeners_.Listen(ok, "click", [this](val) { Close(); });
   listeners_.Listen(frame_.Element(), "keydown", [this](val event) {

@@ -17,16 +17,16 @@ ReportList::ReportList(const ControlDesign& design)
   for (const ListColumn& column : design.columns) {
     val width = MakeElement("col");
     SetPixels(width, "width", TwipsToPixels(column.width));
-    columns.call<void>("append", width);
+    Append(columns, width);
     val title = MakeElement("th");
     SetAttribute(title, "scope", "col");
     SetText(title, column.header);
-    header.call<void>("append", title);
+    Append(header, title);
   }
   val head = MakeElement("thead");
-  head.call<void>("append", header);
-  table_.call<void>("append", columns, head, body_);
-  box_.call<void>("append", table_);
+  Append(head, header);
+  Append(table_, columns, head, body_);
+  Append(box_, table_);
 }
 
 void ReportList::RemoveAll() {

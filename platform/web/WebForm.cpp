@@ -114,7 +114,7 @@ WebControl WebForm::Placed(const val& box, const ControlDesign& design, const va
   }
   val(box)["style"].set("cssText", style);
   SetAttribute(box, "data-name", design.name);
-  frame_.Client().call<void>("append", box);
+  Append(frame_.Client(), box);
   return {box, focus};
 }
 
@@ -151,7 +151,7 @@ void WebForm::MakeLine(const LineDesign& line) {
     // One drawing above every control; the mouse goes through it.
     lines_ = MakeElement("svg", "lines", true);
     SetAttribute(*lines_, "aria-hidden", "true");
-    frame_.Client().call<void>("append", *lines_);
+    Append(frame_.Client(), *lines_);
   }
   val drawn = MakeElement("line", {}, true);
   // Through the middles of the end pixels, so that a line is one pixel wide.
@@ -161,7 +161,7 @@ void WebForm::MakeLine(const LineDesign& line) {
   SetAttribute(drawn, "x2", middle(line.x2));
   SetAttribute(drawn, "y2", middle(line.y2));
   SetAttribute(drawn, "data-name", line.name);
-  lines_->call<void>("append", drawn);
+  Append(*lines_, drawn);
 }
 
 void WebForm::NameByLabel(WebControl label, WebControl named) {
@@ -179,10 +179,10 @@ void WebForm::SetTabOrder(std::span<const WebControl> order) {
   // The page's Tab key follows the order of the elements; their places on
   // the screen do not depend on it.
   for (const WebControl& control : order) {
-    frame_.Client().call<void>("append", control.box);
+    Append(frame_.Client(), control.box);
     tabOrder_.push_back(control.focus);
   }
-  if (lines_) frame_.Client().call<void>("append", *lines_);
+  if (lines_) Append(frame_.Client(), *lines_);
 }
 
 void WebForm::OnKey(val event) {

@@ -29,7 +29,7 @@ bool WebPrinter::EndDocument() {
                   (line.color >> 16) & 0xFF);
     SetStyle(shown, "color", color);
     if (!line.empty) SetText(shown, line.text);
-    printout.call<void>("append", shown);
+    Append(printout, shown);
   }
   lines_.clear();
   val::global("window").call<void>("print");
