@@ -52,6 +52,13 @@ EM_JS(void, korvanel_listen, (EM_VAL target, const char* type, EM_VAL listener),
   Emval.toValue(target).addEventListener(UTF8ToString(type), Emval.toValue(listener));
 });
 
+// A task queued by a frame's animation callbacks runs once that frame has
+// been painted.
+EM_JS(void, korvanel_after_next_paint, (EM_VAL task), {
+  const run = Emval.toValue(task);
+  requestAnimationFrame(() => setTimeout(run, 0));
+});
+
 EM_JS(void, korvanel_toggle_class, (EM_VAL element, const char* className, bool on), {
   Emval.toValue(element).classList.toggle(UTF8ToString(className), on);
 });
@@ -130,6 +137,8 @@ void AppendChild(const val& parent, const val& child) {
 void ToggleClass(const val& element, const char* className, bool on) {
   korvanel_toggle_class(element.as_handle(), className, on);
 }
+
+void AfterNextPaint(const val& task) { korvanel_after_next_paint(task.as_handle()); }
 
 int TwipsToPixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 

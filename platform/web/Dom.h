@@ -37,6 +37,10 @@ void Append(const val& parent, const Children&... children) {
   (AppendChild(parent, children), ...);
 }
 
+// Runs `task` (a function of the page) once the page's next frame has been
+// painted.
+void AfterNextPaint(const val& task);
+
 // Design twips in whole CSS pixels, 15 twips to the pixel, rounded to the
 // nearest: several design values (170, 70, 1715) are not whole pixels.
 int TwipsToPixels(int twips);

@@ -30,14 +30,10 @@ WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
         DeleteUnloaded();
         std::erase_if(boxes_, [](const auto& box) { return !box->IsShown(); });
       })) {
-  // Once the first window has been painted (a task queued by the frame that
-  // paints it runs after that frame): the worker's start and its fetches
-  // must not delay the first window. Every callback is made here, so that
-  // the page holds as many values before as after.
-  const val keepSite = listeners_.Callback(
-      [ignoreFailure = listeners_.Handler([](val) {})] { KeepSiteForOffline(ignoreFailure); });
-  val::global("requestAnimationFrame")(
-      listeners_.Handler([keepSite](val) { val::global("setTimeout")(keepSite, 0); }));
+  // Once the first window has been painted: the worker's start and its
+  // fetches must not delay it.
+  AfterNextPaint(listeners_.Callback(
+      [ignoreFailure = listeners_.Handler([](val) {})] { KeepSiteForOffline(ignoreFailure); }));
   listeners_.Listen(val::global("window"), "resize", [this](val) { FitAll(); });
   val restart = Document().call<val>("getElementById", std::string("restart"));
   if (!restart.isNull()) {
