@@ -4,11 +4,11 @@
 #include <emscripten/emscripten.h>
 
 #include <cmath>
-#include <cstdio>
 #include <exception>
 #include <utility>
 
 #include "platform/ControlError.h"
+#include "platform/web/CssText.h"
 
 // The page's elements are changed through these few functions of the page's
 // own JavaScript, each called directly with the program's texts in place:
@@ -121,9 +121,7 @@ void SetAttribute(const val& element, const char* name, std::string_view value) 
 }
 
 void SetPixels(const val& element, const char* property, double pixels) {
-  char length[32];
-  std::snprintf(length, sizeof length, "%gpx", pixels);
-  SetStyle(element, property, length);
+  SetStyle(element, property, CssNumber(pixels) + "px");
 }
 
 void SetStyle(const val& element, const char* property, std::string_view value) {

@@ -1,6 +1,6 @@
 #include "platform/web/Fonts.h"
 
-#include <cstdio>
+#include "platform/web/CssText.h"
 
 namespace korvanel::web {
 
@@ -13,9 +13,7 @@ std::string FontFamily(const FontDesign& font) {
 
 void ApplyFont(const val& element, const FontDesign& font) {
   SetStyle(element, "font-family", FontFamily(font));
-  char size[32];
-  std::snprintf(size, sizeof size, "%gpt", static_cast<double>(font.points));
-  SetStyle(element, "font-size", size);
+  SetStyle(element, "font-size", CssNumber(font.points) + "pt");
 }
 
 }  // namespace korvanel::web

@@ -1,10 +1,10 @@
 #include "platform/web/Frame.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <utility>
 
+#include "platform/web/CssText.h"
 #include "platform/web/WebRuntime.h"
 
 namespace korvanel::web {
@@ -93,9 +93,7 @@ void Frame::Fit() {
   scale_ = std::clamp(std::min((PageWidth() - 2 * kPageMargin) / width_,
                                (PageHeight() - 2 * kPageMargin) / height_),
                       0.05, 1.0);
-  char transform[48];
-  std::snprintf(transform, sizeof transform, "scale(%g)", scale_);
-  SetStyle(window_, "transform", scale_ < 1 ? transform : "none");
+  SetStyle(window_, "transform", scale_ < 1 ? "scale(" + CssNumber(scale_) + ")" : "none");
   KeepInPage();
 }
 

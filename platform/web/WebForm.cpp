@@ -1,9 +1,9 @@
 #include "platform/web/WebForm.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
+#include "platform/web/CssText.h"
 #include "platform/web/Fonts.h"
 #include "platform/web/WebRuntime.h"
 
@@ -99,19 +99,16 @@ void WebForm::MakeSeparator(val menu, const MenuItemDesign&) { menus_->AddSepara
 WebControl WebForm::Placed(const val& box, const ControlDesign& design, const val& focus) {
   // One style for the whole place: the page is asked once. The stacking
   // order stays that of the design when the tab order moves the elements.
-  char place[160];
-  std::snprintf(place, sizeof place,
-                "left:%dpx;top:%dpx;width:%dpx;height:%dpx;z-index:%d;font-size:%gpt;",
-                TwipsToPixels(design.left), TwipsToPixels(design.top), TwipsToPixels(design.width),
-                TwipsToPixels(design.height), ++layers_, static_cast<double>(design.font.points));
-  std::string style = place;
-  style += "font-family:" + FontFamily(design.font) + ";";
+  const auto pixels = [](int twips) { return std::to_string(TwipsToPixels(twips)) + "px;"; };
+  std::string style = "left:" + pixels(design.left) + "top:" + pixels(design.top) +
+                      "width:" + pixels(design.width) + "height:" + pixels(design.height) +
+                      "z-index:" + std::to_string(++layers_) +
+                      ";font-size:" + CssNumber(design.font.points) +
+                      "pt;font-family:" + FontFamily(design.font) + ";";
   if (design.color) {
-    char color[24];
-    std::snprintf(color, sizeof color, "color:#%02x%02x%02x;", design.color->red,
-                  design.color->green, design.color->blue);
-    style += color;
+    style += "color:" + CssColor(design.color->red, design.color->green, design.color->blue) + ";";
   }
+  // Through the style object: the page's policy refuses style attributes.
   val(box)["style"].set("cssText", style);
   SetAttribute(box, "data-name", design.name);
   Append(frame_.Client(), box);
@@ -155,7 +152,7 @@ void WebForm::MakeLine(const LineDesign& line) {
   }
   val drawn = MakeElement("line", {}, true);
   // Through the middles of the end pixels, so that a line is one pixel wide.
-  const auto middle = [](int twips) { return std::to_string(TwipsToPixels(twips) + 0.5); };
+  const auto middle = [](int twips) { return CssNumber(TwipsToPixels(twips) + 0.5); };
   SetAttribute(drawn, "x1", middle(line.x1));
   SetAttribute(drawn, "y1", middle(line.y1));
   SetAttribute(drawn, "x2", middle(line.x2));

@@ -1,7 +1,6 @@
 #include "platform/web/WebPrinter.h"
 
-#include <cstdio>
-
+#include "platform/web/CssText.h"
 #include "platform/web/Fonts.h"
 
 namespace korvanel::web {
@@ -24,10 +23,8 @@ bool WebPrinter::EndDocument() {
     ApplyFont(shown, {line.font.name, line.font.points, true});
     if (line.font.bold) SetStyle(shown, "font-weight", "bold");
     if (line.font.italic) SetStyle(shown, "font-style", "italic");
-    char color[8];
-    std::snprintf(color, sizeof color, "#%02x%02x%02x", line.color & 0xFF, (line.color >> 8) & 0xFF,
-                  (line.color >> 16) & 0xFF);
-    SetStyle(shown, "color", color);
+    SetStyle(shown, "color",
+             CssColor(line.color & 0xFF, (line.color >> 8) & 0xFF, (line.color >> 16) & 0xFF));
     if (!line.empty) SetText(shown, line.text);
     Append(printout, shown);
   }
