@@ -9,7 +9,7 @@ std::string CssNumber(double value) {
   constexpr long long kParts = 1'000'000;
   const long long millionths = std::llround(value * kParts);
   const long long whole = std::llabs(millionths) / kParts;
-  long long fraction = std::llabs(millionths) % kParts;
+  const long long fraction = std::llabs(millionths) % kParts;
   std::string text = millionths < 0 ? "-" : "";
   text += std::to_string(whole);
   if (fraction == 0) return text;

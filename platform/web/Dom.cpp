@@ -149,20 +149,16 @@ ListenerSet::~ListenerSet() {
 
 void ListenerSet::Listen(const val& target, const char* type,
                          std::function<void(val event)> handler) {
-  val function = Function(std::move(handler));
+  val function = Handler(std::move(handler));
   korvanel_listen(target.as_handle(), type, function.as_handle());
   added_.push_back({target, type, function});
 }
 
 val ListenerSet::Callback(std::function<void()> handler) {
-  return Function([handler = std::move(handler)](val) { handler(); });
+  return Handler([handler = std::move(handler)](val) { handler(); });
 }
 
 val ListenerSet::Handler(std::function<void(val argument)> handler) {
-  return Function(std::move(handler));
-}
-
-val ListenerSet::Function(std::function<void(val argument)> handler) {
   auto listener = std::make_unique<std::function<void(val)>>(std::move(handler));
   val function = val::take_ownership(korvanel_listener_function(listener.get()));
   made_.push_back({std::move(listener), function});

@@ -63,8 +63,6 @@ class ListenerSet {
   val Handler(std::function<void(val argument)> handler);
 
  private:
-  val Function(std::function<void(val argument)> handler);
-
   struct Made {
     std::unique_ptr<std::function<void(val argument)>> listener;
     val function;
