@@ -1,9 +1,54 @@
 #include "platform/web/WebPrinter.h"
 
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
 #include "platform/web/CssText.h"
 #include "platform/web/Fonts.h"
 
+using emscripten::EM_VAL;
+
+namespace {
+
+// How long a print waits for the printout's faces: a browser takes the page
+// for printing as it is when asked, and a face still loading would print as
+// nothing. A face later than this gives way to the system's fixed-pitch face.
+constexpr int kFaceWaitMilliseconds = 3000;
+
+}  // namespace
+
+// Loads the faces of every line of `printout` (each font with the text it
+// shows), then hands the page to the browser's print dialog.
+// clang-format off
+EM_JS(void, korvanel_print_when_faces_loaded, (EM_VAL printout, int waitMilliseconds), {
+  const view = Emval.toValue(printout);
+  view.classList.remove("system-faces");
+  const texts = new Map();
+  for (const line of view.children) {
+    const style = getComputedStyle(line);
+    const font = style.fontStyle + " " + style.fontWeight + " " + style.fontSize + " " +
+                 style.fontFamily;
+    texts.set(font, (texts.get(font) || "") + line.textContent);
+  }
+  const fonts = [...texts];
+  const loaded = Promise.all(fonts.map(([font, text]) => document.fonts.load(font, text || " ")))
+    .then(() => fonts.every(([font, text]) => document.fonts.check(font, text || " ")));
+  const late = new Promise((resolve) => setTimeout(resolve, waitMilliseconds, false));
+  const print = (ready) => {
+    if (!ready) view.classList.add("system-faces");
+    window.print();
+  };
+  Promise.race([loaded, late]).then(print, () => print(false));
+});
+
+EM_JS(void, korvanel_load_print_faces, (), {
+  for (const weight of ["normal", "bold"]) document.fonts.load(weight + ' 10pt "Korvanel Mono"');
+});
+// clang-format on
+
 namespace korvanel::web {
+
+void WebPrinter::LoadFaces() { korvanel_load_print_faces(); }
 
 DevicePrinter::Start WebPrinter::StartDocument() {
   lines_.clear();
@@ -29,7 +74,7 @@ bool WebPrinter::EndDocument() {
     Append(printout, shown);
   }
   lines_.clear();
-  val::global("window").call<void>("print");
+  korvanel_print_when_faces_loaded(printout.as_handle(), kFaceWaitMilliseconds);
   return true;
 }
 

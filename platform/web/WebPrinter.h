@@ -14,8 +14,14 @@ namespace korvanel::web {
 // shows them as the page's printout (the only part of the page that prints,
 // in the document's font, a fixed-pitch stand-in where the system lacks it)
 // and opens the browser's print dialog, whose printers include "Save as
-// PDF". The dialog gives no answer, so a cancelled one is quiet.
+// PDF". The dialog opens once the printout's faces have loaded. It gives no
+// answer, so a cancelled one is quiet.
 class WebPrinter : public DevicePrinter {
+ public:
+  // Starts loading the faces a printout uses, so that the browser's own
+  // Print finds them too; nothing waits for them.
+  static void LoadFaces();
+
  private:
   struct Line {
     std::string text;

@@ -30,10 +30,12 @@ WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
         DeleteUnloaded();
         std::erase_if(boxes_, [](const auto& box) { return !box->IsShown(); });
       })) {
-  // Once the first window has been painted: the worker's start and its
-  // fetches must not delay it.
-  AfterNextPaint(listeners_.Callback(
-      [ignoreFailure = listeners_.Handler([](val) {})] { KeepSiteForOffline(ignoreFailure); }));
+  // Once the first window has been painted: the worker's start, its fetches
+  // and the printout's faces must not delay it.
+  AfterNextPaint(listeners_.Callback([ignoreFailure = listeners_.Handler([](val) {})] {
+    KeepSiteForOffline(ignoreFailure);
+    WebPrinter::LoadFaces();
+  }));
   listeners_.Listen(val::global("window"), "resize", [this](val) { FitAll(); });
   val restart = Document().call<val>("getElementById", std::string("restart"));
   if (!restart.isNull()) {

@@ -75,6 +75,8 @@ test('File > Print prints the 35 lines of the report, and nothing else of the pa
     assert.equal(line.size, '13.3333px', '10 points');
     assert.match(line.family, /^Fixedsys, "Korvanel Mono", monospace$/);
   }
+  // The dialog opens once the printout's faces are there.
+  await page.waitForFunction(() => window.printDialogs > 0);
   assert.equal(await page.evaluate(() => window.printDialogs), 1);
   assert.equal(await page.getByRole('alertdialog').count(), 0, 'the dialog gives no answer to tell');
 
@@ -98,4 +100,55 @@ test('the heading writes the length with the decimal separator of the browser la
     assert.equal(lines[11].text, '     1           |   36.352                      |    36.352');
     await context.close();
   }
+});
+
+// What the page holds for the browser's print when it is asked to print:
+// whether every face of the printout is loaded for the text it shows, and
+// the PDF of the print view.
+async function printWithFaces(route) {
+  const context = await session.browser.newContext();
+  await context.route('**/fonts/mono*.woff2', route);
+  const page = await context.newPage();
+  await page.goto(session.site.url);
+  await windowOf(page, 'Korvanel').waitFor();
+  await page.evaluate(() => {
+    window.facesAtPrint = [];
+    window.print = () => {
+      const lines = [...document.querySelectorAll('#printout > *')];
+      window.facesAtPrint = lines.map((line) => {
+        const style = getComputedStyle(line);
+        const font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+        return document.fonts.check(font, line.textContent || ' ');
+      });
+      window.systemFaces = document.getElementById('printout').classList.contains('system-faces');
+    };
+  });
+  await windowOf(page, 'Korvanel').getByRole('button', { name: 'Compute' }).click();
+  await choose(page, 'File', 'Print');
+  await page.waitForFunction(() => window.facesAtPrint.length > 0, null, { timeout: 10000 });
+  const atPrint = await page.evaluate(() => ({ faces: window.facesAtPrint, system: window.systemFaces }));
+  const pdf = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'korvanel-')), 'printout.pdf');
+  fs.writeFileSync(pdf, await page.pdf({ format: 'A4' }));
+  await context.close();
+  return { ...atPrint, lines: PrintedLines(pdf) };
+}
+
+test('the first print of a visit waits for the report\'s faces, the bold heading\'s too', async () => {
+  // The faces come late, as on a slow first visit: each held back a second and a half.
+  const late = await printWithFaces(async (route) => {
+    await new Promise((resolve) => setTimeout(resolve, 1500));
+    await route.continue();
+  });
+  assert.equal(late.faces.length, 35);
+  assert.ok(late.faces.every((loaded) => loaded), 'every face loaded when the page is printed');
+  assert.equal(late.system, false);
+  assert.equal(late.lines.length, 35);
+  assert.equal(late.lines[0], '   Korvanel');
+  assert.equal(late.lines[34], '    24           |    9.662                      |   487.5');
+
+  // Faces that never come give way to the system's fixed-pitch face: never invisible text.
+  const missing = await printWithFaces((route) => route.abort());
+  assert.equal(missing.system, true);
+  assert.equal(missing.lines.length, 35);
+  assert.equal(missing.lines[0], '   Korvanel');
 });
