@@ -18,17 +18,15 @@ using korvanel::ListControl;
 // Keeps every cell as a string, as a real list control would.
 class TextList : public ListControl {
  public:
-  void RemoveAll() override { rows_.clear(); }
-  ItemId AddItem(std::string_view text) override {
-    rows_.push_back({std::string(text), {}, {}});
-    return rows_.size() - 1;
-  }
-  void SetSubItem(ItemId item, SubItem subItem, std::string_view text) override {
-    rows_[item][static_cast<std::size_t>(subItem)] = std::string(text);
-  }
   std::size_t size() const { return rows_.size(); }
 
  private:
+  void RemoveRows() override { rows_.clear(); }
+  void AppendRow(std::string_view text) override { rows_.push_back({std::string(text), {}, {}}); }
+  void SetCell(std::size_t row, SubItem subItem, std::string_view text) override {
+    rows_[row][static_cast<std::size_t>(subItem)] = std::string(text);
+  }
+
   std::vector<std::array<std::string, 3>> rows_;
 };
 

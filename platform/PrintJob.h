@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "platform/CommonDialog.h"
 #include "platform/Printer.h"
 
@@ -15,6 +17,30 @@ class PrintJob {
 
   virtual CommonDialog& Dialog() = 0;
   virtual Printer& LinePrinter() = 0;
+};
+
+// A runtime's print job: its dialog, which sets up its printer, and the
+// printer. The printer is made first (from `printerArgument`, or by default)
+// and goes last, as the dialog refers to it; the dialog is made from the
+// printer and `dialogArguments`.
+template <class LinePrinterType, class DialogType>
+class PrintJobOf final : public PrintJob {
+ public:
+  PrintJobOf() : dialog_(printer_) {}
+  template <class PrinterArgument, class... DialogArguments>
+  explicit PrintJobOf(PrinterArgument&& printerArgument, DialogArguments&&... dialogArguments)
+      : printer_(std::forward<PrinterArgument>(printerArgument)),
+        dialog_(printer_, std::forward<DialogArguments>(dialogArguments)...) {}
+
+  PrintJobOf(const PrintJobOf&) = delete;
+  PrintJobOf& operator=(const PrintJobOf&) = delete;
+
+  CommonDialog& Dialog() override { return dialog_; }
+  Printer& LinePrinter() override { return printer_; }
+
+ private:
+  LinePrinterType printer_;
+  DialogType dialog_;
 };
 
 }  // namespace korvanel

@@ -52,6 +52,12 @@ void DevicePrinter::SetForeColor(std::int32_t color) {
   color_ = color;
 }
 
+Rgb DevicePrinter::ForeColor() const {
+  // 0x00BBGGRR: red in the lowest byte.
+  return {static_cast<std::uint8_t>(color_ & 0xFF), static_cast<std::uint8_t>((color_ >> 8) & 0xFF),
+          static_cast<std::uint8_t>((color_ >> 16) & 0xFF)};
+}
+
 void DevicePrinter::PrintLine(std::string_view text) {
   CheckText(text);  // before it could open a document
   PrintInDocument(text);

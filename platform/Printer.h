@@ -6,7 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/WindowDesign.h"
+
 namespace korvanel {
+
+// Every printer's document is named so in the print queue, and keeps this
+// margin from each edge of the paper where the printer can print that close.
+inline constexpr std::string_view kDocumentName = "Korvanel";
+inline constexpr double kPrintMarginMillimetres = 15;
 
 // A printer that prints whole lines of text one after the other. The first
 // printed line opens the document; EndDoc closes it. There is no explicit
@@ -67,7 +74,7 @@ class DevicePrinter : public Printer {
   enum class Start { kStarted, kFailed, kCancelled, kNoPrinter };
 
   const PrintFont& Font() const { return font_; }
-  std::int32_t ForeColor() const { return color_; }  // 0x00BBGGRR
+  Rgb ForeColor() const;
   bool InDocument() const { return inDocument_; }
 
   // Opens the document.

@@ -70,6 +70,18 @@ Form& Window::LoadedForm() const {
   return *form_;
 }
 
+void ComboBox::AddItem(std::string_view text) {
+  AppendEntry(text);
+  entries_.emplace_back(text);
+}
+
+void ComboBox::SetText(std::string_view text) {
+  const auto found = std::find(entries_.begin(), entries_.end(), text);
+  ShowText(text, found == entries_.end() ? std::nullopt
+                                         : std::optional<std::size_t>(
+                                               static_cast<std::size_t>(found - entries_.begin())));
+}
+
 Form::~Form() { runtime_.Forget(*this); }
 
 ComboBox& Form::ComboBoxNamed(std::string_view name) {
@@ -86,9 +98,13 @@ ListControl& Form::ListNamed(std::string_view name) {
   return *found->second;
 }
 
+void Form::ShowMessage(std::string_view text) { runtime_.ShowMessage(this, text); }
+
 std::unique_ptr<PrintJob> Form::MakePrintJob() { return runtime_.MakePrintJob(*this); }
 
-void Form::Unloaded() noexcept { runtime_.Unloaded(*this); }
+void Form::Closed() noexcept { runtime_.MoveToClosed(*this); }
+
+void Form::TellError(const char* what) noexcept { runtime_.TellError(this, what); }
 
 WindowRuntime::WindowRuntime(PrintJobFactory makePrintJob)
     : makePrintJob_(std::move(makePrintJob)) {
@@ -100,7 +116,7 @@ WindowRuntime::WindowRuntime(PrintJobFactory makePrintJob)
 WindowRuntime::~WindowRuntime() {
   // Out of the record first: the forms' destructors find nothing to forget.
   const auto loaded = std::move(loaded_);
-  const auto unloaded = std::move(unloaded_);
+  const auto closed = std::move(closed_);
   for (const auto& form : loaded) form->window_.form_ = nullptr;
 }
 
@@ -108,10 +124,18 @@ int WindowRuntime::Start(Window& first) {
   try {
     Show(first);
   } catch (const std::exception& error) {
-    ShowError(error.what());
+    TellError(nullptr, error.what());
     return 1;
   }
   return Run();
+}
+
+void WindowRuntime::TellError(Form* owner, const char* what) noexcept {
+  try {
+    ShowMessage(owner, what);
+  } catch (...) {
+    // Not even the message could be shown: nothing is left to tell.
+  }
 }
 
 void WindowRuntime::Show(Window& window) {
@@ -134,7 +158,7 @@ void WindowRuntime::Unload(Window& window) noexcept {
   if (form == nullptr) return;
   form->Close();
   // Closing always unloads; should it not have, the window goes all the same.
-  if (FormOf(window) == form) Unloaded(*form);
+  if (FormOf(window) == form) MoveToClosed(*form);
 }
 
 void WindowRuntime::End() {
@@ -158,11 +182,11 @@ Form* WindowRuntime::FormOf(const Window& window) const {
   return nullptr;
 }
 
-void WindowRuntime::Unloaded(Form& form) noexcept {
+void WindowRuntime::MoveToClosed(Form& form) noexcept {
   std::unique_ptr<Form> taken = TakeOut(loaded_, form);
   if (taken == nullptr) return;
   form.window_.form_ = nullptr;
-  unloaded_.push_back(std::move(taken));
+  closed_.push_back(std::move(taken));
   if (loaded_.empty()) Quit();
 }
 
@@ -170,14 +194,14 @@ std::unique_ptr<PrintJob> WindowRuntime::MakePrintJob(Form& over) {
   return std::make_unique<PrintCommand>(*this, over, makePrintJob_);
 }
 
-void WindowRuntime::DeleteUnloaded() noexcept {
+void WindowRuntime::DeleteClosed() noexcept {
   // Out of the record first: their destructors find nothing to forget.
-  const auto doomed = std::move(unloaded_);
+  const auto doomed = std::move(closed_);
 }
 
 void WindowRuntime::Forget(Form& form) noexcept {
   if (FormOf(form.window_) == &form) form.window_.form_ = nullptr;
-  for (auto* forms : {&loaded_, &unloaded_}) static_cast<void>(TakeOut(*forms, form).release());
+  for (auto* forms : {&loaded_, &closed_}) static_cast<void>(TakeOut(*forms, form).release());
 }
 
 }  // namespace korvanel

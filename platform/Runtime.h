@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <exception>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,27 +22,41 @@ namespace korvanel {
 // What the program's windows need of their window runtime, and the half of
 // that runtime that knows no toolkit. Three names for three things:
 // - Window: a window of the program, its design and handlers, for the run.
-// - Form: that window while it is loaded, with its controls; each toolkit
+// - Form: that window while it is loaded, with its controls; each runtime
 //   derives its own.
 // - WindowRuntime: what loads forms from designs and runs their events;
-//   each toolkit derives its own.
-// Every operation may fail with ControlError.
+//   each runtime derives its own.
+// A form that has been closed leaves the record of loaded forms at once and
+// is deleted once no event of it is being handled. Every operation may fail
+// with ControlError.
 
 class Form;
 class WindowRuntime;
 
+// The caption of every message the program tells the user.
+inline constexpr std::string_view kMessageCaption = "Korvanel";
+
 // An editable combo box: a text of its own and a drop-down list of entries.
+// When the text is set to that of an entry (case included), the entry
+// becomes the list's current one, so that the opened list starts there.
 class ComboBox {
  public:
   virtual ~ComboBox() = default;
 
   // Adds `text` as the last entry of the list.
-  virtual void AddItem(std::string_view text) = 0;
-  // Shows `text`; when an entry holds the same text it becomes the current
-  // entry of the list.
-  virtual void SetText(std::string_view text) = 0;
+  void AddItem(std::string_view text);
+  void SetText(std::string_view text);
   // The text the box shows, typed or picked, in UTF-8.
   virtual std::string Text() const = 0;
+
+ protected:
+  virtual void AppendEntry(std::string_view text) = 0;
+  // Shows `text`, with `entry` (a position in the list) as the current one,
+  // or none.
+  virtual void ShowText(std::string_view text, std::optional<std::size_t> entry) = 0;
+
+ private:
+  std::vector<std::string> entries_;
 };
 
 // A window of the program: its design and its handlers. The object is the
@@ -72,12 +88,12 @@ class Window {
   WindowRuntime& Runtime() const { return runtime_; }
   Form& LoadedForm() const;
 
-  // Runs the handler that `handlers` binds to `control`, if any.
+  // The handler of each clicked control, by design name.
   template <class Derived>
   using ClickHandler = std::pair<std::string_view, void (Derived::*)()>;
   template <class Derived>
-  static void Dispatch(Derived& window, std::span<const ClickHandler<Derived>> handlers,
-                       std::string_view control) {
+  static void HandleClick(Derived& window, std::span<const ClickHandler<Derived>> handlers,
+                          std::string_view control) {
     for (const auto& [name, handler] : handlers) {
       if (name == control) (window.*handler)();
     }
@@ -93,9 +109,7 @@ class Window {
 };
 
 // A loaded window as its handlers see it: its controls by their design
-// names, the message box, print jobs. Made by the runtime at the load and
-// kept by it until it is deleted, by the toolkit or once the event that
-// unloaded it is over.
+// names, the message box, print jobs.
 class Form {
  public:
   virtual ~Form();
@@ -105,7 +119,7 @@ class Form {
   // Tells the user `text` in a message box over this window. Callers rely
   // on the user being told once their handler has ended, not on a wait for
   // OK: a runtime that cannot block shows the box and returns at once.
-  virtual void ShowMessage(std::string_view text) = 0;
+  void ShowMessage(std::string_view text);
   // The print dialog and printer of one print command over this window.
   // Every window of the program is disabled while the job lives.
   std::unique_ptr<PrintJob> MakePrintJob();
@@ -121,28 +135,27 @@ class Form {
     try {
       std::forward<Handler>(handler)();
     } catch (const std::exception& error) {
-      ShowError(error.what());
+      TellError(error.what());
     } catch (...) {
-      ShowError("The command failed.");
+      TellError("The command failed.");
     }
   }
 
-  // The controls that ComboBoxNamed and ListNamed find.
-  void AddComboBox(std::string_view name, ComboBox& box) { combos_.emplace(name, &box); }
-  void AddList(std::string_view name, ListControl& list) { lists_.emplace(name, &list); }
+  // Makes a control findable by its design name (ComboBoxNamed, ListNamed).
+  void Register(std::string_view name, ComboBox& box) { combos_.emplace(name, &box); }
+  void Register(std::string_view name, ListControl& list) { lists_.emplace(name, &list); }
   // `control` was clicked; the name lives as long as the form.
   void Click(std::string_view control) {
     RunHandler([this, control] { window_.Click(control); });
   }
-  // The toolkit's window was closed or destroyed: the form leaves the
-  // loaded windows.
-  void Unloaded() noexcept;
+  // The toolkit's window was closed or destroyed.
+  void Closed() noexcept;
 
  private:
   friend class WindowRuntime;
   friend class PrintCommand;
 
-  // The toolkit's side. Close closes as the close box does (that unloads).
+  // The toolkit's side. Close closes as the close box does.
   virtual void ShowCentred() = 0;
   virtual void BringForward() = 0;
   virtual void Close() noexcept = 0;
@@ -150,7 +163,8 @@ class Form {
   virtual void SetEnabled(bool enabled) = 0;
   virtual bool IsActive() const = 0;
   virtual void Activate() = 0;
-  virtual void ShowError(const char* what) noexcept = 0;
+
+  void TellError(const char* what) noexcept;
 
   WindowRuntime& runtime_;
   Window& window_;
@@ -159,17 +173,17 @@ class Form {
 };
 
 // Loads forms from the windows' designs, delivers their events and ends the
-// program; the one record of loaded windows. A toolkit's runtime derives
-// from it and gives what needs the toolkit: forms, the event loop, print
-// jobs, the user's decimal separator. One thread: the user interface's.
+// program; the one record of loaded forms. A runtime derives from it and
+// gives what needs its toolkit: forms, the event loop, print jobs, message
+// boxes, the user's decimal separator. One thread: the user interface's.
 class WindowRuntime {
  public:
   // Makes the print job of one print command over `over`.
   using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(Form& over)>;
 
-  // Print jobs come from `makePrintJob`, else from the toolkit's own.
+  // Print jobs come from `makePrintJob`, else from the runtime's own.
   explicit WindowRuntime(PrintJobFactory makePrintJob = {});
-  // Deletes every form still there, loaded or not.
+  // Deletes every form still there, loaded or closed.
   virtual ~WindowRuntime();
 
   WindowRuntime(const WindowRuntime&) = delete;
@@ -184,9 +198,8 @@ class WindowRuntime {
   // Form_Load and shows it centred on the screen; then brings it forward.
   // Returns at once: the window is not modal and has no owner.
   void Show(Window& window);
-  // Closes the form of `window` and discards its controls, as its close box
-  // does. Nothing happens when it is not loaded. The program ends when its
-  // last window is unloaded.
+  // Closes the form of `window`, as its close box does; nothing happens
+  // when it is not loaded. The program ends when its last window is closed.
   void Unload(Window& window) noexcept;
   // Ends the program at once, closing every window.
   void End();
@@ -206,32 +219,34 @@ class WindowRuntime {
   std::unique_ptr<PrintJob> MakePrintJob(Form& over);
 
  protected:
-  // Builds the form of `window` from its design, hidden. May fail with
-  // ControlError.
+  // Builds the form of `window` from its design, hidden.
   virtual std::unique_ptr<Form> MakeForm(Window& window) = 0;
   virtual std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) = 0;
   // Ends the event loop.
   virtual void Quit() = 0;
-  // Tells the user, over no window, why the program could not start.
-  virtual void ShowError(const char* what) noexcept = 0;
+  // Tells the user `text` in a message box captioned kMessageCaption, over
+  // `owner` or over no window. The owner may have been closed since (a
+  // handler that unloaded its own window, then failed).
+  virtual void ShowMessage(Form* owner, std::string_view text) = 0;
 
-  // Deletes the forms that have left the record, unless the toolkit has
-  // deleted them before; only where no event of theirs is being handled.
-  void DeleteUnloaded() noexcept;
+  // Deletes the forms that have been closed, unless the toolkit has deleted
+  // them before; only where no event of theirs is being handled.
+  void DeleteClosed() noexcept;
 
  private:
   friend class Form;
 
   void Load(Window& window);
   void CloseAll() noexcept;
-  // `form` was closed or its window destroyed.
-  void Unloaded(Form& form) noexcept;
+  void TellError(Form* owner, const char* what) noexcept;
+  // `form` was closed or its window destroyed: it leaves the loaded forms.
+  void MoveToClosed(Form& form) noexcept;
   // `form` is being deleted.
   void Forget(Form& form) noexcept;
 
   PrintJobFactory makePrintJob_;
   std::vector<std::unique_ptr<Form>> loaded_;
-  std::vector<std::unique_ptr<Form>> unloaded_;
+  std::vector<std::unique_ptr<Form>> closed_;
 };
 
 }  // namespace korvanel

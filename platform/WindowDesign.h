@@ -30,6 +30,8 @@ struct Rgb {
   std::uint8_t red = 0;
   std::uint8_t green = 0;
   std::uint8_t blue = 0;
+
+  bool operator==(const Rgb&) const = default;
 };
 
 // A column of a list in report view: header text and width; left-aligned.

@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-#include "platform/qt/QtRuntime.h"
+#include "platform/qt/Runtime.h"
 #include "ui/main/mMain.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include "core/FretTable.h"
 #include "platform/CommonDialog.h"
-#include "platform/qt/QtPrintJob.h"
-#include "platform/qt/QtPrinter.h"
+#include "platform/qt/PrintJob.h"
+#include "platform/qt/Printer.h"
 #include "report/FretReport.h"
 
 namespace {

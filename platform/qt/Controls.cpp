@@ -1,6 +1,5 @@
 #include "platform/qt/Controls.h"
 
-#include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
@@ -10,16 +9,15 @@
 #include <algorithm>
 
 #include "platform/qt/Text.h"
-#include "platform/qt/Twips.h"
 
 namespace korvanel::qt {
 
 void PlaceControl(QWidget& control, const ControlDesign& design) {
   control.setObjectName(Utf8Text(design.name));
-  control.setGeometry(TwipsRect(design.left, design.top, design.width, design.height));
+  control.setGeometry(PixelRect(PixelPlace(design.left, design.top, design.width, design.height)));
 }
 
-QLabel* AddLabel(QWidget& parent, const ControlDesign& design) {
+QLabel* MakeLabel(QWidget& parent, const ControlDesign& design) {
   auto* label = new QLabel(&parent);
   PlaceControl(*label, design);
   label->setTextFormat(Qt::PlainText);
@@ -34,25 +32,11 @@ QLabel* AddLabel(QWidget& parent, const ControlDesign& design) {
   return label;
 }
 
-QPushButton* AddButton(QWidget& parent, const ControlDesign& design) {
+QPushButton* MakeButton(QWidget& parent, const ControlDesign& design) {
   auto* button = new QPushButton(Utf8Text(design.text), &parent);
   PlaceControl(*button, design);
   button->setAutoDefault(false);
   return button;
-}
-
-QComboBox* AddComboBox(QWidget& parent, const ControlDesign& design) {
-  auto* combo = new QComboBox(&parent);
-  PlaceControl(*combo, design);
-  combo->setEditable(true);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setCompleter(nullptr);
-  return combo;
-}
-
-void SetComboText(QComboBox& combo, const QString& text) {
-  combo.setCurrentIndex(combo.findText(text, Qt::MatchExactly));
-  combo.setEditText(text);
 }
 
 void SetDefaultButton(QPushButton& button) {
@@ -67,12 +51,11 @@ void SetDefaultButton(QPushButton& button) {
   }
 }
 
-LineShape::LineShape(QWidget& parent, std::string_view name, int x1, int y1, int x2, int y2)
-    : QWidget(&parent) {
-  setObjectName(Utf8Text(name));
+LineShape::LineShape(QWidget& parent, const LineDesign& design) : QWidget(&parent) {
+  setObjectName(Utf8Text(design.name));
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  const QPoint a = TwipsPoint(x1, y1);
-  const QPoint b = TwipsPoint(x2, y2);
+  const QPoint a(TwipsToPixels(design.x1), TwipsToPixels(design.y1));
+  const QPoint b(TwipsToPixels(design.x2), TwipsToPixels(design.y2));
   // The widget spans both end points inclusive, so a level line is 1 pixel
   // high and a line's last pixel is not cut off.
   const QRect bounds(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),

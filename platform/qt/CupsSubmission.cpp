@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/ControlError.h"
-#include "platform/qt/QtPrinter.h"
+#include "platform/qt/Printer.h"
 
 namespace korvanel::qt {
 

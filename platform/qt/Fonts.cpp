@@ -1,13 +1,13 @@
 #include "platform/qt/Fonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QRawFont>
 #include <QStringList>
 #include <map>
 #include <string>
 #include <tuple>
 
+#include "platform/Fonts.h"
 #include "platform/qt/Text.h"
 
 namespace korvanel::qt {
@@ -25,13 +25,20 @@ bool HasEllipsis(const QFont& font) {
 // load a font engine at a size no window uses.
 bool IsFixedPitch(const QFont& font) { return QFontDatabase::isFixedPitch(font.family()); }
 
-QFont ResolveSans(const QString& face) {
-  QFont font = FirstInstalledFont({face, "Liberation Sans", "Arial", "DejaVu Sans"},
-                                  QFontDatabase::GeneralFont,
+QStringList Candidates(const FontDesign& design) {
+  QStringList candidates = Families(DesignFaces(design));
+  for (const QString& standIn : Families(StandInFaces(design.fixedPitch))) {
+    if (!candidates.contains(standIn, Qt::CaseInsensitive)) candidates << standIn;
+  }
+  return candidates;
+}
+
+QFont ResolveSans(const FontDesign& design) {
+  QFont font = FirstInstalledFont(Candidates(design), QFontDatabase::GeneralFont,
                                   [](const QFont& candidate) { return !IsFixedPitch(candidate); });
   // MS Sans Serif runs narrower than the fonts that stand in for it; 2% less
   // advance lets the longest design text keep its last character.
-  if (font.family().compare(face, Qt::CaseInsensitive) != 0) {
+  if (!Families(DesignFaces(design)).contains(font.family(), Qt::CaseInsensitive)) {
     font.setLetterSpacing(QFont::PercentageSpacing, 98);
   }
   return font;
@@ -39,9 +46,9 @@ QFont ResolveSans(const QString& face) {
 
 // Fixed pitch keeps the number columns aligned on their points. The glyph is
 // looked for at the size the lists show, whose font engine they use next.
-QFont ResolveFixed(const QString& face, float points) {
-  return FirstInstalledFont({face, "Liberation Mono", "DejaVu Sans Mono"}, QFontDatabase::FixedFont,
-                            [points](const QFont& candidate) {
+QFont ResolveFixed(const FontDesign& design) {
+  return FirstInstalledFont(Candidates(design), QFontDatabase::FixedFont,
+                            [points = design.points](const QFont& candidate) {
                               if (!IsFixedPitch(candidate)) return false;
                               QFont sized = candidate;
                               sized.setPointSizeF(points);
@@ -50,6 +57,12 @@ QFont ResolveFixed(const QString& face, float points) {
 }
 
 }  // namespace
+
+QStringList Families(std::span<const std::string_view> faces) {
+  QStringList families;
+  for (const std::string_view face : faces) families << Utf8Text(face);
+  return families;
+}
 
 QFont FirstInstalledFont(const QStringList& candidates, QFontDatabase::SystemFont kind,
                          const std::function<bool(const QFont&)>& fits) {
@@ -68,8 +81,7 @@ QFont DesignFont(const FontDesign& design) {
   const std::tuple<std::string, float, bool> key(design.face, design.points, design.fixedPitch);
   auto found = resolved.find(key);
   if (found == resolved.end()) {
-    const QString face = Utf8Text(design.face);
-    QFont font = design.fixedPitch ? ResolveFixed(face, design.points) : ResolveSans(face);
+    QFont font = design.fixedPitch ? ResolveFixed(design) : ResolveSans(design);
     font.setPointSizeF(design.points);
     found = resolved.emplace(key, font).first;
   }

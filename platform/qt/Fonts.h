@@ -4,14 +4,19 @@
 #include <QFontDatabase>
 #include <QStringList>
 #include <functional>
+#include <span>
+#include <string_view>
 
 #include "platform/WindowDesign.h"
 
 namespace korvanel::qt {
 
-// The fonts of the window designs, each looked up once. Where the design's
-// font is missing (always, off Windows) a font of the same kind and size
-// stands in for it, of the pitch the design gives.
+// The fonts of the window designs, each looked up once: the first of the
+// design's faces and their stand-ins (platform/Fonts.h) that the system has,
+// of the pitch the design gives.
+
+// `faces` as Qt's family names.
+QStringList Families(std::span<const std::string_view> faces);
 
 // The first family of `candidates` that the system has and that `fits` (any
 // installed one, without a test), else the system's own font of `kind`. The

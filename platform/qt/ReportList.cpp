@@ -3,13 +3,10 @@
 #include <QHeaderView>
 #include <QString>
 
-#include <string>
-
-#include "platform/ControlError.h"
+#include "platform/Twips.h"
 #include "platform/qt/Controls.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/Twips.h"
 
 namespace korvanel::qt {
 
@@ -27,24 +24,18 @@ ReportList::ReportList(QWidget& parent, const ControlDesign& design) : QTreeWidg
   int column = 0;
   for (const ListColumn& columnDesign : design.columns) {
     headerItem()->setText(column, Utf8Text(columnDesign.header));
-    setColumnWidth(column, Px(columnDesign.width));
+    setColumnWidth(column, TwipsToPixels(columnDesign.width));
     ++column;
   }
 }
 
-void ReportList::RemoveAll() { clear(); }
-
-ListControl::ItemId ReportList::AddItem(std::string_view text) {
+void ReportList::AppendRow(std::string_view text) {
   auto* item = new QTreeWidgetItem(this);
   item->setText(0, Utf8Text(text));
-  return static_cast<ItemId>(topLevelItemCount() - 1);
 }
 
-void ReportList::SetSubItem(ItemId item, SubItem subItem, std::string_view text) {
-  if (item >= static_cast<ItemId>(topLevelItemCount())) {
-    throw ControlError("The list has no row " + std::to_string(item) + ".");
-  }
-  topLevelItem(static_cast<int>(item))->setText(static_cast<int>(subItem), Utf8Text(text));
+void ReportList::SetCell(std::size_t row, SubItem subItem, std::string_view text) {
+  topLevelItem(static_cast<int>(row))->setText(static_cast<int>(subItem), Utf8Text(text));
 }
 
 }  // namespace korvanel::qt

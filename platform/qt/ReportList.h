@@ -15,9 +15,10 @@ class ReportList : public QTreeWidget, public ListControl {
   // Placed and named as `design` says, with its columns.
   ReportList(QWidget& parent, const ControlDesign& design);
 
-  void RemoveAll() override;
-  ItemId AddItem(std::string_view text) override;
-  void SetSubItem(ItemId item, SubItem subItem, std::string_view text) override;
+ private:
+  void RemoveRows() override { clear(); }
+  void AppendRow(std::string_view text) override;
+  void SetCell(std::size_t row, SubItem subItem, std::string_view text) override;
 };
 
 }  // namespace korvanel::qt

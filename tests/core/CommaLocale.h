@@ -2,7 +2,7 @@
 
 #include <clocale>
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 // Switches the C library to a German locale, whose decimal separator is a
 // comma: de_DE.UTF-8 on Linux (scripts/install-deps.sh generates it), or
@@ -15,4 +15,4 @@ inline bool UseCommaLocale() {
   return false;
 }
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

@@ -12,8 +12,8 @@
 namespace korvanel {
 namespace {
 
-using testing::ComputedTable;
-using testing::RecordingList;
+using test::ComputedTable;
+using test::RecordingList;
 using Rows = std::vector<RecordingList::Row>;
 
 void ExpectRows(const Rows& actual, const Rows& expected) {
@@ -27,14 +27,14 @@ void ExpectRows(const Rows& actual, const Rows& expected) {
 
 TEST(FillFretListTest, ScaleLength650) {
   Rows expected;
-  for (const auto& row : testing::kFretRows650) expected.push_back({row[0], row[1], row[2]});
-  ExpectRows(testing::FretListRows(650), expected);
+  for (const auto& row : test::kFretRows650) expected.push_back({row[0], row[1], row[2]});
+  ExpectRows(test::FretListRows(650), expected);
 }
 
 // A typed length: the bridge remainder 161.924999... is cut, not rounded.
 TEST(FillFretListTest, TypedScaleLength647Point7) {
   // clang-format off
-  ExpectRows(testing::FretListRows(ReadNumber("647.7").value), {
+  ExpectRows(test::FretListRows(ReadNumber("647.7").value), {
 {"  0", "  0.000", "   0.000"}, {"  1", " 36.352", "  36.352"}, {"  2", " 34.312", "  70.664"},
 {"  3", " 32.386", " 103.051"}, {"  4", " 30.568", " 133.620"}, {"  5", " 28.853", " 162.473"},
 {"  6", " 27.233", " 189.706"}, {"  7", " 25.705", " 215.412"}, {"  8", " 24.262", " 239.674"},
@@ -57,7 +57,7 @@ TEST(FillFretListTest, ZeroLengthListsZeroTexts) {
   }
   expected.push_back({"", "", ""});
   expected.push_back({" Bridge", "  0.000", "   0.000"});
-  ExpectRows(testing::FretListRows(0), expected);
+  ExpectRows(test::FretListRows(0), expected);
 }
 
 TEST(FillFretListTest, FillingTwiceReplacesTheRows) {

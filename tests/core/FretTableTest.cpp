@@ -13,7 +13,7 @@
 namespace korvanel {
 namespace {
 
-using testing::ComputedTable;
+using test::ComputedTable;
 
 TEST(FretTableTest, StartsAllZero) {
   const FretTable table;

@@ -68,7 +68,7 @@ TEST(ReadNumberTest, NegativeZeroReadsAsPlainZero) {
 
 TEST(ReadNumberTest, PointWhateverTheLocale) {
   const std::string saved = std::setlocale(LC_ALL, nullptr);
-  if (!testing::UseCommaLocale()) GTEST_SKIP() << "no German locale (de_DE.UTF-8)";
+  if (!test::UseCommaLocale()) GTEST_SKIP() << "no German locale (de_DE.UTF-8)";
   EXPECT_EQ(Read("647.7"), 647.7);
   EXPECT_EQ(Read("2.5e-320"), 2.5e-320);
   std::setlocale(LC_ALL, saved.c_str());
@@ -158,7 +158,7 @@ TEST(ReadNumberTest, AnyDoubleReadsBackFromItsSeventeenDigits) {
   text.imbue(std::locale::classic());
   text << std::scientific << std::setprecision(16);
   for (int i = 0; i < 100'000; ++i) {
-    const double value = testing::FromBits(i % 4 == 0 ? random() >> 12 : random());
+    const double value = test::FromBits(i % 4 == 0 ? random() >> 12 : random());
     if (!std::isfinite(value)) continue;
     text.str("");
     text << value;
@@ -210,7 +210,7 @@ TEST(ReadNumberTest, HardTextsReadAsRecorded) {
   };
   Random random(650);
   for (const auto& [family, recorded, text] : families) {
-    testing::ResultHash hash;
+    test::ResultHash hash;
     for (int i = 0; i < 20'000; ++i) {
       const std::string plain = text(random);
       const NumberReading reading = ReadNumber(plain);

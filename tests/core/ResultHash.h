@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 // FNV-1a over the bytes of a family of results, the same on every compiler
 // and library: one recorded number says whether thousands of results are
@@ -24,4 +24,4 @@ inline double FromBits(std::uint64_t bits) {
   return value;
 }
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

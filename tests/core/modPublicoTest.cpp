@@ -128,7 +128,7 @@ TEST(ExponentTextTest, EveryColumnWidthHoldsForTinyAndHugeValues) {
 
 TEST(LocaleTest, PointWhateverTheProcessLocale) {
   const std::string saved = std::setlocale(LC_ALL, nullptr);
-  if (!testing::UseCommaLocale()) {
+  if (!test::UseCommaLocale()) {
     GTEST_SKIP() << "de_DE.UTF-8 is not installed; scripts/install-deps.sh generates it";
   }
   EXPECT_EQ(FormatStepDistance(36.48169675689922), " 36.481");
@@ -158,7 +158,7 @@ double Between(std::mt19937_64& random, double low, double high) {
   std::uint64_t lowBits = 0, highBits = 0;
   std::memcpy(&lowBits, &low, sizeof low);
   std::memcpy(&highBits, &high, sizeof high);
-  return testing::FromBits(lowBits + random() % (highBits - lowBits));
+  return test::FromBits(lowBits + random() % (highBits - lowBits));
 }
 
 // The four texts of each value agree with the library's conversion where
@@ -185,7 +185,7 @@ TEST(NumberTextsTest, AsRecordedAndAsTheLibraryConverts) {
          return i % 51 % 2 == 0 ? step : whole;
        }},
       {"any doubles", 0x7CD220CADFFD2D3D, 200'000,
-       [](Random& random, int) { return testing::FromBits(random()); }},
+       [](Random& random, int) { return test::FromBits(random()); }},
       {"ordinary sizes", 0x33BA083A13486BC1, 200'000,
        [](Random& random, int) { return Between(random, 1e-6, 1e16); }},
       {"exponent range", 0xE8FB76E2108C63F2, 100'000,
@@ -203,7 +203,7 @@ TEST(NumberTextsTest, AsRecordedAndAsTheLibraryConverts) {
   };
   Random random(20261208);
   for (const auto& [family, recorded, count, value] : families) {
-    testing::ResultHash hash;
+    test::ResultHash hash;
     for (int i = 0; i < count; ++i) {
       const double x = value(random, i);
       if (!std::isfinite(x)) continue;

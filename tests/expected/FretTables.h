@@ -7,7 +7,7 @@
 #include "core/FretTable.h"
 #include "tests/fakes/RecordingList.h"
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 // The table of `scaleLength`, computed.
 inline FretTable ComputedTable(double scaleLength) {
@@ -42,4 +42,4 @@ inline constexpr std::array<std::array<const char*, 3>, 27> kFretRows650 = {{
 }};
 // clang-format on
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

@@ -7,7 +7,7 @@
 
 #include "platform/Printer.h"
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 // Passes every operation on to a real printer, and runs `interruption` just
 // before line `interruptAt` (printed and empty lines, counting from 1): a
@@ -43,4 +43,4 @@ class InterruptedPrinter : public Printer {
   int lines_ = 0;
 };
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

@@ -9,7 +9,7 @@
 #include "platform/ControlError.h"
 #include "platform/ListControl.h"
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 // A list that keeps its rows as texts, and can be told to fail at its Nth
 // operation (counting from 1) to stand in for a failing list control.
@@ -19,25 +19,22 @@ class RecordingList : public ListControl {
 
   void FailAtOperation(int operation) { failAt_ = operation; }
 
-  void RemoveAll() override {
-    Count();
-    rows.clear();
-  }
-
-  ItemId AddItem(std::string_view text) override {
-    Count();
-    rows.push_back(Row{std::string(text), "", ""});
-    return rows.size() - 1;
-  }
-
-  void SetSubItem(ItemId item, SubItem subItem, std::string_view text) override {
-    Count();
-    rows.at(item).at(static_cast<std::size_t>(subItem)) = std::string(text);
-  }
-
   std::vector<Row> rows;
 
  private:
+  void RemoveRows() override {
+    Count();
+    rows.clear();
+  }
+  void AppendRow(std::string_view text) override {
+    Count();
+    rows.push_back(Row{std::string(text), "", ""});
+  }
+  void SetCell(std::size_t row, SubItem subItem, std::string_view text) override {
+    Count();
+    rows[row][static_cast<std::size_t>(subItem)] = std::string(text);
+  }
+
   void Count() {
     if (++operations_ == failAt_) throw ControlError("list operation refused");
   }
@@ -46,4 +43,4 @@ class RecordingList : public ListControl {
   int failAt_ = 0;
 };
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

@@ -16,7 +16,7 @@
 #include "platform/PrintJob.h"
 #include "platform/Printer.h"
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 class OperationLog {
  public:
@@ -144,4 +144,4 @@ class FailingPrintJob : public PrintJob {
   RecordingPrinter printer_;
 };
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

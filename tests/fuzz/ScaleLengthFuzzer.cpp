@@ -75,7 +75,7 @@ void RequireExponentKept(double value, const std::string& cell) {
 }
 
 void CheckFretList(FretTable& table) {
-  testing::RecordingList list;
+  test::RecordingList list;
   FillFretList(table, list);
   Require(list.rows.size() == 27, "the fret list has 27 rows");
   Require(list.rows[25][0].empty() && list.rows[25][1].empty() && list.rows[25][2].empty(),

@@ -22,7 +22,7 @@ struct RecordingDrawing : PagedPrinter {
   bool pageStarts = true, documentEnds = true;
   Log log;
   PrintFont drawnFont;
-  std::int32_t drawnColor = -1;
+  Rgb drawnColor;
 
   Start StartDocument() override {
     SetPageHeight(100);
@@ -64,11 +64,12 @@ TEST(PagedPrinter, RefusesImpossibleSettingsAndTextsAndKeepsTheLastGoodOnes) {
   }
   EXPECT_TRUE(printer.log.empty()) << "a refused line opens no document";
 
-  printer.SetForeColor(0x00FFFFFF);
+  // 0x00BBGGRR, red in the lowest byte.
+  printer.SetForeColor(0x00123456);
   printer.SetFontBold(true);
   printer.PrintLine("647,7 \xc3\xa9 \xe2\x80\xa6 \xf4\x8f\xbf\xbf");
   EXPECT_EQ(printer.drawnFont, (PrintFont{"Courier New", 10, true, false}));
-  EXPECT_EQ(printer.drawnColor, 0x00FFFFFF);
+  EXPECT_EQ(printer.drawnColor, (Rgb{0x56, 0x34, 0x12}));
   printer.SetFontSize(1000);
   printer.SetFontItalic(true);
   printer.PrintLine("big");

@@ -16,8 +16,8 @@
 namespace korvanel {
 namespace {
 
-using testing::FakeForm;
-using testing::FakeRuntime;
+using test::FakeForm;
+using test::FakeRuntime;
 
 constexpr ListColumn kColumns[] = {{"A", 600}};
 constexpr ControlDesign kControls[] = {
@@ -35,7 +35,7 @@ class Probe : public Window {
       : Window(runtime, design) {}
 
   void Form_Load() override {
-    shownAtLoad = form().shown;
+    shownAtLoad = form().IsShown();
     if (onLoad) onLoad();
   }
   void Click(std::string_view control) override {
@@ -56,10 +56,10 @@ TEST(RuntimeTest, ShowLoadsOnceBeforeShowingAndUnloadLetsTheNextShowLoadAgain) {
   probe.Show();
   FakeForm& form = probe.form();
   EXPECT_FALSE(probe.shownAtLoad);
-  EXPECT_TRUE(form.shown);
+  EXPECT_TRUE(form.IsShown());
   probe.Show();
   EXPECT_EQ(runtime.loads["Probe"], 1);
-  EXPECT_EQ(form.broughtForward, 2);
+  EXPECT_EQ(form.TimesBroughtForward(), 2);
   EXPECT_EQ(runtime.FormOf(probe), &form);
 
   probe.Unload();
@@ -78,16 +78,18 @@ TEST(RuntimeTest, TheProgramEndsWhenItsLastWindowIsUnloadedOrAtEnd) {
   first.Show();
   second.Show();
   first.Unload();
-  EXPECT_FALSE(runtime.ended);
+  EXPECT_FALSE(runtime.HasEnded());
   second.Unload();
-  EXPECT_TRUE(runtime.ended);
+  EXPECT_TRUE(runtime.HasEnded());
 
-  runtime.ended = false;
-  first.Show();
-  second.Show();
-  runtime.End();
-  EXPECT_TRUE(runtime.ended);
-  EXPECT_EQ(runtime.LoadedCount(), 0u);
+  FakeRuntime other;
+  Probe third(other);
+  Probe fourth(other);
+  third.Show();
+  fourth.Show();
+  other.End();
+  EXPECT_TRUE(other.HasEnded());
+  EXPECT_EQ(other.LoadedForms().size(), 0u);
 }
 
 TEST(RuntimeTest, StartShowsTheFirstWindowThenRunsTheLoopOrTellsWhyItCouldNot) {
@@ -95,13 +97,13 @@ TEST(RuntimeTest, StartShowsTheFirstWindowThenRunsTheLoopOrTellsWhyItCouldNot) {
   runtime.exitCode = 7;
   Probe first(runtime);
   EXPECT_EQ(runtime.Start(first), 7);
-  EXPECT_TRUE(first.form().shown);
+  EXPECT_TRUE(first.form().IsShown());
 
   constexpr WindowDesign kBroken{.name = "Broken", .caption = "", .controls = kControls};
   runtime.failingWindow = "Broken";
   Probe broken(runtime, kBroken);
   EXPECT_EQ(runtime.Start(broken), 1);
-  EXPECT_EQ(runtime.startErrors, std::vector<std::string>{"The window Broken could not be made."});
+  EXPECT_EQ(runtime.Messages(), std::vector<std::string>{"The window Broken could not be made."});
 }
 
 TEST(RuntimeTest, ALoadHandlerThatUnloadsOrFailsDecidesWhetherTheWindowShows) {
@@ -111,12 +113,12 @@ TEST(RuntimeTest, ALoadHandlerThatUnloadsOrFailsDecidesWhetherTheWindowShows) {
   gone.onLoad = [&] { gone.Unload(); };
   gone.Show();
   EXPECT_FALSE(gone.IsLoaded());
-  EXPECT_EQ(runtime.LoadedCount(), 0u);
+  EXPECT_EQ(runtime.LoadedForms().size(), 0u);
 
   failing.onLoad = [] { throw std::domain_error("Not finite."); };
   failing.Show();
   EXPECT_EQ(failing.form().messages, std::vector<std::string>{"Not finite."});
-  EXPECT_TRUE(failing.form().shown);
+  EXPECT_TRUE(failing.form().IsShown());
 }
 
 TEST(RuntimeTest, WhatAHandlerThrowsBecomesOneMessageAndEndsThatHandlerOnly) {
@@ -148,7 +150,7 @@ TEST(RuntimeTest, AHandlerMayUnloadItsOwnWindowWhichGoesOnlyWhenDeletedUnloaded)
   form.ClickOn("btnA");
   EXPECT_EQ(form.messages, std::vector<std::string>{"after the unload"});
   EXPECT_FALSE(deleted);
-  runtime.DeleteUnloadedForms();
+  runtime.Settle();
   EXPECT_TRUE(deleted);
 }
 
@@ -163,9 +165,9 @@ TEST(RuntimeTest, APrintJobDisablesEveryWindowWhileItLives) {
   for (Probe* probe : {&main, &other, &disabled}) probe->Show();
   disabled.form().enabled = false;
   main.form().active = true;
-  testing::OperationLog log;
-  testing::RecordingDialog dialog(log);
-  testing::RecordingPrinter printer(log);
+  test::OperationLog log;
+  test::RecordingDialog dialog(log);
+  test::RecordingPrinter printer(log);
   struct Job : PrintJob {
     CommonDialog& dialog;
     Printer& printer;

@@ -22,7 +22,7 @@ namespace {
 // given, every blank kept.
 QVector<QStringList> ListedRows(double scaleLength) {
   QVector<QStringList> rows;
-  for (const auto& row : korvanel::testing::FretListRows(scaleLength)) {
+  for (const auto& row : korvanel::test::FretListRows(scaleLength)) {
     rows << QStringList{QString::fromStdString(row[0]), QString::fromStdString(row[1]),
                         QString::fromStdString(row[2])};
   }

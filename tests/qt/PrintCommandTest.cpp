@@ -16,9 +16,9 @@
 #include "tests/fakes/RecordingPrint.h"
 
 using korvanel::ControlError;
-using korvanel::testing::OperationLog;
-using korvanel::testing::RecordingDialog;
-using korvanel::testing::RecordingPrinter;
+using korvanel::test::OperationLog;
+using korvanel::test::RecordingDialog;
+using korvanel::test::RecordingPrinter;
 
 namespace {
 
@@ -57,7 +57,7 @@ class PrintCommandTest : public QObject {
     dialog_ = std::make_unique<RecordingDialog>(*log_);
     printer_ = std::make_unique<RecordingPrinter>(*log_);
     window_ = std::make_unique<korvanel::test::RunningProgram>([this](korvanel::Form&) {
-      return std::make_unique<korvanel::testing::BorrowedPrintJob>(*dialog_, *printer_);
+      return std::make_unique<korvanel::test::BorrowedPrintJob>(*dialog_, *printer_);
     });
   }
 

@@ -52,15 +52,6 @@ class RuntimeTest : public QObject {
     QCOMPARE(Rows(list), QVector<QStringList>({{"again", ""}}));
   }
 
-  void reportListRefusesASubItemOfAMissingRow() {
-    QWidget window;
-    const korvanel::ListColumn columns[] = {{"A", 600}, {"B", 600}};
-    korvanel::qt::ReportList list(window, ListDesign(columns));
-    list.AddItem("only");
-    QVERIFY_THROWS_EXCEPTION(korvanel::ControlError,
-                             list.SetSubItem(1, ListControl::SubItem::First, "x"));
-  }
-
   void reportListShowsTextsAsUtf8() {
     QWidget window;
     const korvanel::ListColumn columns[] = {{"A", 600}};
@@ -71,7 +62,7 @@ class RuntimeTest : public QObject {
 
   void labelKeepsItsPlaceAndOneLineWhateverItsText() {
     QWidget window;
-    QLabel* label = korvanel::qt::AddLabel(
+    QLabel* label = korvanel::qt::MakeLabel(
         window,
         {.name = "Label1", .text = "short", .left = 120, .top = 170, .width = 1455, .height = 285});
     label->setText(QString(200, QLatin1Char('x')));
@@ -83,9 +74,9 @@ class RuntimeTest : public QObject {
 
   void lineSpansItsEndPointsInclusive() {
     QWidget window;
-    const korvanel::qt::LineShape level(window, "Line", 120, 2880, 6960, 2880);
+    const korvanel::qt::LineShape level(window, {"Line", 120, 2880, 6960, 2880});
     QCOMPARE(level.geometry(), QRect(QPoint(8, 192), QPoint(464, 192)));
-    const korvanel::qt::LineShape slope(window, "Line", 2400, 960, 2280, 1320);
+    const korvanel::qt::LineShape slope(window, {"Line", 2400, 960, 2280, 1320});
     QCOMPARE(slope.geometry(), QRect(QPoint(152, 64), QPoint(160, 88)));
     QCOMPARE(slope.p1(), QPoint(8, 0));
     QCOMPARE(slope.p2(), QPoint(0, 24));

@@ -10,7 +10,7 @@
 #include <iostream>
 #include <string>
 
-#include "platform/qt/QtRuntime.h"
+#include "platform/qt/Runtime.h"
 #include "ui/main/mMain.h"
 
 namespace {

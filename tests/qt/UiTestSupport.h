@@ -12,7 +12,7 @@
 #include <cmath>
 #include <utility>
 
-#include "platform/qt/QtRuntime.h"
+#include "platform/qt/Runtime.h"
 #include "ui/main/mMain.h"
 
 namespace korvanel::test {

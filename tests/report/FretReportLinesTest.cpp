@@ -11,7 +11,7 @@
 namespace korvanel {
 namespace {
 
-using testing::ComputedTable;
+using test::ComputedTable;
 
 std::vector<std::string> Texts(const std::vector<ReportLine>& lines) {
   std::vector<std::string> texts;

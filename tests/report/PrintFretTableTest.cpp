@@ -16,10 +16,10 @@
 namespace korvanel {
 namespace {
 
-using testing::Document;
-using testing::OperationLog;
-using testing::RecordingDialog;
-using testing::RecordingPrinter;
+using test::Document;
+using test::OperationLog;
+using test::RecordingDialog;
+using test::RecordingPrinter;
 
 // Operations of one full report, counted from 1: the dialog option and the
 // dialog, the six settings, lines 1-5, bold off, lines 6-10, the 25 frets.

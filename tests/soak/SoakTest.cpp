@@ -144,7 +144,7 @@ TEST_F(Soak, TenThousandRandomActionsKeepTheProgramSoundAndLeaveNothingBehind) {
   desktop_ = StartDesktop([this](Form&) -> std::unique_ptr<PrintJob> {
     // Half the print jobs fail somewhere between the dialog and the end.
     const int failAt = random_() % 2 == 0 ? static_cast<int>(1 + random_() % 45) : 0;
-    return std::make_unique<testing::FailingPrintJob>(failAt);
+    return std::make_unique<test::FailingPrintJob>(failAt);
   });
   const auto before = desktop_->Resources();
   mMain main(desktop_->Runtime());

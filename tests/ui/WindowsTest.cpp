@@ -17,67 +17,67 @@
 namespace korvanel {
 namespace {
 
-using testing::FakeForm;
-using testing::FakeRuntime;
-using testing::RecordingList;
+using test::FakeForm;
+using test::FakeRuntime;
+using Row = null::NullReportList::Row;
 
 class WindowsTest : public ::testing::Test {
  protected:
   WindowsTest() {
     runtime_.makeJob = [this](Form&) {
       ++jobsMade_;
-      return std::make_unique<testing::BorrowedPrintJob>(dialog_, printer_);
+      return std::make_unique<test::BorrowedPrintJob>(dialog_, printer_);
     };
     main_.Show();
   }
 
   FakeForm& Main() const { return *runtime_.Loaded("mMain"); }
-  RecordingList& FretList() const { return Main().lists.at("lst"); }
+  null::NullReportList& FretList() const { return Main().ListOf("lst"); }
   void ComputeWith(const std::string& text) {
-    Main().combos.at("cmbLength").text = text;
+    Main().ComboBoxOf("cmbLength").text = text;
     main_.Click("btnCompute");
   }
 
   FakeRuntime runtime_;
-  testing::OperationLog log_;
-  testing::RecordingDialog dialog_{log_};
-  testing::RecordingPrinter printer_{log_};
+  test::OperationLog log_;
+  test::RecordingDialog dialog_{log_};
+  test::RecordingPrinter printer_{log_};
   int jobsMade_ = 0;
   mMain main_{runtime_};
 };
 
 TEST_F(WindowsTest, LoadOffersTheFifteenLengthsWith650CurrentAndComputesNothing) {
-  const testing::FakeComboBox& lengths = Main().combos.at("cmbLength");
-  EXPECT_EQ(lengths.items,
+  const null::NullComboBox& lengths = Main().ComboBoxOf("cmbLength");
+  EXPECT_EQ(lengths.entries,
             (std::vector<std::string>{"600", "605", "610", "615", "620", "625", "630", "635", "640",
                                       "645", "650", "655", "660", "665", "670"}));
   EXPECT_EQ(lengths.text, "650");
-  EXPECT_EQ(lengths.current, 10);
+  EXPECT_EQ(lengths.current, 10u);
   EXPECT_TRUE(FretList().rows.empty());
 }
 
 TEST_F(WindowsTest, ComputeListsTheTableOfTheTypedLengthAndRefusesOneTooLarge) {
   main_.Click("btnCompute");
   main_.Click("btnCompute");
-  EXPECT_EQ(FretList().rows, testing::FretListRows(650));
+  EXPECT_EQ(FretList().rows, test::FretListRows(650));
 
   ComputeWith("1E400");
   EXPECT_EQ(Main().messages, std::vector<std::string>{"The scale length is too large."});
-  EXPECT_EQ(FretList().rows, testing::FretListRows(650));
+  EXPECT_EQ(FretList().rows, test::FretListRows(650));
 
   ComputeWith("647.7 mm");
-  EXPECT_EQ(FretList().rows.at(26), (RecordingList::Row{" Bridge", " 161.92", " 647.7"}));
+  EXPECT_EQ(FretList().rows.at(26), (Row{" Bridge", " 161.92", " 647.7"}));
 
   for (const char* withoutNumber : {"abc", ""}) {
     ComputeWith(withoutNumber);
-    EXPECT_EQ(FretList().rows, testing::FretListRows(0)) << "'" << withoutNumber << "'";
+    EXPECT_EQ(FretList().rows, test::FretListRows(0)) << "'" << withoutNumber << "'";
   }
 }
 
 TEST_F(WindowsTest, PrintReportsTheLastComputedTableWithTheUsersSeparatorAndEndsOnce) {
   runtime_.decimalSeparator = "\u066B";
   ComputeWith("647.7");
-  Main().combos.at("cmbLength").text = "600";
+  Main().ComboBoxOf("cmbLength").text = "600";
   main_.Click("mnuPrint");
   ASSERT_EQ(printer_.Documents().size(), 1u);
   EXPECT_EQ(printer_.Documents()[0].lines.at(5), "   Scale Guitar Length  =  647\u066B7 mm");
@@ -107,23 +107,23 @@ TEST_F(WindowsTest, InformationWindowsAreSingleInstancesLoadedAgainAfterTheirUnl
   main_.Click("mnuTension");
   main_.Click("mnuTension");
   EXPECT_EQ(runtime_.loads["mTension"], 1);
-  EXPECT_EQ(runtime_.Loaded("mTension")->broughtForward, 2);
-  const std::vector<RecordingList::Row> strings = {
+  EXPECT_EQ(runtime_.Loaded("mTension")->TimesBroughtForward(), 2);
+  const std::vector<Row> strings = {
       {" 1 st", "E(2)", " 329.6\u2026  Hz"}, {" 2 nd", "B(1)", " 246.9\u2026  Hz"},
       {" 3 rd", "G(1)", " 196.0\u2026  Hz"}, {" 4 th", "D(1)", " 146.8\u2026  Hz"},
       {" 5 th", "A(0)", " 110     Hz"},      {" 6 th", "E(0)", "  82.4\u2026  Hz"}};
-  EXPECT_EQ(runtime_.Loaded("mTension")->lists.at("lst").rows, strings);
+  EXPECT_EQ(runtime_.Loaded("mTension")->ListOf("lst").rows, strings);
 
   main_.Click("mnuAbout");
   ASSERT_NE(runtime_.Loaded("mAbout"), nullptr);
-  EXPECT_EQ(runtime_.LoadedCount(), 3u);
+  EXPECT_EQ(runtime_.LoadedForms().size(), 3u);
 }
 
 TEST_F(WindowsTest, ExitUnloadsTheMainWindowAndEndsTheProgram) {
   main_.Click("mnuTension");
   main_.Click("mnuExit");
-  EXPECT_TRUE(runtime_.ended);
-  EXPECT_EQ(runtime_.LoadedCount(), 0u);
+  EXPECT_TRUE(runtime_.HasEnded());
+  EXPECT_EQ(runtime_.LoadedForms().size(), 0u);
   EXPECT_FALSE(main_.IsLoaded());
 }
 
@@ -134,10 +134,10 @@ TEST(WindowLifetime, TheMainWindowTakesItsInformationWindowsWithIt) {
     main.Show();
     main.Click("mnuTension");
     main.Click("mnuAbout");
-    EXPECT_EQ(runtime.LoadedCount(), 3u);
+    EXPECT_EQ(runtime.LoadedForms().size(), 3u);
   }
   // No window is left whose handlers are gone.
-  EXPECT_EQ(runtime.LoadedCount(), 0u);
+  EXPECT_EQ(runtime.LoadedForms().size(), 0u);
 }
 
 }  // namespace

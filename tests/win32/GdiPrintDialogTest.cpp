@@ -138,8 +138,8 @@ TEST(GdiPrintDialogTest, PrintToFileNotOfferedIsHidden) {
 }
 
 TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
-  const std::wstring ps = testing::PrintoutPath(L"dialog.ps");
-  testing::RemoveFile(ps);
+  const std::wstring ps = test::PrintoutPath(L"dialog.ps");
+  test::RemoveFile(ps);
   GdiPrinter printer(nullptr, ps);
   win32::PrinterChoice choice;
   GdiPrintDialog dialog(printer, nullptr, choice);
@@ -153,16 +153,16 @@ TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
   }
   EXPECT_EQ(table.FretIndex, 25);
   ASSERT_NO_THROW(printer.EndDoc());
-  EXPECT_EQ(testing::PostScriptPageCount(testing::FileText(ps)), 1);
+  EXPECT_EQ(test::PostScriptPageCount(test::FileText(ps)), 1);
 
   // The same dialog again: another document.
-  testing::RemoveFile(ps);
+  test::RemoveFile(ps);
   {
     DialogAnswer answer(IDOK);
     PrintFretTable(table, ".", dialog, printer);
   }
   ASSERT_NO_THROW(printer.EndDoc());
-  EXPECT_EQ(testing::PostScriptPageCount(testing::FileText(ps)), 1);
+  EXPECT_EQ(test::PostScriptPageCount(test::FileText(ps)), 1);
 }
 
 // File > Print cancelled: the report prints nothing and ending the document,

@@ -19,8 +19,8 @@
 namespace korvanel {
 namespace {
 
-using testing::ExpectedLine;
-using testing::PrintoutPath;
+using test::ExpectedLine;
+using test::PrintoutPath;
 using win32::GdiPrinter;
 
 FretTable Table650() {
@@ -46,14 +46,14 @@ class ConfirmedDialog : public CommonDialog {
 class GdiPrinterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dc_ = testing::DefaultPrinterDc();
+    dc_ = test::DefaultPrinterDc();
     ASSERT_TRUE(dc_) << "no default printer (tests/win32/AddTestPrinter.cpp adds one)";
   }
 
   // A printer on the default printer that writes into `name`, removed first.
   GdiPrinter PrinterInto(const std::wstring& path) {
-    testing::RemoveFile(path);
-    return GdiPrinter(testing::DefaultPrinterDc(), path);
+    test::RemoveFile(path);
+    return GdiPrinter(test::DefaultPrinterDc(), path);
   }
 
   win32::UniqueDc dc_;
@@ -65,14 +65,14 @@ TEST_F(GdiPrinterTest, ReportIsOneDocumentOfOnePage) {
   FretTable table = Table650();
   ConfirmedDialog dialog;
   PrintFretTable(table, ".", dialog, printer);
-  EXPECT_FALSE(testing::FileExists(ps)) << "the spooler writes the file when the document ends";
+  EXPECT_FALSE(test::FileExists(ps)) << "the spooler writes the file when the document ends";
   ASSERT_NO_THROW(printer.EndDoc());
 
-  const std::string postScript = testing::FileText(ps);
+  const std::string postScript = test::FileText(ps);
   ASSERT_TRUE(postScript.starts_with("%!PS")) << postScript.substr(0, 40);
-  EXPECT_EQ(testing::PostScriptPageCount(postScript), 1);
+  EXPECT_EQ(test::PostScriptPageCount(postScript), 1);
   EXPECT_EQ(table.FretIndex, 25);
-  testing::WriteExpected(PrintoutPath(L"report.expected"), 1,
+  test::WriteExpected(PrintoutPath(L"report.expected"), 1,
                          Expected(FretReportLines(table, ".")));
 }
 
@@ -81,7 +81,7 @@ TEST_F(GdiPrinterTest, ReportFailingAtAFretKeepsTheLinesBeforeIt) {
   const std::wstring ps = PrintoutPath(L"partial.ps");
   GdiPrinter printer = PrinterInto(ps);
   // The printer runs out of paper at that fret's line.
-  testing::InterruptedPrinter failing(printer,
+  test::InterruptedPrinter failing(printer,
                                       static_cast<int>(kHeadingLineCount) + kFailingFret + 1,
                                       [] { throw ControlError("out of paper"); });
   FretTable table = Table650();
@@ -90,10 +90,10 @@ TEST_F(GdiPrinterTest, ReportFailingAtAFretKeepsTheLinesBeforeIt) {
   EXPECT_EQ(table.FretIndex, kFailingFret);
   ASSERT_NO_THROW(failing.EndDoc());
 
-  EXPECT_EQ(testing::PostScriptPageCount(testing::FileText(ps)), 1);
+  EXPECT_EQ(test::PostScriptPageCount(test::FileText(ps)), 1);
   std::vector<ReportLine> printed = FretReportLines(table, ".");
   printed.resize(kHeadingLineCount + kFailingFret);
-  testing::WriteExpected(PrintoutPath(L"partial.expected"), 1, Expected(printed));
+  test::WriteExpected(PrintoutPath(L"partial.expected"), 1, Expected(printed));
 }
 
 TEST_F(GdiPrinterTest, LinesPastTheBottomMarginGoOnTheNextPage) {
@@ -109,9 +109,9 @@ TEST_F(GdiPrinterTest, LinesPastTheBottomMarginGoOnTheNextPage) {
   }
   ASSERT_NO_THROW(printer.EndDoc());
 
-  const int pages = testing::PostScriptPageCount(testing::FileText(ps));
+  const int pages = test::PostScriptPageCount(test::FileText(ps));
   EXPECT_GE(pages, 2);
-  testing::WriteExpected(PrintoutPath(L"pages.expected"), pages, expected);
+  test::WriteExpected(PrintoutPath(L"pages.expected"), pages, expected);
 }
 
 TEST_F(GdiPrinterTest, TextComesInTheForeColour) {
@@ -124,7 +124,7 @@ TEST_F(GdiPrinterTest, TextComesInTheForeColour) {
   ASSERT_NO_THROW(printer.EndDoc());
 
   // Wine's PostScript driver sets each colour as red, green and blue.
-  const std::string postScript = testing::FileText(ps);
+  const std::string postScript = test::FileText(ps);
   const auto blue = postScript.find("0.00 0.00 1.00 setrgbcolor");
   const auto red = postScript.find("1.00 0.00 0.00 setrgbcolor");
   ASSERT_NE(blue, std::string::npos);
@@ -139,7 +139,7 @@ TEST_F(GdiPrinterTest, EndingADocumentWithoutLinesMakesNoFileAndNoError) {
   printer.SetFontBold(true);
   EXPECT_NO_THROW(printer.EndDoc());
   EXPECT_NO_THROW(printer.EndDoc());
-  EXPECT_FALSE(testing::FileExists(ps));
+  EXPECT_FALSE(test::FileExists(ps));
 }
 
 // Where the document cannot be written, the spooler refuses it at its start
@@ -148,7 +148,7 @@ TEST_F(GdiPrinterTest, EndingADocumentWithoutLinesMakesNoFileAndNoError) {
 TEST_F(GdiPrinterTest, DocumentThatCannotBeWrittenFailsOnceAtItsEnd) {
   const std::wstring folder = PrintoutPath(L"missing-folder");
   RemoveDirectoryW(folder.c_str());
-  GdiPrinter printer(testing::DefaultPrinterDc(), folder + L"\\report.ps");
+  GdiPrinter printer(test::DefaultPrinterDc(), folder + L"\\report.ps");
   try {
     printer.PrintLine("   Korvanel");
     printer.PrintEmptyLine();
@@ -162,7 +162,7 @@ TEST_F(GdiPrinterTest, DocumentThatCannotBeWrittenFailsOnceAtItsEnd) {
   ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
   EXPECT_NO_THROW(printer.PrintLine("   Korvanel"));
   EXPECT_NO_THROW(printer.EndDoc());
-  EXPECT_TRUE(testing::FileExists(folder + L"\\report.ps"));
+  EXPECT_TRUE(test::FileExists(folder + L"\\report.ps"));
   DeleteFileW((folder + L"\\report.ps").c_str());
   RemoveDirectoryW(folder.c_str());
 }
@@ -180,7 +180,7 @@ TEST_F(GdiPrinterTest, CancelledFileNamePromptEndsQuietlyAndOtherStartFailuresOn
   ConfirmedDialog dialog;
   for (DWORD error : {ERROR_CANCELLED, ERROR_DISK_FULL}) {
     startDocError = error;
-    GdiPrinter printer(testing::DefaultPrinterDc(), {}, FailingStartDoc);
+    GdiPrinter printer(test::DefaultPrinterDc(), {}, FailingStartDoc);
     PrintFretTable(table, ".", dialog, printer);
     if (error != ERROR_CANCELLED) {
       EXPECT_THROW(printer.EndDoc(), ControlError);

@@ -17,7 +17,7 @@ namespace {
 // given (plain ASCII), every blank kept.
 Rows ListedRows(double scaleLength) {
   Rows rows;
-  for (const auto& row : testing::FretListRows(scaleLength)) {
+  for (const auto& row : test::FretListRows(scaleLength)) {
     auto& cells = rows.emplace_back();
     for (const std::string& cell : row) cells.emplace_back(cell.begin(), cell.end());
   }

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 std::wstring PrintoutPath(std::wstring_view name) {
   wchar_t value[MAX_PATH];
@@ -57,4 +57,4 @@ void WriteExpected(const std::wstring& path, int pages, const std::vector<Expect
   for (const ExpectedLine& line : lines) file << (line.heading ? "H " : "R ") << line.text << '\n';
 }
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

@@ -8,7 +8,7 @@
 
 #include "platform/win32/GdiPrinter.h"
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 // The file `name` in the folder of KORVANEL_PRINTOUT_DIR (made if missing),
 // as a Windows path. Under Wine the variable may be a Unix path: Wine's
@@ -35,4 +35,4 @@ struct ExpectedLine {
 };
 void WriteExpected(const std::wstring& path, int pages, const std::vector<ExpectedLine>& lines);
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

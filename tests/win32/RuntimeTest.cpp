@@ -212,13 +212,13 @@ TEST_F(ProbeTest, EnterClicksTheDefaultButtonFromEveryControl) {
 // runs no window of the program takes input (File > Print or Exit again);
 // afterwards all do, and the main window is the active one again.
 TEST(PrintTest, FilePrintPrintsTheReportOnTheRuntimesPrintJob) {
-  testing::OperationLog log;
-  testing::RecordingDialog dialog(log);
-  testing::RecordingPrinter printer(log);
+  test::OperationLog log;
+  test::RecordingDialog dialog(log);
+  test::RecordingPrinter printer(log);
   std::vector<HWND> owners;
   RunningProgram program([&](Form& over) {
     owners.push_back(static_cast<win32::Win32Form&>(over).Handle());
-    return std::make_unique<testing::BorrowedPrintJob>(dialog, printer);
+    return std::make_unique<test::BorrowedPrintJob>(dialog, printer);
   });
   SendMessageW(Child(program.MainWindow(), L"Button", L"Compute"), BM_CLICK, 0, 0);
   ChooseMenu(program.MainWindow(), L"?", L"Tension and Frequency");

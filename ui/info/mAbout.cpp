@@ -8,7 +8,7 @@ mAbout::mAbout(WindowRuntime& runtime) : Window(runtime, design::kAbout) {}
 
 void mAbout::Click(std::string_view control) {
   static constexpr ClickHandler<mAbout> kHandlers[] = {{"btnOK", &mAbout::btnOk_Click}};
-  Dispatch<mAbout>(*this, kHandlers, control);
+  HandleClick<mAbout>(*this, kHandlers, control);
 }
 
 void mAbout::btnOk_Click() { Unload(); }

@@ -29,7 +29,7 @@ void mTension::Form_Load() { FillStringList(); }
 
 void mTension::Click(std::string_view control) {
   static constexpr ClickHandler<mTension> kHandlers[] = {{"btnOk", &mTension::btnOk_Click}};
-  Dispatch<mTension>(*this, kHandlers, control);
+  HandleClick<mTension>(*this, kHandlers, control);
 }
 
 void mTension::btnOk_Click() { Unload(); }

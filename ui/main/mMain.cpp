@@ -31,7 +31,7 @@ void mMain::Click(std::string_view control) {
       {"mnuExit", &mMain::mnuExit_Click},       {"mnuTension", &mMain::mnuTension_Click},
       {"mnuAbout", &mMain::mnuAbout_Click},
   };
-  Dispatch<mMain>(*this, kHandlers, control);
+  HandleClick<mMain>(*this, kHandlers, control);
 }
 
 void mMain::Form_Load() {

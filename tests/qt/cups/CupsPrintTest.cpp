@@ -20,8 +20,8 @@
 #include "PdfTools.h"
 #include "platform/CommonDialog.h"
 #include "platform/ControlError.h"
-#include "platform/qt/QtPrintJob.h"
-#include "platform/qt/QtPrinter.h"
+#include "platform/qt/PrintJob.h"
+#include "platform/qt/Printer.h"
 #include "report/FretReport.h"
 #include "tests/fakes/InterruptedPrinter.h"
 
@@ -116,12 +116,12 @@ TEST_F(CupsPrintTest, JobCompletesAsOnePageShowingTheReport) {
   ASSERT_NO_THROW(printer.EndDoc());
   ASSERT_TRUE(WaitForOutput()) << "the job did not come out of the queue";
 
-  EXPECT_EQ(testing::PageCount(output_), 1);
+  EXPECT_EQ(test::PageCount(output_), 1);
   std::vector<QString> expected;
   for (const ReportLine& line : FretReportLines(table_, ".")) {
     if (!line.text.empty()) expected.push_back(QString::fromStdString(line.text).simplified());
   }
-  const std::vector<testing::PdfLine> printed = testing::PdfLines(output_);
+  const std::vector<test::PdfLine> printed = test::PdfLines(output_);
   ASSERT_EQ(printed.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(printed[i].Text(), expected[i]) << "printed line " << i + 1;
@@ -130,14 +130,14 @@ TEST_F(CupsPrintTest, JobCompletesAsOnePageShowingTheReport) {
 
 TEST_F(CupsPrintTest, QueueThatStopsAcceptingMidReportFailsTheEndOfDocumentOnly) {
   qt::QtPrinter qtPrinter(device_);
-  testing::InterruptedPrinter printer(qtPrinter, 20, [this] { SetAccepting(false); });
+  test::InterruptedPrinter printer(qtPrinter, 20, [this] { SetAccepting(false); });
   PrintFretTable(table_, ".", dialog_, printer);
   ExpectOnlyTheEndRefused(printer);
 }
 
 TEST_F(CupsPrintTest, QueueRemovedMidReportFailsTheEndOfDocumentOnly) {
   qt::QtPrinter qtPrinter(device_);
-  testing::InterruptedPrinter printer(qtPrinter, 20, [this] { RemoveQueue(); });
+  test::InterruptedPrinter printer(qtPrinter, 20, [this] { RemoveQueue(); });
   PrintFretTable(table_, ".", dialog_, printer);
   ExpectOnlyTheEndRefused(printer);
 }

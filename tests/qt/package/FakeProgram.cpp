@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
 
   QObject::connect(compute, &QPushButton::clicked, list, [=] {
     list->clear();
-    const auto& table = korvanel::testing::kFretRows650;
+    const auto& table = korvanel::test::kFretRows650;
     for (int row = 0; row < rows; ++row) {
       auto* item = new QTreeWidgetItem(list);
       for (int column = 0; column < 3; ++column) {

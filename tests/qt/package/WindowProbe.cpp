@@ -31,7 +31,7 @@ void Finish(int code, const QString& message) {
 // The first difference between the list and the table for 650 mm, empty
 // when there is none.
 QString Difference(const QTreeWidget& list) {
-  const auto& expected = korvanel::testing::kFretRows650;
+  const auto& expected = korvanel::test::kFretRows650;
   if (list.topLevelItemCount() != static_cast<int>(expected.size())) {
     return QStringLiteral("the list has %1 rows instead of %2")
         .arg(list.topLevelItemCount())

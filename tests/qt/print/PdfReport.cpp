@@ -4,11 +4,11 @@
 #include <QPrinter>
 
 #include "platform/CommonDialog.h"
-#include "platform/qt/QtPrintJob.h"
-#include "platform/qt/QtPrinter.h"
+#include "platform/qt/PrintJob.h"
+#include "platform/qt/Printer.h"
 #include "report/FretReport.h"
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 namespace {
 
@@ -33,4 +33,4 @@ void PrintReportToPdf(FretTable& table, std::string_view decimalSeparator, const
   printer.EndDoc();
 }
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 namespace {
 
@@ -87,4 +87,4 @@ int PageCount(const QString& pdfPath) {
   return -1;
 }
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace korvanel::testing {
+namespace korvanel::test {
 
 // Runs `program` with `arguments` and returns its standard output, or
 // nothing when the program is missing or fails.
@@ -42,4 +42,4 @@ struct PdfLine {
 // The printed lines, top to bottom, each with its words left to right.
 std::vector<PdfLine> PdfLines(const QString& pdfPath);
 
-}  // namespace korvanel::testing
+}  // namespace korvanel::test

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
   table.ScaleLength = korvanel::ReadNumber(argv[1]).value;
   try {
     korvanel::ComputeFrets(table);
-    korvanel::testing::PrintReportToPdf(table, ".", QString::fromLocal8Bit(argv[2]));
+    korvanel::test::PrintReportToPdf(table, ".", QString::fromLocal8Bit(argv[2]));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;

@@ -6,12 +6,13 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
 #include "platform/ControlError.h"
-#include "platform/qt/QtPrintJob.h"
+#include "platform/qt/PrintJob.h"
 
 namespace korvanel {
 namespace {
@@ -27,7 +28,8 @@ void AnswerNextDialog(std::function<void(QDialog&)> answer) {
 
 TEST(QtPrintDialog, PrintToFileIsTheOptionTheReportSets) {
   QPrinter device;
-  qt::QtPrintDialog dialog(device, nullptr);
+  qt::QtPrinter printer(device);
+  qt::QtPrintDialog dialog(printer, nullptr);
   dialog.SetPrintToFileOffered(true);
   EXPECT_TRUE(dialog.Dialog().testOption(QAbstractPrintDialog::PrintToFile));
   dialog.SetPrintToFileOffered(false);
@@ -36,7 +38,8 @@ TEST(QtPrintDialog, PrintToFileIsTheOptionTheReportSets) {
 
 TEST(QtPrintDialog, CancellingIsAControlErrorAndConfirmingCompletes) {
   QPrinter device;
-  qt::QtPrintDialog dialog(device, nullptr);
+  qt::QtPrinter printer(device);
+  qt::QtPrintDialog dialog(printer, nullptr);
   AnswerNextDialog([](QDialog& shown) { shown.reject(); });
   EXPECT_THROW(dialog.ShowPrinter(), ControlError);
   AnswerNextDialog([](QDialog& shown) { shown.accept(); });
@@ -51,13 +54,13 @@ TEST(QtPrintJob, LinePrinterDrawsOnTheDeviceTheDialogSetUp) {
   QPrinter device;
   qt::PrepareReportDevice(device);
   qt::QtPrintJob job(device, nullptr);
-  EXPECT_EQ(job.Device().docName(), "Korvanel");
+  EXPECT_EQ(device.docName(), "Korvanel");
   job.Dialog().SetPrintToFileOffered(true);
   AnswerNextDialog([](QDialog& shown) { shown.accept(); });
   job.Dialog().ShowPrinter();
   // Whatever printer was confirmed, print into a file the test can find.
-  job.Device().setOutputFormat(QPrinter::PdfFormat);
-  job.Device().setOutputFileName(pdf);
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setOutputFileName(pdf);
 
   job.LinePrinter().PrintLine("   Korvanel");
   job.LinePrinter().EndDoc();

@@ -17,16 +17,16 @@
 #include "PdfTools.h"
 #include "core/FretTable.h"
 #include "platform/ControlError.h"
-#include "platform/qt/QtPrintJob.h"
-#include "platform/qt/QtPrinter.h"
+#include "platform/qt/PrintJob.h"
+#include "platform/qt/Printer.h"
 #include "report/FretReport.h"
 
 namespace korvanel {
 namespace {
 
 using qt::QtPrinter;
-using testing::PdfLine;
-using testing::PdfLines;
+using test::PdfLine;
+using test::PdfLines;
 
 constexpr double kCharWidthTolerance = 0.1;
 
@@ -53,7 +53,7 @@ class PdfReadBackTest : public QtPrinterTest {
   void SetUp() override {
     QtPrinterTest::SetUp();
     for (const char* tool : {"pdftotext", "pdfinfo", "pdffonts"}) {
-      if (!testing::HasTool(tool)) {
+      if (!test::HasTool(tool)) {
         GTEST_SKIP() << tool << " (poppler-utils) is needed to read the PDF back";
       }
     }
@@ -72,7 +72,7 @@ QString Words(const std::string& text) { return QString::fromStdString(text).sim
 
 std::vector<double> BarPositions(const PdfLine& line) {
   std::vector<double> bars;
-  for (const testing::Word& word : line.words) {
+  for (const test::Word& word : line.words) {
     if (word.text == "|") bars.push_back(word.xMin);
   }
   return bars;
@@ -81,10 +81,10 @@ std::vector<double> BarPositions(const PdfLine& line) {
 TEST_F(PdfReadBackTest, ReportLinesComeOutInOrderOnOnePage) {
   FretTable table = Table650();
   const QString pdf = Path("report.pdf");
-  testing::PrintReportToPdf(table, ".", pdf);
-  EXPECT_EQ(testing::PageCount(pdf), 1);
+  test::PrintReportToPdf(table, ".", pdf);
+  EXPECT_EQ(test::PageCount(pdf), 1);
 
-  const auto layout = testing::RunTool("pdftotext", {"-layout", pdf, "-"});
+  const auto layout = test::RunTool("pdftotext", {"-layout", pdf, "-"});
   ASSERT_TRUE(layout);
   QStringList printed = layout->split('\n');
   while (!printed.isEmpty() && printed.back().trimmed().remove('\f').isEmpty()) printed.pop_back();
@@ -100,11 +100,11 @@ TEST_F(PdfReadBackTest, ReportLinesComeOutInOrderOnOnePage) {
 TEST_F(PdfReadBackTest, BarsOfTheTitlesAndOfFullWidthFretLinesStandInOneColumn) {
   FretTable table = Table650();
   const QString pdf = Path("report.pdf");
-  testing::PrintReportToPdf(table, ".", pdf);
+  test::PrintReportToPdf(table, ".", pdf);
 
   const std::vector<PdfLine> lines = PdfLines(pdf);
   ASSERT_FALSE(lines.empty());
-  const testing::Word& title = lines.front().words.front();
+  const test::Word& title = lines.front().words.front();
   ASSERT_EQ(title.text, "Korvanel");
   const double charWidth = (title.xMax - title.xMin) / 8;
 
@@ -135,9 +135,9 @@ TEST_F(PdfReadBackTest, BarsOfTheTitlesAndOfFullWidthFretLinesStandInOneColumn) 
 TEST_F(PdfReadBackTest, HeadingAndBodyUseTheBoldAndRegularFaceOfOneFixedPitchFont) {
   FretTable table = Table650();
   const QString pdf = Path("report.pdf");
-  testing::PrintReportToPdf(table, ".", pdf);
+  test::PrintReportToPdf(table, ".", pdf);
 
-  const auto fonts = testing::RunTool("pdffonts", {pdf});
+  const auto fonts = test::RunTool("pdffonts", {pdf});
   ASSERT_TRUE(fonts);
   QStringList names;
   for (const QString& line : fonts->split('\n').mid(2)) {
@@ -161,7 +161,7 @@ TEST_F(PdfReadBackTest, LinesPastTheBottomOfThePageGoOnTheNextPage) {
 
   const std::vector<PdfLine> lines = PdfLines(pdf);
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(kLines));
-  EXPECT_EQ(testing::PageCount(pdf), lines.back().page);
+  EXPECT_EQ(test::PageCount(pdf), lines.back().page);
   EXPECT_GE(lines.back().page, 2);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     EXPECT_EQ(lines[i].Text(), QString("line %1").arg(i + 1));
@@ -207,12 +207,6 @@ TEST(QtPrinterFont, MissingFontIsReplacedByAFixedPitchOneAndAnInstalledOneIsKept
   const QString installed = QFontDatabase::families().value(0);
   ASSERT_FALSE(installed.isEmpty());
   EXPECT_EQ(qt::PrintableFontFamily(installed), installed);
-}
-
-TEST(QtPrinterSettings, ColourIsReadAsBlueGreenRed) {
-  EXPECT_EQ(qt::ColorFromBgr(0x0000FF), QColor(255, 0, 0));
-  EXPECT_EQ(qt::ColorFromBgr(0xFF0000), QColor(0, 0, 255));
-  EXPECT_EQ(qt::ColorFromBgr(0x123456), QColor(0x56, 0x34, 0x12));
 }
 
 }  // namespace

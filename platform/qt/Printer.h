@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QPainter>
-#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -20,6 +18,8 @@ namespace korvanel::qt {
 class QtPrinter : public PagedPrinter {
  public:
   explicit QtPrinter(QPrinter& device);
+
+  QPrinter& Device() { return device_; }
 
  private:
   Start StartDocument() override;
@@ -42,11 +42,8 @@ class QtPrinter : public PagedPrinter {
 // this raises ControlError when CUPS refused it.
 void CheckCupsSubmission(const QPrinter& device);
 
-// The colour of a 0x00BBGGRR value: 0xFF is red, 0xFF0000 blue.
-QColor ColorFromBgr(std::int32_t color);
-
-// The family printed for `requested`: the family itself when the system has
-// it, else Liberation Mono, else the system's fixed-pitch font.
+// The family printed for `requested`: the first of its print faces
+// (platform/Fonts.h) that the system has, else the system's fixed-pitch font.
 QString PrintableFontFamily(const QString& requested);
 
 }  // namespace korvanel::qt

@@ -1,5 +1,28 @@
 #pragma once
 
+// The Qt runtime: Korvanel on a Linux desktop, on Qt 6 Widgets and
+// PrintSupport.
+//
+// Implements:
+//  [x] forms built from their designs as top-level QMainWindows, the
+//      controls at their design places in Qt's device-independent pixels
+//      (Form.h), centred on their screen with the frame the window manager
+//      gives them
+//  [x] labels, buttons, the default button and lines (Controls.h), the
+//      editable combo box (ComboBox.h), the list control as a QTreeWidget
+//      (ReportList.h), the menu bar (Form.h)
+//  [x] the designs' fonts or their stand-ins of the same pitch (Fonts.h)
+//  [x] the message box (MessageBox.h)
+//  [x] printing: Qt's print dialog and a line printer on a QPrinter, the
+//      printer and its settings kept for the run; CUPS's answer read back
+//      (PrintJob.h, Printer.h)
+//  [x] screen readers: labels as buddies of the controls they name, through
+//      Qt's accessibility (AT-SPI)
+//  [x] the user's decimal separator (QLocale)
+// Leaves out:
+//  [ ] the focus: Qt moves it itself, in the tab order the form sets
+//  [ ] DPI: Qt scales device-independent pixels itself
+
 #include <memory>
 #include <string>
 
@@ -47,7 +70,7 @@ class QtRuntime : private QtApplication, public WindowRuntime {
   std::unique_ptr<Form> MakeForm(Window& window) override;
   std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override;
   void Quit() override;
-  void ShowError(const char* what) noexcept override;
+  void ShowMessage(Form* owner, std::string_view text) override;
 
  private:
   // The printer of every print command of the run, once there was one.

@@ -1,27 +1,24 @@
-#include "platform/qt/QtPrintJob.h"
+#include "platform/qt/PrintJob.h"
 
 #include <QDialog>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QPrinter>
 
 #include "platform/ControlError.h"
+#include "platform/Printer.h"
+#include "platform/qt/Text.h"
 
 namespace korvanel::qt {
 
-namespace {
-
-constexpr qreal kMarginMillimetres = 15;
-
-}  // namespace
-
 void SetPrintMargins(QPrinter& device) {
-  const QMarginsF wanted(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                         kMarginMillimetres);
+  const QMarginsF wanted(kPrintMarginMillimetres, kPrintMarginMillimetres, kPrintMarginMillimetres,
+                         kPrintMarginMillimetres);
   device.setPageMargins(wanted, QPageLayout::Millimeter);
 }
 
 void PrepareReportDevice(QPrinter& device) {
-  device.setDocName(QStringLiteral("Korvanel"));
+  device.setDocName(Utf8Text(kDocumentName));
   SetPrintMargins(device);
 }
 
@@ -35,8 +32,5 @@ void QtPrintDialog::ShowPrinter() {
   dialog_.setEnabled(true);
   if (dialog_.exec() != QDialog::Accepted) throw ControlError("Printing was cancelled.");
 }
-
-QtPrintJob::QtPrintJob(QPrinter& device, QWidget* parent)
-    : device_(device), dialog_(device, parent), printer_(device) {}
 
 }  // namespace korvanel::qt

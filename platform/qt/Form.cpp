@@ -1,4 +1,4 @@
-#include "platform/qt/QtForm.h"
+#include "platform/qt/Form.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -16,28 +15,17 @@
 
 #include <string>
 
+#include "platform/Twips.h"
+#include "platform/qt/ComboBox.h"
 #include "platform/qt/Controls.h"
 #include "platform/qt/Fonts.h"
-#include "platform/qt/QtRuntime.h"
 #include "platform/qt/ReportList.h"
+#include "platform/qt/Runtime.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/Twips.h"
 
 namespace korvanel::qt {
 
 namespace {
-
-class QtComboBox : public ComboBox {
- public:
-  explicit QtComboBox(QComboBox& combo) : combo_(combo) {}
-
-  void AddItem(std::string_view text) override { combo_.addItem(Utf8Text(text)); }
-  void SetText(std::string_view text) override { SetComboText(combo_, Utf8Text(text)); }
-  std::string Text() const override { return combo_.currentText().toStdString(); }
-
- private:
-  QComboBox& combo_;
-};
 
 // Gives `control` the font and colour of its design.
 QWidget* Styled(QWidget& control, const ControlDesign& design) {
@@ -87,11 +75,6 @@ class CentreWhenFramed : public QObject {
 
 }  // namespace
 
-void ShowMessageBox(QWidget* window, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvanel"), text, QMessageBox::Ok, window);
-  box.exec();
-}
-
 QtForm::QtForm(QtRuntime& runtime, Window& window)
     : Form(runtime, window), client_(new QWidget(this)) {
   const WindowDesign& design = window.Design();
@@ -102,8 +85,12 @@ QtForm::QtForm(QtRuntime& runtime, Window& window)
   MakeControls(design, *this);
   // The client area of the design lies below the menu bar.
   const int menuHeight = design.menus.empty() ? 0 : menuBar()->sizeHint().height();
-  resize(TwipsSize(design.clientWidth, design.clientHeight) + QSize(0, menuHeight));
+  resize(QSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight)) +
+         QSize(0, menuHeight));
 }
+
+// Out of line: the combo boxes are complete types only here.
+QtForm::~QtForm() = default;
 
 QMenu* QtForm::MakeMenu(const MenuDesign& menu) {
   QMenu* made = menuBar()->addMenu(Utf8Text(menu.text));
@@ -123,11 +110,11 @@ void QtForm::MakeSeparator(QMenu* menu, const MenuItemDesign& item) {
 }
 
 QWidget* QtForm::MakeLabel(const ControlDesign& label) {
-  return Styled(*AddLabel(*client_, label), label);
+  return Styled(*qt::MakeLabel(*client_, label), label);
 }
 
 QWidget* QtForm::MakeButton(const ControlDesign& button) {
-  QPushButton* made = AddButton(*client_, button);
+  QPushButton* made = qt::MakeButton(*client_, button);
   if (button.isDefault) SetDefaultButton(*made);
   connect(made, &QPushButton::clicked, this,
           [this, name = std::string(button.name)] { Click(name); });
@@ -135,21 +122,18 @@ QWidget* QtForm::MakeButton(const ControlDesign& button) {
 }
 
 QWidget* QtForm::MakeComboBox(const ControlDesign& box) {
-  QComboBox* made = qt::AddComboBox(*client_, box);
-  combos_.push_back(std::make_unique<QtComboBox>(*made));
-  AddComboBox(box.name, *combos_.back());
-  return Styled(*made, box);
+  combos_.push_back(std::make_unique<QtComboBox>(*client_, box));
+  Register(box.name, *combos_.back());
+  return Styled(combos_.back()->Widget(), box);
 }
 
 QWidget* QtForm::MakeList(const ControlDesign& list) {
   auto* made = new ReportList(*client_, list);
-  AddList(list.name, *made);
+  Register(list.name, *made);
   return Styled(*made, list);
 }
 
-void QtForm::MakeLine(const LineDesign& line) {
-  new LineShape(*client_, line.name, line.x1, line.y1, line.x2, line.y2);
-}
+void QtForm::MakeLine(const LineDesign& line) { new LineShape(*client_, line); }
 
 void QtForm::NameByLabel(QWidget* label, QWidget* named) {
   // Screen readers name the control after its label. Item views report no
@@ -164,10 +148,6 @@ void QtForm::SetTabOrder(std::span<QWidget* const> order) {
   order.front()->setFocus();
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
-
-void QtForm::ShowMessage(std::string_view text) { ShowMessageBox(this, Utf8Text(text)); }
-
-void QtForm::ShowError(const char* what) noexcept { ShowMessageBox(this, QString::fromUtf8(what)); }
 
 void QtForm::ShowCentred() {
   move(CentredPosition(*this));
@@ -187,8 +167,8 @@ void QtForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  Unloaded();
-  // Deleted once the event that unloaded it is over.
+  Closed();
+  // Deleted once the event that closed it is over.
   deleteLater();
   QMainWindow::closeEvent(event);
 }

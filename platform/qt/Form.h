@@ -12,15 +12,11 @@
 
 class QCloseEvent;
 class QMenu;
-class QString;
 
 namespace korvanel::qt {
 
+class QtComboBox;
 class QtRuntime;
-
-// Tells the user `text` in a message box over `window`, or over no window,
-// and waits for OK.
-void ShowMessageBox(QWidget* window, const QString& text);
 
 // A loaded window, built from its design: a top-level window without owner
 // whose client area holds the controls at their design places (below the
@@ -32,8 +28,7 @@ void ShowMessageBox(QWidget* window, const QString& text);
 class QtForm : public QMainWindow, public Form, private ControlMaker<QWidget*, QMenu*> {
  public:
   QtForm(QtRuntime& runtime, Window& window);
-
-  void ShowMessage(std::string_view text) override;
+  ~QtForm() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -47,7 +42,6 @@ class QtForm : public QMainWindow, public Form, private ControlMaker<QWidget*, Q
   void SetEnabled(bool enabled) override { setEnabled(enabled); }
   bool IsActive() const override { return isActiveWindow(); }
   void Activate() override { activateWindow(); }
-  void ShowError(const char* what) noexcept override;
 
   QMenu* MakeMenu(const MenuDesign& menu) override;
   void MakeMenuItem(QMenu* menu, const MenuItemDesign& item) override;
@@ -61,7 +55,7 @@ class QtForm : public QMainWindow, public Form, private ControlMaker<QWidget*, Q
   void SetTabOrder(std::span<QWidget* const> order) override;
 
   QWidget* client_;
-  std::vector<std::unique_ptr<ComboBox>> combos_;
+  std::vector<std::unique_ptr<QtComboBox>> combos_;
 };
 
 }  // namespace korvanel::qt

@@ -1,12 +1,15 @@
-#include "platform/qt/QtRuntime.h"
+#include "platform/qt/Runtime.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 #include <QMainWindow>
+#include <QPrinter>
 
-#include "platform/qt/QtForm.h"
-#include "platform/qt/QtPrintJob.h"
+#include "platform/qt/Form.h"
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/PrintJob.h"
+#include "platform/qt/Text.h"
 
 namespace korvanel::qt {
 
@@ -62,8 +65,8 @@ std::unique_ptr<PrintJob> QtRuntime::DefaultPrintJob(Form& over) {
 
 void QtRuntime::Quit() { QCoreApplication::quit(); }
 
-void QtRuntime::ShowError(const char* what) noexcept {
-  ShowMessageBox(nullptr, QString::fromUtf8(what));
+void QtRuntime::ShowMessage(Form* owner, std::string_view text) {
+  ShowMessageBox(static_cast<QtForm*>(owner), Utf8Text(text));
 }
 
 std::string QtRuntime::DecimalSeparator() const { return QLocale().decimalPoint().toStdString(); }

@@ -1,23 +1,20 @@
-#include "platform/qt/QtPrinter.h"
+#include "platform/qt/Printer.h"
 
+#include <QColor>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QString>
 
+#include "platform/Fonts.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/Text.h"
 
 namespace korvanel::qt {
 
-QColor ColorFromBgr(std::int32_t color) {
-  return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
 QString PrintableFontFamily(const QString& requested) {
-  return FirstInstalledFont({requested, QStringLiteral("Liberation Mono")},
-                            QFontDatabase::FixedFont)
-      .family();
+  const std::string face = requested.toStdString();
+  return FirstInstalledFont(Families(PrintFaces(face)), QFontDatabase::FixedFont).family();
 }
 
 QtPrinter::QtPrinter(QPrinter& device) : device_(device) { font_.setStyleHint(QFont::TypeWriter); }
@@ -45,7 +42,8 @@ double QtPrinter::LineHeight() {
 bool QtPrinter::NewPage() { return device_.newPage(); }
 
 void QtPrinter::DrawLine(double top, std::string_view text) {
-  painter_.setPen(ColorFromBgr(ForeColor()));
+  const Rgb color = ForeColor();
+  painter_.setPen(QColor(color.red, color.green, color.blue));
   painter_.drawText(QPointF(0, top + ascent_), Utf8Text(text));
 }
 
