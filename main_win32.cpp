@@ -1,7 +1,7 @@
 // Korvanel on Windows: the main window on the Win32 runtime, then the
 // message loop until the last window closes or File > Exit. The command
 // line is ignored.
-#include "platform/win32/Win32Runtime.h"
+#include "platform/win32/Runtime.h"
 #include "ui/main/mMain.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

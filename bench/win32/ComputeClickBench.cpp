@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/win32/Win32Runtime.h"
+#include "platform/win32/Runtime.h"
 #include "ui/main/mMain.h"
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 // Handles what is queued, as the message loop would between two clicks.
 void Pump(korvanel::win32::Win32Runtime& runtime) {
   MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) runtime.Dispatch(message);
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) runtime.DeliverMessage(message);
 }
 
 double Microseconds(LONGLONG ticks) {

@@ -29,9 +29,9 @@ PixelBox WithList(const PixelBox& place) {
 }  // namespace
 
 ComboBoxControl::ComboBoxControl(HWND parent, const PixelBox& place, int id, HFONT font) {
-  combo_ = CreateChild(parent, WC_COMBOBOXW, "",
-                       WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, WithList(place),
-                       id, font);
+  combo_ =
+      MakeChild(parent, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                0, WithList(place), id, font);
   SendMessageW(combo_, CB_SETMINVISIBLE, kVisibleEntries, 0);
   KeepHeight(place);
 }
@@ -61,42 +61,20 @@ void ComboBoxControl::KeepHeight(const PixelBox& place) {
   }
 }
 
-void ComboBoxControl::AddItem(std::string_view text) {
+void ComboBoxControl::AppendEntry(std::string_view text) {
   const std::wstring wide = WideFromUtf8(text);
   const LRESULT index =
       SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   if (index < 0) throw ControlError("The entry could not be added to the list.");
 }
 
-LRESULT ComboBoxControl::FindExact(const std::wstring& text) const {
-  // CB_FINDSTRINGEXACT ignores case; look on until the case matches too.
-  LRESULT first = SendMessageW(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                               reinterpret_cast<LPARAM>(text.c_str()));
-  LRESULT found = first;
-  while (found != CB_ERR) {
-    const LRESULT length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(found), 0);
-    if (length == static_cast<LRESULT>(text.size())) {
-      std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
-      SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(found),
-                   reinterpret_cast<LPARAM>(entry.data()));
-      entry.resize(static_cast<std::size_t>(length));
-      if (entry == text) return found;
-    }
-    found = SendMessageW(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(found),
-                         reinterpret_cast<LPARAM>(text.c_str()));
-    // The search wraps round to the first match.
-    if (found == first) break;
-  }
-  return CB_ERR;
-}
-
-void ComboBoxControl::SetText(std::string_view text) {
+void ComboBoxControl::ShowText(std::string_view text, std::optional<std::size_t> entry) {
   const std::wstring wide = WideFromUtf8(text);
-  const LRESULT entry = FindExact(wide);
   // CB_SETCURSEL also writes the entry (the same text), or nothing for -1,
   // into the edit field; only another text is written after it.
-  SendMessageW(combo_, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-  if (entry == CB_ERR && !SetWindowTextW(combo_, wide.c_str())) {
+  SendMessageW(combo_, CB_SETCURSEL, entry ? static_cast<WPARAM>(*entry) : static_cast<WPARAM>(-1),
+               0);
+  if (!entry && !SetWindowTextW(combo_, wide.c_str())) {
     throw ControlError("The text of the combo box could not be set.");
   }
 }

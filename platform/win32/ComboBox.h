@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/Runtime.h"
-#include "platform/win32/Placement.h"
+#include "platform/Twips.h"
 
 namespace korvanel::win32 {
 
@@ -19,10 +19,6 @@ class ComboBoxControl : public ComboBox {
   // keeps whatever the font. Fails with ControlError.
   ComboBoxControl(HWND parent, const PixelBox& place, int id, HFONT font);
 
-  void AddItem(std::string_view text) override;
-  // The box shows `text`; when an entry holds exactly that text, it becomes
-  // the list's current entry (CB_GETCURSEL), so the opened list starts there.
-  void SetText(std::string_view text) override;
   std::string Text() const override;
 
   HWND Handle() const { return combo_; }
@@ -32,9 +28,10 @@ class ComboBoxControl : public ComboBox {
   void Place(const PixelBox& place, HFONT font);
 
  private:
+  void AppendEntry(std::string_view text) override;
+  // The current entry is the list's (CB_GETCURSEL).
+  void ShowText(std::string_view text, std::optional<std::size_t> entry) override;
   void KeepHeight(const PixelBox& place);
-  // The entry that holds exactly `text` (case included), else CB_ERR.
-  LRESULT FindExact(const std::wstring& text) const;
 
   HWND combo_;
 };

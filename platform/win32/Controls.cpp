@@ -7,8 +7,8 @@
 
 namespace korvanel::win32 {
 
-HWND CreateChild(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
-                 DWORD exStyle, const PixelBox& place, int id, HFONT font) {
+HWND MakeChild(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
+               DWORD exStyle, const PixelBox& place, int id, HFONT font) {
   const std::wstring wide = WideFromUtf8(text);
   HWND child = CreateWindowExW(
       exStyle, className, wide.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.left,
@@ -23,16 +23,16 @@ HWND CreateChild(HWND parent, const wchar_t* className, std::string_view text, D
   return child;
 }
 
-HWND CreateButton(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
-                  HFONT font) {
+HWND MakeButton(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
+                HFONT font) {
   const DWORD kind = design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-  return CreateChild(parent, L"BUTTON", design.text, WS_TABSTOP | kind, 0, place, id, font);
+  return MakeChild(parent, L"BUTTON", design.text, WS_TABSTOP | kind, 0, place, id, font);
 }
 
-HWND CreateLabel(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
-                 HFONT font) {
-  return CreateChild(parent, L"STATIC", design.text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, place, id,
-                     font);
+HWND MakeLabel(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
+               HFONT font) {
+  return MakeChild(parent, L"STATIC", design.text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, place, id,
+                   font);
 }
 
 bool HighContrastOn() {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/Twips.h"
 #include "platform/WindowDesign.h"
-#include "platform/win32/Placement.h"
 
 namespace korvanel::win32 {
 
@@ -15,21 +15,20 @@ namespace korvanel::win32 {
 // its earlier siblings: where controls overlap, the later one is seen.
 // WS_CLIPSIBLINGS keeps each from painting over the ones above it. Fails
 // with ControlError.
-HWND CreateChild(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
-                 DWORD exStyle, const PixelBox& place, int id, HFONT font);
+HWND MakeChild(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
+               DWORD exStyle, const PixelBox& place, int id, HFONT font);
 
 // A push button in the tab order; the window's default button (the one
 // Enter clicks) is drawn as such. A click reaches the window as
 // WM_COMMAND / BN_CLICKED with `id`.
-HWND CreateButton(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
-                  HFONT font);
+HWND MakeButton(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
+                HFONT font);
 
 // A label: a STATIC control, left-aligned on one line that is cut at its
 // right edge, without border and without "&" prefixes. It takes no focus.
 // Its background is opaque in the dialog colour and its text in the
 // design's colour; the window answers WM_CTLCOLORSTATIC with LabelColors.
-HWND CreateLabel(HWND parent, const ControlDesign& design, const PixelBox& place, int id,
-                 HFONT font);
+HWND MakeLabel(HWND parent, const ControlDesign& design, const PixelBox& place, int id, HFONT font);
 
 // Whether the user has turned high contrast on.
 bool HighContrastOn();

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "platform/ControlError.h"
+#include "platform/Fonts.h"
 #include "platform/win32/Utf16.h"
 
 namespace korvanel::win32 {
@@ -13,7 +14,6 @@ namespace korvanel::win32 {
 namespace {
 
 constexpr double kPointsPerInch = 72;
-constexpr wchar_t kScalableSansSerif[] = L"Microsoft Sans Serif";
 
 UniqueFont CreateFace(const wchar_t* face, int pixels) {
   // A negative height asks for the character height, without leading.
@@ -102,8 +102,10 @@ UniqueFont CreateDesignFont(const FontDesign& design, int dpi) {
   // this one, its scalable successor draws the text at the design's size.
   // That stand-in is proportional: a fixed-pitch design keeps its face
   // without the check.
-  if (!design.fixedPitch && !DrawsTrue(font.get(), pixels)) {
-    if (UniqueFont scalable = CreateFace(kScalableSansSerif, pixels)) return scalable;
+  const std::vector<std::string_view> faces = DesignFaces(design);
+  if (!design.fixedPitch && faces.size() > 1 && !DrawsTrue(font.get(), pixels)) {
+    const std::wstring successor = WideFromUtf8(faces[1]);
+    if (UniqueFont scalable = CreateFace(successor.c_str(), pixels)) return scalable;
   }
   return font;
 }

@@ -20,10 +20,10 @@ using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 int FontPixels(float points, int dpi);
 
 // The design's face (regular weight, upright) at its size for `dpi`. The
-// faces of the designs are the system's own on Windows; where the bitmap
-// "MS Sans Serif" has no such size, "Microsoft Sans Serif" (scalable) stands
-// in, for the designs that are not fixed pitch. A missing face is left to
-// the font mapper. Fails with ControlError.
+// faces of the designs are the system's own on Windows; where a bitmap face
+// has no such size, its scalable successor (platform/Fonts.h) stands in, for
+// the designs that are not fixed pitch. A missing face is left to the font
+// mapper. Fails with ControlError.
 UniqueFont CreateDesignFont(const FontDesign& design, int dpi);
 
 }  // namespace korvanel::win32

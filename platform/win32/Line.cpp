@@ -91,7 +91,7 @@ std::vector<POINT> LinePixels(POINT from, POINT to) {
   return pixels;
 }
 
-HWND CreateLine(HWND parent, POINT from, POINT to) {
+HWND MakeLine(HWND parent, POINT from, POINT to) {
   RegisterLineClass();
   const RECT bounds = LineBounds(from, to);
   // Disabled, it takes neither focus nor input, and screen readers do not

@@ -16,9 +16,9 @@ std::vector<POINT> LinePixels(POINT from, POINT to);
 // line's pixels, so that it lies above the controls created before it and
 // hides nothing else. The mouse goes through it; disabled, it never takes
 // the focus. Fails with ControlError.
-HWND CreateLine(HWND parent, POINT from, POINT to);
+HWND MakeLine(HWND parent, POINT from, POINT to);
 
-// Moves and reshapes a line made by CreateLine to run from `from` to `to`,
+// Moves and reshapes a line made by MakeLine to run from `from` to `to`,
 // keeping its place in the stacking order. Fails with ControlError.
 void PlaceLine(HWND line, POINT from, POINT to);
 

@@ -2,12 +2,13 @@
 
 #include <windows.h>
 
+#include "platform/Twips.h"
+
 namespace korvanel::win32 {
 
-// Window designs are in twips (1/1440 inch); each window is laid out in
+// Where windows go on the screen, at which DPI: each window is laid out in
 // pixels at its own DPI, that of the monitor it is on (the program is
-// per-monitor aware), and again when that DPI changes: 15 twips a pixel at
-// 96 dpi. This is the one place that turns one into the other.
+// per-monitor aware), and again when that DPI changes.
 
 // The screen's logical dots per inch (the system DPI).
 int ScreenDpi();
@@ -19,25 +20,9 @@ int WindowDpi(HWND window);
 // The new DPI that WM_DPICHANGED carries in its wParam.
 inline int DpiOfChange(WPARAM wParam) { return HIWORD(wParam); }
 
-// `twips` in pixels at `dpi`, rounded to the nearest pixel.
-inline int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
-
+// A design point in pixels at `dpi`.
 inline POINT PixelPoint(int x, int y, int dpi) {
   return {TwipsToPixels(x, dpi), TwipsToPixels(y, dpi)};
-}
-
-// A control's place in pixels: position and size each rounded, as the
-// design gives them.
-struct PixelBox {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
-
-inline PixelBox PixelPlace(int left, int top, int width, int height, int dpi) {
-  return {TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(width, dpi),
-          TwipsToPixels(height, dpi)};
 }
 
 // The outer size of a top-level window of `style` whose client area is

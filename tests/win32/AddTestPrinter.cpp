@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/GdiPrinter.h"
+#include "platform/win32/Printer.h"
 
 namespace {
 

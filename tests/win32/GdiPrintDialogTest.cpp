@@ -14,8 +14,8 @@
 #include "Printouts.h"
 #include "core/FretTable.h"
 #include "platform/ControlError.h"
-#include "platform/win32/GdiPrintDialog.h"
-#include "platform/win32/GdiPrinter.h"
+#include "platform/win32/PrintJob.h"
+#include "platform/win32/Printer.h"
 #include "report/FretReport.h"
 
 namespace korvanel {
@@ -169,7 +169,7 @@ TEST(GdiPrintDialogTest, ConfirmingHandsTheChosenPrinterToThePrinter) {
 // which the menu command always does, is quiet.
 TEST(GdiPrintJobTest, CancelledJobEndsWithoutDocument) {
   win32::PrinterChoice choice;
-  win32::GdiPrintJob job(nullptr, choice);
+  win32::GdiPrintJob job(nullptr, nullptr, choice);
   FretTable table;
   {
     DialogAnswer answer(IDCANCEL);
@@ -186,7 +186,7 @@ TEST(GdiPrintJobTest, NextJobOpensOnThePrinterConfirmedLast) {
   win32::PrinterChoice choice;
   wchar_t shown[64] = L"";
   for (int print = 1; print <= 2; ++print) {
-    win32::GdiPrintJob job(nullptr, choice);
+    win32::GdiPrintJob job(nullptr, nullptr, choice);
     DialogAnswer answer(IDOK, [&](HWND dialog) {
       HWND printers = GetDlgItem(dialog, cmb4);
       GetWindowTextW(printers, shown, 64);

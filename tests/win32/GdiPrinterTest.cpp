@@ -12,7 +12,7 @@
 #include "core/FretTable.h"
 #include "platform/CommonDialog.h"
 #include "platform/ControlError.h"
-#include "platform/win32/GdiPrinter.h"
+#include "platform/win32/Printer.h"
 #include "report/FretReport.h"
 #include "tests/fakes/InterruptedPrinter.h"
 
@@ -72,8 +72,7 @@ TEST_F(GdiPrinterTest, ReportIsOneDocumentOfOnePage) {
   ASSERT_TRUE(postScript.starts_with("%!PS")) << postScript.substr(0, 40);
   EXPECT_EQ(test::PostScriptPageCount(postScript), 1);
   EXPECT_EQ(table.FretIndex, 25);
-  test::WriteExpected(PrintoutPath(L"report.expected"), 1,
-                         Expected(FretReportLines(table, ".")));
+  test::WriteExpected(PrintoutPath(L"report.expected"), 1, Expected(FretReportLines(table, ".")));
 }
 
 TEST_F(GdiPrinterTest, ReportFailingAtAFretKeepsTheLinesBeforeIt) {
@@ -81,9 +80,8 @@ TEST_F(GdiPrinterTest, ReportFailingAtAFretKeepsTheLinesBeforeIt) {
   const std::wstring ps = PrintoutPath(L"partial.ps");
   GdiPrinter printer = PrinterInto(ps);
   // The printer runs out of paper at that fret's line.
-  test::InterruptedPrinter failing(printer,
-                                      static_cast<int>(kHeadingLineCount) + kFailingFret + 1,
-                                      [] { throw ControlError("out of paper"); });
+  test::InterruptedPrinter failing(printer, static_cast<int>(kHeadingLineCount) + kFailingFret + 1,
+                                   [] { throw ControlError("out of paper"); });
   FretTable table = Table650();
   ConfirmedDialog dialog;
   PrintFretTable(table, ".", dialog, failing);
@@ -197,12 +195,12 @@ TEST_F(GdiPrinterTest, WithoutADeviceEveryLineFailsAndTheEndIsQuiet) {
 }
 
 TEST_F(GdiPrinterTest, ScreenFontsAndUnknownFacesPrintInCourierNew) {
-  EXPECT_EQ(win32::PrintableFace(dc_.get(), L"Fixedsys"), L"Courier New");
-  EXPECT_EQ(win32::PrintableFace(dc_.get(), L"MS Sans Serif"), L"Courier New");
-  EXPECT_EQ(win32::PrintableFace(dc_.get(), L"No Such Face Anywhere"), L"Courier New");
-  EXPECT_EQ(win32::PrintableFace(dc_.get(), L""), L"Courier New");
-  EXPECT_EQ(win32::PrintableFace(dc_.get(), std::wstring(40, L'A')), L"Courier New");
-  EXPECT_EQ(win32::PrintableFace(dc_.get(), L"Courier New"), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), "Fixedsys"), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), "MS Sans Serif"), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), "No Such Face Anywhere"), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), ""), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), std::string(40, 'A')), L"Courier New");
+  EXPECT_EQ(win32::PrintableFace(dc_.get(), "Courier New"), L"Courier New");
 }
 
 TEST_F(GdiPrinterTest, MarginsAreFifteenMillimetresFromThePaperEdge) {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/win32/GdiPrinter.h"
+#include "platform/win32/Printer.h"
 
 namespace korvanel::test {
 

@@ -9,7 +9,7 @@
 
 #include "WindowTestSupport.h"
 #include "platform/ControlError.h"
-#include "platform/win32/Win32Form.h"
+#include "platform/win32/Form.h"
 #include "tests/fakes/RecordingPrint.h"
 
 namespace korvanel::test {
@@ -203,7 +203,7 @@ TEST_F(ProbeTest, EnterClicksTheDefaultButtonFromEveryControl) {
     SetFocus(target);
     PressKey(target, VK_RETURN);
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) runtime_.Dispatch(message);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) runtime_.DeliverMessage(message);
   }
   EXPECT_EQ(probe_.clicks, (std::vector<std::string>{"btnGo", "btnGo"}));
 }

@@ -10,7 +10,7 @@
 
 #include "WindowTestSupport.h"
 #include "platform/win32/Utf16.h"
-#include "tests/soak/Desktop.h"
+#include "tests/desktop/Desktop.h"
 #include "ui/info/mAboutDesign.h"
 #include "ui/info/mTensionDesign.h"
 #include "ui/main/mMainDesign.h"
@@ -121,7 +121,7 @@ class Win32Desktop : public Desktop {
   void Settle() override {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message != WM_QUIT) runtime_.Dispatch(message);
+      if (message.message != WM_QUIT) runtime_.DeliverMessage(message);
     }
   }
 

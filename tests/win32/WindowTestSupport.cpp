@@ -30,7 +30,7 @@ bool RunningProgram::Pump(int milliseconds) {
         quit = true;
         continue;
       }
-      runtime_.Dispatch(message);
+      runtime_.DeliverMessage(message);
     }
     if (milliseconds > 0) Sleep(10);
   } while (GetTickCount64() < until);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/Win32Runtime.h"
+#include "platform/win32/Runtime.h"
 #include "ui/main/mMain.h"
 
 namespace korvanel::test {

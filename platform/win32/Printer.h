@@ -19,8 +19,8 @@ struct DcDeleter {
 // A device context the holder deletes.
 using UniqueDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 
-// Draws the lines of a PagedPrinter on a GDI printer device, from a top
-// margin of 15 mm at the line height of the font (tmHeight +
+// Draws the lines of a PagedPrinter on a GDI printer device, inside the
+// program's margins at the line height of the font (tmHeight +
 // tmExternalLeading). A face the printer cannot use (a screen bitmap font
 // such as Fixedsys) is replaced by a fixed-pitch TrueType face, so that
 // columns made of blanks still line up. Choosing the printer is left to
@@ -69,12 +69,13 @@ class GdiPrinter : public PagedPrinter {
   RECT area_{};
 };
 
-// The face that `dc` prints for `requested`: the face itself when the device
-// has it as a TrueType or device (printer) font, else "Courier New".
-std::wstring PrintableFace(HDC dc, std::wstring_view requested);
+// The face that `dc` prints for `requested`: the first of its print faces
+// (platform/Fonts.h) that the device has as a TrueType or device (printer)
+// font, else "Courier New", which every printer of Windows has.
+std::wstring PrintableFace(HDC dc, std::string_view requested);
 
-// The 15 mm margins measured from the edge of the paper, as a rectangle in
-// the device units of `dc` (whose origin is the corner of the printable
+// The program's margins measured from the edge of the paper, as a rectangle
+// in the device units of `dc` (whose origin is the corner of the printable
 // area). A printer that cannot print that close to the edge keeps its own
 // margins.
 RECT MarginRect(HDC dc);

@@ -1,4 +1,4 @@
-#include "platform/win32/GdiPrintDialog.h"
+#include "platform/win32/PrintJob.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "platform/ControlError.h"
-#include "platform/win32/GdiPrinter.h"
+#include "platform/win32/Printer.h"
 #include "platform/win32/SystemLibrary.h"
 
 namespace korvanel::win32 {

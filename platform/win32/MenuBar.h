@@ -23,12 +23,12 @@ UniqueMenu MakeMenuBar();
 
 // A menu at the right end of `bar`. `name` is the menu's design name, for
 // the error.
-HMENU AddMenu(HMENU bar, std::string_view name, std::string_view text);
+HMENU MakeMenu(HMENU bar, std::string_view name, std::string_view text);
 
 // An item at the end of `menu`; choosing it sends WM_COMMAND with `id`.
-void AddMenuItem(HMENU menu, std::string_view name, std::string_view text, int id);
+void MakeMenuItem(HMENU menu, std::string_view name, std::string_view text, int id);
 
 // A separator line at the end of `menu`.
-void AddSeparator(HMENU menu, std::string_view name);
+void MakeSeparator(HMENU menu, std::string_view name);
 
 }  // namespace korvanel::win32

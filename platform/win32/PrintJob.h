@@ -4,7 +4,7 @@
 
 #include "platform/CommonDialog.h"
 #include "platform/PrintJob.h"
-#include "platform/win32/GdiPrinter.h"
+#include "platform/win32/Printer.h"
 
 namespace korvanel::win32 {
 
@@ -15,7 +15,6 @@ namespace korvanel::win32 {
 class PrinterChoice {
  public:
   PrinterChoice() = default;
-  // Frees the blocks (GlobalFree).
   ~PrinterChoice();
 
   PrinterChoice(const PrinterChoice&) = delete;
@@ -32,11 +31,10 @@ class PrinterChoice {
   HGLOBAL devNames_ = nullptr;
 };
 
-// The Windows print dialog (comdlg32's PrintDlgW) behind the program's
-// common dialog. Confirming it hands the chosen printer's device to
-// `printer`; cancelling it, or a dialog that cannot be shown, is a
-// ControlError. It opens on the printer and settings of `choice`, and a
-// confirmed dialog stores its own there; a cancelled one leaves it as it was.
+// The Windows print dialog (comdlg32's PrintDlgW), modal over `owner` (may
+// be null). Confirming it hands the chosen printer's device to `printer`;
+// cancelling it, or a dialog that cannot be shown, is a ControlError. It
+// opens on `choice`, and a confirmed dialog stores its own there.
 //
 // PrintDlgW rather than PrintDlgExW: the report needs no page ranges, and
 // PrintDlgExW refuses to run without an owner window.
@@ -46,7 +44,6 @@ class PrinterChoice {
 // document goes to "FILE:", for which the spooler asks the file name.
 class GdiPrintDialog : public CommonDialog {
  public:
-  // The dialog is modal over `owner`, which may be null.
   GdiPrintDialog(GdiPrinter& printer, HWND owner, PrinterChoice& choice);
 
   GdiPrintDialog(const GdiPrintDialog&) = delete;
@@ -62,23 +59,9 @@ class GdiPrintDialog : public CommonDialog {
   bool printToFileOffered_ = false;
 };
 
-// Everything one File > Print needs on Windows: the print dialog, modal over
-// `owner` and opening on `choice`, and the line printer it hands the chosen
-// printer to. Make one per print command.
-class GdiPrintJob : public PrintJob {
- public:
-  GdiPrintJob(HWND owner, PrinterChoice& choice) : dialog_(printer_, owner, choice) {}
-
-  GdiPrintJob(const GdiPrintJob&) = delete;
-  GdiPrintJob& operator=(const GdiPrintJob&) = delete;
-
-  CommonDialog& Dialog() override { return dialog_; }
-  Printer& LinePrinter() override { return printer_; }
-
- private:
-  // Declared first: the dialog refers to it.
-  GdiPrinter printer_;
-  GdiPrintDialog dialog_;
-};
+// One File > Print on Windows: made from the printer's device (none until
+// the dialog gives one), the window the dialog is modal over and the
+// runtime's printer choice.
+using GdiPrintJob = PrintJobOf<GdiPrinter, GdiPrintDialog>;
 
 }  // namespace korvanel::win32

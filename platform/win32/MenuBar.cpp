@@ -1,4 +1,4 @@
-#include "platform/win32/Menus.h"
+#include "platform/win32/MenuBar.h"
 
 #include <string>
 
@@ -21,7 +21,7 @@ UniqueMenu MakeMenuBar() {
   return bar;
 }
 
-HMENU AddMenu(HMENU bar, std::string_view name, std::string_view text) {
+HMENU MakeMenu(HMENU bar, std::string_view name, std::string_view text) {
   const std::wstring wide = WideFromUtf8(text);
   HMENU menu = CreatePopupMenu();
   Check(menu != nullptr, name);
@@ -32,12 +32,12 @@ HMENU AddMenu(HMENU bar, std::string_view name, std::string_view text) {
   return menu;
 }
 
-void AddMenuItem(HMENU menu, std::string_view name, std::string_view text, int id) {
+void MakeMenuItem(HMENU menu, std::string_view name, std::string_view text, int id) {
   const std::wstring wide = WideFromUtf8(text);
   Check(AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), wide.c_str()), name);
 }
 
-void AddSeparator(HMENU menu, std::string_view name) {
+void MakeSeparator(HMENU menu, std::string_view name) {
   Check(AppendMenuW(menu, MF_SEPARATOR, 0, nullptr), name);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/win32/ListView.h"
+#include "platform/win32/ReportList.h"
 
 #include <commctrl.h>
 
@@ -25,13 +25,12 @@ void CALLBACK DrawAgain(HWND list, UINT, UINT_PTR timer, DWORD) {
 
 }  // namespace
 
-ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
-                   std::span<const ListColumn> columns, int dpi)
+ReportList::ReportList(HWND parent, const PixelBox& place, int id, HFONT font,
+                       std::span<const ListColumn> columns, int dpi)
     : columns_(columns) {
-  list_ =
-      CreateChild(parent, WC_LISTVIEWW, "",
-                  WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_NOSORTHEADER,
-                  WS_EX_CLIENTEDGE, place, id, font);
+  list_ = MakeChild(parent, WC_LISTVIEWW, "",
+                    WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_NOSORTHEADER,
+                    WS_EX_CLIENTEDGE, place, id, font);
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   int index = 0;
   for (const ListColumn& design : columns) {
@@ -50,7 +49,7 @@ ListView::ListView(HWND parent, const PixelBox& place, int id, HFONT font,
   }
 }
 
-void ListView::Place(const PixelBox& place, HFONT font, int dpi) {
+void ReportList::Place(const PixelBox& place, HFONT font, int dpi) {
   SetWindowPos(list_, nullptr, place.left, place.top, place.width, place.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   // The list takes the rows' height from the font, and gives it its header.
@@ -64,19 +63,19 @@ void ListView::Place(const PixelBox& place, HFONT font, int dpi) {
 // The list control redraws itself after every change (under Wine, every
 // added row costs a third of a millisecond), so the changes one handler
 // makes are drawn once, when the program waits for the user again.
-void ListView::DrawWhenIdle() {
+void ReportList::DrawWhenIdle() {
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   SetTimer(list_, kRedrawTimer, USER_TIMER_MINIMUM, DrawAgain);
 }
 
-void ListView::RemoveAll() {
+void ReportList::RemoveRows() {
   DrawWhenIdle();
   if (!SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0)) {
     throw ControlError("The rows of the list could not be removed.");
   }
 }
 
-ListControl::ItemId ListView::AddItem(std::string_view text) {
+void ReportList::AppendRow(std::string_view text) {
   DrawWhenIdle();
   std::wstring wide = WideFromUtf8(text);
   LVITEMW item{};
@@ -86,19 +85,16 @@ ListControl::ItemId ListView::AddItem(std::string_view text) {
   item.pszText = wide.data();
   const LRESULT index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   if (index < 0) throw ControlError("The row could not be added to the list.");
-  return static_cast<ItemId>(index);
 }
 
-void ListView::SetSubItem(ItemId item, SubItem subItem, std::string_view text) {
+void ReportList::SetCell(std::size_t row, SubItem subItem, std::string_view text) {
   std::wstring wide = WideFromUtf8(text);
   LVITEMW cell{};
   cell.iSubItem = static_cast<int>(subItem);
   cell.pszText = wide.data();
-  // The list refuses a row it does not have.
-  if (item > static_cast<ItemId>(INT_MAX) ||
-      !SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(item),
+  if (!SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
                     reinterpret_cast<LPARAM>(&cell))) {
-    throw ControlError("The list has no row " + std::to_string(item) + ".");
+    throw ControlError("The list could not show the text.");
   }
 }
 

@@ -5,23 +5,19 @@
 #include <span>
 
 #include "platform/ListControl.h"
+#include "platform/Twips.h"
 #include "platform/WindowDesign.h"
-#include "platform/win32/Placement.h"
 
 namespace korvanel::win32 {
 
 // The list control: a SysListView32 in report view with a header row and
 // the design's left-aligned columns at fixed widths, rows in the order they
 // were added, never sorted, whole rows selected. In the tab order.
-class ListView : public ListControl {
+class ReportList : public ListControl {
  public:
   // Fails with ControlError.
-  ListView(HWND parent, const PixelBox& place, int id, HFONT font,
-           std::span<const ListColumn> columns, int dpi);
-
-  void RemoveAll() override;
-  ItemId AddItem(std::string_view text) override;
-  void SetSubItem(ItemId item, SubItem subItem, std::string_view text) override;
+  ReportList(HWND parent, const PixelBox& place, int id, HFONT font,
+             std::span<const ListColumn> columns, int dpi);
 
   HWND Handle() const { return list_; }
 
@@ -30,6 +26,9 @@ class ListView : public ListControl {
   void Place(const PixelBox& place, HFONT font, int dpi);
 
  private:
+  void RemoveRows() override;
+  void AppendRow(std::string_view text) override;
+  void SetCell(std::size_t row, SubItem subItem, std::string_view text) override;
   void DrawWhenIdle();
 
   HWND list_;

@@ -1,38 +1,16 @@
-#include "platform/win32/Win32Runtime.h"
+#include "platform/win32/Runtime.h"
 
 #include <commctrl.h>
 
 #include <utility>
 
 #include "platform/ControlError.h"
-#include "platform/win32/GdiPrintDialog.h"
+#include "platform/win32/Form.h"
+#include "platform/win32/MessageBox.h"
+#include "platform/win32/PrintJob.h"
 #include "platform/win32/Utf16.h"
-#include "platform/win32/Win32Form.h"
 
 namespace korvanel::win32 {
-
-namespace {
-
-constexpr wchar_t kMessageCaption[] = L"Korvanel";
-constexpr UINT kMessageStyle = MB_OK | MB_ICONWARNING;
-
-}  // namespace
-
-void ShowMessage(HWND owner, std::string_view text) {
-  const std::wstring wide = WideFromUtf8(text);
-  if (MessageBoxW(owner, wide.c_str(), kMessageCaption, kMessageStyle) == 0) {
-    throw ControlError("The message could not be shown.");
-  }
-}
-
-void ShowError(HWND owner, const char* what) noexcept {
-  try {
-    const std::wstring wide = WideFromUtf8Lenient(what);
-    MessageBoxW(IsWindow(owner) ? owner : nullptr, wide.c_str(), kMessageCaption, kMessageStyle);
-  } catch (...) {
-    // Not even the message could be made (out of memory): nothing is left to tell.
-  }
-}
 
 Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob) : WindowRuntime(std::move(makePrintJob)) {
   INITCOMMONCONTROLSEX controls{};
@@ -46,12 +24,16 @@ std::unique_ptr<Form> Win32Runtime::MakeForm(Window& window) {
 }
 
 std::unique_ptr<PrintJob> Win32Runtime::DefaultPrintJob(Form& over) {
-  return std::make_unique<GdiPrintJob>(static_cast<Win32Form&>(over).Handle(), printerChoice_);
+  return std::make_unique<GdiPrintJob>(UniqueDc(), static_cast<Win32Form&>(over).Handle(),
+                                       printerChoice_);
 }
 
 void Win32Runtime::Quit() { PostQuitMessage(0); }
 
-void Win32Runtime::ShowError(const char* what) noexcept { win32::ShowError(nullptr, what); }
+void Win32Runtime::ShowMessage(Form* owner, std::string_view text) {
+  const auto* form = static_cast<Win32Form*>(owner);
+  ShowMessageBox(form != nullptr ? form->Handle() : nullptr, text);
+}
 
 std::string Win32Runtime::DecimalSeparator() const {
   wchar_t separator[LOCALE_NAME_MAX_LENGTH]{};
@@ -67,16 +49,16 @@ int Win32Runtime::Run() {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
     if (got == -1) return 1;
-    Dispatch(message);
+    DeliverMessage(message);
   }
 }
 
-void Win32Runtime::Dispatch(MSG& message) {
-  // No message of an unloaded window is being handled here.
-  DeleteUnloaded();
+void Win32Runtime::DeliverMessage(MSG& message) {
+  // No message of a closed window is being handled here.
+  DeleteClosed();
   HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (Win32Form* form = FormOfWindow(root)) {
-    if (form->HandleTab(message) || IsDialogMessageW(root, &message)) return;
+  if (Win32Form* form = FormOfHandle(root)) {
+    if (form->Keyboard().HandleTab(root, message) || IsDialogMessageW(root, &message)) return;
   }
   TranslateMessage(&message);
   DispatchMessageW(&message);
@@ -87,7 +69,7 @@ HWND Win32Runtime::HandleOf(const Window& window) const {
   return form != nullptr ? form->Handle() : nullptr;
 }
 
-Win32Form* Win32Runtime::FormOfWindow(HWND window) const {
+Win32Form* Win32Runtime::FormOfHandle(HWND window) const {
   if (window == nullptr) return nullptr;
   for (const auto& form : LoadedForms()) {
     auto& loaded = static_cast<Win32Form&>(*form);

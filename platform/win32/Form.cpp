@@ -1,4 +1,4 @@
-#include "platform/win32/Win32Form.h"
+#include "platform/win32/Form.h"
 
 #include <commctrl.h>
 
@@ -7,10 +7,9 @@
 #include "platform/ControlError.h"
 #include "platform/win32/Controls.h"
 #include "platform/win32/Line.h"
-#include "platform/win32/Menus.h"
 #include "platform/win32/Placement.h"
+#include "platform/win32/Runtime.h"
 #include "platform/win32/Utf16.h"
-#include "platform/win32/Win32Runtime.h"
 #include "resources/KorvanelResources.h"
 
 namespace korvanel::win32 {
@@ -50,10 +49,6 @@ void MoveControl(HWND control, const PixelBox& place, HFONT font) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-PixelBox PlaceAt(const ControlDesign& control, int dpi) {
-  return PixelPlace(control.left, control.top, control.width, control.height, dpi);
-}
-
 // Whether no shown window lies above `window` but topmost ones, which no
 // other window goes above.
 bool IsOnTop(HWND window) {
@@ -69,28 +64,37 @@ bool IsOnTop(HWND window) {
 }  // namespace
 
 Win32Form::Win32Form(Win32Runtime& runtime, Window& window)
-    : Form(runtime, window), design_(window.Design()), dpi_(ScreenDpi()) {
+    : Form(runtime, window),
+      design_(window.Design()),
+      layout_(design_, ScreenDpi()),
+      keyboard_([this](HWND control) {
+        // Entering a combo box's text selects all of it, as in a dialog.
+        for (const auto& combo : combos_) {
+          if (combo->Handle() == control)
+            SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        }
+      }) {
   // The menu bar first: the window is made with it, and measured once.
   MakeMenus(design_, *this);
   Create();
   try {
     MakeClientControls(design_, *this);
     // A menu bar that wraps onto two lines takes room from the client area.
-    FitClientArea(window_, TwipsToPixels(design_.clientWidth, dpi_),
-                  TwipsToPixels(design_.clientHeight, dpi_));
+    const SIZE client = layout_.ClientSizeAt(layout_.Dpi());
+    FitClientArea(handle_, client.cx, client.cy);
   } catch (...) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    DestroyWindow(handle_);
     throw;
   }
   decoration_.MarkWhileReaderRuns(lines_);
 }
 
 Win32Form::~Win32Form() {
-  if (window_ != nullptr) {
+  if (handle_ != nullptr) {
     // Gone without the runtime's knowledge: no message reaches this object.
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    DestroyWindow(handle_);
   }
 }
 
@@ -98,72 +102,80 @@ void Win32Form::Create() {
   RegisterFormClass(Procedure);
   // Sized at the system DPI until the window is on its monitor, and made
   // where it is shown: centred.
-  const SIZE size = WindowSizeAt(dpi_);
+  const SIZE size = WindowSizeAt(layout_.Dpi());
   const POINT place = CentredOnWorkArea(size);
   const std::wstring caption = WideFromUtf8(design_.caption);
   // From here the window owns its menu bar, or has destroyed it if it
   // could not be made.
   HMENU bar = menuBar_.release();
-  // WM_NCCREATE sets window_.
+  // WM_NCCREATE sets handle_.
   if (CreateWindowExW(0, kFormClass, caption.c_str(), kFormStyle, place.x, place.y, size.cx,
                       size.cy, nullptr, bar, GetModuleHandleW(nullptr), this) == nullptr) {
     if (bar != nullptr && IsMenu(bar)) DestroyMenu(bar);
     throw ControlError("The window " + std::string(design_.name) + " could not be created.");
   }
-  dpi_ = WindowDpi(window_);
+  layout_.SetDpi(WindowDpi(handle_));
 }
 
 HMENU Win32Form::MakeMenu(const MenuDesign& menu) {
   if (menuBar_ == nullptr) menuBar_ = MakeMenuBar();
-  return AddMenu(menuBar_.get(), menu.name, menu.text);
+  return win32::MakeMenu(menuBar_.get(), menu.name, menu.text);
 }
 
 void Win32Form::MakeMenuItem(HMENU menu, const MenuItemDesign& item) {
-  AddMenuItem(menu, item.name, item.text, AddCommand(item.name));
+  win32::MakeMenuItem(menu, item.name, item.text, AddCommand(item.name));
 }
 
 void Win32Form::MakeSeparator(HMENU menu, const MenuItemDesign& item) {
-  AddSeparator(menu, item.name);
+  win32::MakeSeparator(menu, item.name);
 }
 
-HWND Win32Form::Made(HWND control) {
-  controls_.push_back(control);
+HWND Win32Form::Placed(const ControlDesign& design, HWND control) {
+  layout_.Keep(design, [control](const PixelBox& place, HFONT font, int) {
+    MoveControl(control, place, font);
+  });
   return control;
 }
 
 HWND Win32Form::MakeLabel(const ControlDesign& label) {
-  HWND made = CreateLabel(window_, label, PlaceAt(label, dpi_), AddCommand(label.name),
-                          FontFor(label.font));
+  HWND made = win32::MakeLabel(handle_, label, layout_.PlaceOf(label), AddCommand(label.name),
+                               layout_.FontFor(label.font));
   labels_.emplace(made, label.color);
-  return Made(made);
+  return Placed(label, made);
 }
 
 HWND Win32Form::MakeButton(const ControlDesign& button) {
-  const int id = AddCommand(button.name);
-  HWND made = CreateButton(window_, button, PlaceAt(button, dpi_), id, FontFor(button.font));
+  HWND made = win32::MakeButton(handle_, button, layout_.PlaceOf(button), AddCommand(button.name),
+                                layout_.FontFor(button.font));
   buttons_.push_back(made);
-  if (button.isDefault) defaultButtonId_ = id;
-  return Made(made);
+  keyboard_.AddButton(made, button.isDefault);
+  return Placed(button, made);
 }
 
 HWND Win32Form::MakeComboBox(const ControlDesign& box) {
-  combos_.push_back(std::make_unique<ComboBoxControl>(window_, PlaceAt(box, dpi_),
-                                                      AddCommand(box.name), FontFor(box.font)));
-  AddComboBox(box.name, *combos_.back());
-  return Made(combos_.back()->Handle());
+  auto& combo = *combos_.emplace_back(std::make_unique<ComboBoxControl>(
+      handle_, layout_.PlaceOf(box), AddCommand(box.name), layout_.FontFor(box.font)));
+  Register(box.name, combo);
+  layout_.Keep(box, [&combo](const PixelBox& place, HFONT font, int) { combo.Place(place, font); });
+  return combo.Handle();
 }
 
 HWND Win32Form::MakeList(const ControlDesign& list) {
-  lists_.push_back(std::make_unique<ListView>(window_, PlaceAt(list, dpi_), AddCommand(list.name),
-                                              FontFor(list.font), list.columns, dpi_));
-  AddList(list.name, *lists_.back());
-  return Made(lists_.back()->Handle());
+  auto& made = *lists_.emplace_back(
+      std::make_unique<ReportList>(handle_, layout_.PlaceOf(list), AddCommand(list.name),
+                                   layout_.FontFor(list.font), list.columns, layout_.Dpi()));
+  Register(list.name, made);
+  layout_.Keep(
+      list, [&made](const PixelBox& place, HFONT font, int dpi) { made.Place(place, font, dpi); });
+  return made.Handle();
 }
 
 void Win32Form::MakeLine(const LineDesign& line) {
   // Made after the controls, the lines lie above every one of them.
-  lines_.push_back(
-      CreateLine(window_, PixelPoint(line.x1, line.y1, dpi_), PixelPoint(line.x2, line.y2, dpi_)));
+  HWND made = win32::MakeLine(handle_, layout_.PointAt(line.x1, line.y1),
+                              layout_.PointAt(line.x2, line.y2));
+  lines_.push_back(made);
+  layout_.KeepLine(line, made);
 }
 
 void Win32Form::NameByLabel(HWND label, HWND named) {
@@ -175,93 +187,56 @@ void Win32Form::NameByLabel(HWND label, HWND named) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void Win32Form::SetTabOrder(std::span<HWND const> order) {
-  tabOrder_.assign(order.begin(), order.end());
-}
-
 int Win32Form::AddCommand(std::string_view name) {
   const int id = kFirstCommandId + static_cast<int>(commands_.size());
   commands_.emplace(id, std::string(name));
   return id;
 }
 
-HFONT Win32Form::FontFor(const FontDesign& design) {
-  std::tuple<std::string, float, int> key(design.face, design.points, dpi_);
-  auto found = fonts_.find(key);
-  if (found == fonts_.end()) {
-    found = fonts_.emplace(std::move(key), CreateDesignFont(design, dpi_)).first;
-  }
-  return found->second.get();
-}
-
 SIZE Win32Form::WindowSizeAt(int dpi) const {
-  return WindowSizeFor(TwipsToPixels(design_.clientWidth, dpi),
-                       TwipsToPixels(design_.clientHeight, dpi), kFormStyle, !design_.menus.empty(),
-                       dpi);
-}
-
-void Win32Form::LayOut(int dpi) {
-  dpi_ = dpi;
-  const std::vector<std::size_t> order = MakingOrder(design_);
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
-    const ControlDesign& control = design_.controls[order[i]];
-    const PixelBox place = PlaceAt(control, dpi);
-    HFONT font = FontFor(control.font);
-    HWND handle = controls_[i];
-    const auto handled = [handle](const auto& made) { return made->Handle() == handle; };
-    if (control.kind == ControlKind::ComboBox) {
-      (*std::find_if(combos_.begin(), combos_.end(), handled))->Place(place, font);
-    } else if (control.kind == ControlKind::List) {
-      (*std::find_if(lists_.begin(), lists_.end(), handled))->Place(place, font, dpi);
-    } else {
-      MoveControl(handle, place, font);
-    }
-  }
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const LineDesign& line = design_.lines[i];
-    PlaceLine(lines_[i], PixelPoint(line.x1, line.y1, dpi), PixelPoint(line.x2, line.y2, dpi));
-  }
+  const SIZE client = layout_.ClientSizeAt(dpi);
+  return WindowSizeFor(client.cx, client.cy, kFormStyle, !design_.menus.empty(), dpi);
 }
 
 void Win32Form::OnDpiChanged(int dpi, const RECT& suggested) {
-  if (dpi > 0) RunHandler([this, dpi] { LayOut(dpi); });
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+  if (dpi > 0) RunHandler([this, dpi] { layout_.LayOut(dpi); });
+  SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  RedrawWindow(handle_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Win32Form::ShowCentred() {
   // Made centred; only a window that has been resized since moves here.
-  CentreOnWorkArea(window_);
-  ShowWindow(window_, SW_SHOW);
+  CentreOnWorkArea(handle_);
+  ShowWindow(handle_, SW_SHOW);
   // Shown, the window has the frame the user sees.
-  CentreOnWorkArea(window_);
-  if (!tabOrder_.empty()) FocusControl(tabOrder_.front());
+  CentreOnWorkArea(handle_);
+  keyboard_.FocusFirst();
 }
 
 void Win32Form::BringForward() {
-  if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-  SetForegroundWindow(window_);
+  if (IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
+  SetForegroundWindow(handle_);
   // A window just shown lies on top already.
-  if (!IsOnTop(window_)) BringWindowToTop(window_);
+  if (!IsOnTop(handle_)) BringWindowToTop(handle_);
 }
 
 void Win32Form::Activate() {
-  SetForegroundWindow(window_);
-  SetActiveWindow(window_);
+  SetForegroundWindow(handle_);
+  SetActiveWindow(handle_);
 }
 
 LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* form = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->window_ = window;
+    form->handle_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
   }
   auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    form->window_ = nullptr;
+    form->handle_ = nullptr;
     return DefWindowProcW(window, message, wParam, lParam);
   }
   return form->OnMessage(message, wParam, lParam);
@@ -272,13 +247,8 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(wParam, lParam);
       return 0;
-    case DM_GETDEFID: {
-      // IsDialogMessageW asks for the button that Enter clicks: as in a
-      // dialog, the focused button, else the default one.
-      const auto focused = std::find(buttons_.begin(), buttons_.end(), GetFocus());
-      const int id = focused != buttons_.end() ? GetDlgCtrlID(*focused) : defaultButtonId_;
-      return id != 0 ? MAKELRESULT(id, DC_HASDEFID) : 0;
-    }
+    case DM_GETDEFID:
+      return keyboard_.DefaultId();
     case WM_CTLCOLORSTATIC: {
       const auto label = labels_.find(reinterpret_cast<HWND>(lParam));
       if (label == labels_.end()) break;
@@ -291,10 +261,10 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnSystemChange(message, wParam, lParam);
       break;
     case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      keyboard_.OnActivate(handle_, LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_SETFOCUS:
-      OnActivate(true);
+      keyboard_.OnActivate(handle_, true);
       return 0;
     case WM_GETDPISCALEDSIZE:
       // Windows then suggests the size the design has at the new DPI.
@@ -307,18 +277,18 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The class's icons are every window's, without a WM_SETICON for each
       // window (under Wine each costs a millisecond); those asking the
       // window for its icon get them all the same.
-      const LRESULT set = DefWindowProcW(window_, message, wParam, lParam);
+      const LRESULT set = DefWindowProcW(handle_, message, wParam, lParam);
       if (set != 0 || (wParam != ICON_BIG && wParam != ICON_SMALL)) return set;
       return static_cast<LRESULT>(
-          GetClassLongPtrW(window_, wParam == ICON_BIG ? GCLP_HICON : GCLP_HICONSM));
+          GetClassLongPtrW(handle_, wParam == ICON_BIG ? GCLP_HICON : GCLP_HICONSM));
     }
     case WM_DESTROY:
-      Unloaded();
+      Closed();
       return 0;
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
 void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -344,9 +314,9 @@ void Win32Form::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SYSCOLORCHANGE) {
     // Only top-level windows get it; the common controls (the list views
     // and their headers) take their colours from it.
-    MSG change{window_, message, wParam, lParam, 0, {}};
+    MSG change{handle_, message, wParam, lParam, 0, {}};
     EnumChildWindows(
-        window_,
+        handle_,
         [](HWND child, LPARAM sent) {
           const auto& forwarded = *reinterpret_cast<const MSG*>(sent);
           SendMessageW(child, forwarded.message, forwarded.wParam, forwarded.lParam);
@@ -354,78 +324,12 @@ void Win32Form::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam) {
         },
         reinterpret_cast<LPARAM>(&change));
   }
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool Win32Form::HighContrast() {
   if (!highContrast_) highContrast_ = HighContrastOn();
   return *highContrast_;
 }
-
-void Win32Form::OnActivate(bool active) {
-  if (!active) {
-    HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
-    return;
-  }
-  // As a dialog does: back to the control that had the focus.
-  if (lastFocus_ != nullptr && IsWindow(lastFocus_)) {
-    SetFocus(lastFocus_);
-  } else if (!tabOrder_.empty()) {
-    FocusControl(tabOrder_.front());
-  }
-}
-
-bool Win32Form::HandleTab(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
-  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-  HWND focus = GetFocus();
-  if (focus != nullptr && focus != window_) {
-    const LRESULT wants =
-        SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
-    if ((wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
-  }
-  // The keyboard is in use: focus rectangles show from here on.
-  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-  MoveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
-  return true;
-}
-
-std::optional<std::size_t> Win32Form::TabPosition(HWND focus) const {
-  for (std::size_t i = 0; i < tabOrder_.size(); ++i) {
-    if (tabOrder_[i] == focus || IsChild(tabOrder_[i], focus)) return i;
-  }
-  return std::nullopt;
-}
-
-void Win32Form::MoveFocus(int step) {
-  const std::size_t count = tabOrder_.size();
-  if (count == 0) return;
-  const std::optional<std::size_t> current = TabPosition(GetFocus());
-  std::size_t at = current ? *current : (step > 0 ? count - 1 : 0);
-  for (std::size_t tried = 0; tried < count; ++tried) {
-    at = (at + (step > 0 ? 1 : count - 1)) % count;
-    HWND next = tabOrder_[at];
-    if (IsWindowVisible(next) && IsWindowEnabled(next)) {
-      FocusControl(next);
-      return;
-    }
-  }
-}
-
-void Win32Form::FocusControl(HWND control) {
-  // Entering a combo box's text selects all of it, as in a dialog.
-  for (const auto& combo : combos_) {
-    if (combo->Handle() == control) {
-      SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-    }
-  }
-  SetFocus(control);
-  lastFocus_ = control;
-}
-
-void Win32Form::ShowMessage(std::string_view text) { win32::ShowMessage(window_, text); }
-
-void Win32Form::ShowError(const char* what) noexcept { win32::ShowError(window_, what); }
 
 }  // namespace korvanel::win32

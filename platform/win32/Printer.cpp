@@ -1,19 +1,18 @@
-#include "platform/win32/GdiPrinter.h"
+#include "platform/win32/Printer.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "platform/ControlError.h"
+#include "platform/Fonts.h"
 #include "platform/win32/Utf16.h"
 
 namespace korvanel::win32 {
 
 namespace {
 
-constexpr double kMarginMillimetres = 15;
 constexpr double kMillimetresPerInch = 25.4;
-constexpr wchar_t kDocumentName[] = L"Korvanel";
 
 // Fixedsys, the report's font, is a bitmap font made for the screen: a
 // printer has no such font and Windows would pick some proportional face in
@@ -30,25 +29,33 @@ int CALLBACK NoteOutlineOrDeviceFont(const LOGFONTW*, const TEXTMETRICW*, DWORD 
   return 1;
 }
 
+bool HasOutlineOrDeviceFont(HDC dc, const std::wstring& face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  if (face.empty() || face.size() >= LF_FACESIZE) return false;
+  std::copy(face.begin(), face.end(), wanted.lfFaceName);
+  bool found = false;
+  EnumFontFamiliesExW(dc, &wanted, NoteOutlineOrDeviceFont, reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
 int Pixels(double millimetres, int dotsPerInch) {
   return static_cast<int>(std::lround(millimetres * dotsPerInch / kMillimetresPerInch));
 }
 
 }  // namespace
 
-std::wstring PrintableFace(HDC dc, std::wstring_view requested) {
-  LOGFONTW wanted{};
-  wanted.lfCharSet = DEFAULT_CHARSET;
-  if (requested.empty() || requested.size() >= LF_FACESIZE) return kStandInFace;
-  std::copy(requested.begin(), requested.end(), wanted.lfFaceName);
-  bool found = false;
-  EnumFontFamiliesExW(dc, &wanted, NoteOutlineOrDeviceFont, reinterpret_cast<LPARAM>(&found), 0);
-  return found ? std::wstring(requested) : std::wstring(kStandInFace);
+std::wstring PrintableFace(HDC dc, std::string_view requested) {
+  for (const std::string_view face : PrintFaces(requested)) {
+    std::wstring wide = WideFromUtf8(face);
+    if (HasOutlineOrDeviceFont(dc, wide)) return wide;
+  }
+  return kStandInFace;
 }
 
 RECT MarginRect(HDC dc) {
-  const int marginX = Pixels(kMarginMillimetres, GetDeviceCaps(dc, LOGPIXELSX));
-  const int marginY = Pixels(kMarginMillimetres, GetDeviceCaps(dc, LOGPIXELSY));
+  const int marginX = Pixels(kPrintMarginMillimetres, GetDeviceCaps(dc, LOGPIXELSX));
+  const int marginY = Pixels(kPrintMarginMillimetres, GetDeviceCaps(dc, LOGPIXELSY));
   const int offsetX = GetDeviceCaps(dc, PHYSICALOFFSETX);
   const int offsetY = GetDeviceCaps(dc, PHYSICALOFFSETY);
   const int width = GetDeviceCaps(dc, HORZRES);
@@ -87,7 +94,8 @@ PagedPrinter::Start GdiPrinter::StartDocument() {
   HDC dc = device_.get();
   DOCINFOW info{};
   info.cbSize = sizeof info;
-  info.lpszDocName = kDocumentName;
+  const std::wstring name = WideFromUtf8(kDocumentName);
+  info.lpszDocName = name.c_str();
   info.lpszOutput = output_.empty() ? nullptr : output_.c_str();
   if (startDoc_(dc, &info) <= 0) {
     // Printing to a file, or to a driver that writes one (Microsoft Print to
@@ -109,7 +117,7 @@ double GdiPrinter::LineHeight() {
   HDC dc = device_.get();
   if (!font_ || madeFor_ != Font()) {
     const int height = std::max(1, FontPixels(Font().points, GetDeviceCaps(dc, LOGPIXELSY)));
-    const std::wstring face = PrintableFace(dc, WideFromUtf8(Font().name));
+    const std::wstring face = PrintableFace(dc, Font().name);
     // A negative height asks for the character height (the em), as a point
     // size means it.
     UniqueFont font(CreateFontW(-height, 0, 0, 0, Font().bold ? FW_BOLD : FW_NORMAL, Font().italic,
@@ -138,8 +146,8 @@ bool GdiPrinter::NewPage() {
 void GdiPrinter::DrawLine(double top, std::string_view text) {
   const std::wstring wide = WideFromUtf8(text);
   HDC dc = device_.get();
-  // 0x00BBGGRR is how GDI writes a colour too.
-  SetTextColor(dc, static_cast<COLORREF>(ForeColor()));
+  const Rgb color = ForeColor();
+  SetTextColor(dc, RGB(color.red, color.green, color.blue));
   if (!TextOutW(dc, area_.left, area_.top + static_cast<int>(top), wide.data(),
                 static_cast<int>(wide.size()))) {
     throw ControlError("The printer could not print the line.");
