@@ -7,7 +7,10 @@
 namespace korvanel::null {
 
 NullForm::NullForm(WindowRuntime& runtime, Window& window)
-    : Form(runtime, window), name_(window.Design().name) {
+    : Form(runtime, window),
+      name_(window.Design().name),
+      caption_(window.Design().caption),
+      clientArea_(PixelPlace(0, 0, window.Design().clientWidth, window.Design().clientHeight)) {
   MakeControls(window.Design(), *this);
 }
 
@@ -31,6 +34,12 @@ const NullControl* NullForm::ControlNamed(std::string_view name) const {
 }
 
 std::string NullForm::Focused() const { return focused_ ? controls_[*focused_].name : ""; }
+
+void NullForm::FocusOn(std::string_view control) {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i].name == control) Focus(i);
+  }
+}
 
 void NullForm::PressEnter() {
   const bool onButton = focused_ && controls_[*focused_].kind == ControlKind::Button;

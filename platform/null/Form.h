@@ -32,6 +32,9 @@ class NullForm : public Form, private ControlMaker<std::size_t, std::size_t> {
   NullForm(WindowRuntime& runtime, Window& window);
 
   const std::string& Name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+  // The client area in pixels at 96 dpi.
+  PixelBox ClientArea() const { return clientArea_; }
   bool IsShown() const { return shown_; }
   int TimesBroughtForward() const { return broughtForward_; }
   NullComboBox& ComboBoxOf(std::string_view name);
@@ -39,6 +42,7 @@ class NullForm : public Form, private ControlMaker<std::size_t, std::size_t> {
   // The control of that design name, or null.
   const NullControl* ControlNamed(std::string_view name) const;
   std::span<const NullControl> Controls() const { return controls_; }
+  std::span<const NullLine> Lines() const { return lines_; }
   std::span<const NullMenu> Menus() const { return menus_; }
   // The design name of the control with the focus; empty for none.
   std::string Focused() const;
@@ -47,6 +51,8 @@ class NullForm : public Form, private ControlMaker<std::size_t, std::size_t> {
 
   // What the user does.
   void ClickOn(std::string_view control) { Click(control); }
+  // Puts the focus into `control`, as a click into it does.
+  void FocusOn(std::string_view control);
   void PressEnter();
   void PressTab(bool backwards = false);
   void CloseBox() { Close(); }
@@ -71,7 +77,7 @@ class NullForm : public Form, private ControlMaker<std::size_t, std::size_t> {
   std::size_t MakeButton(const ControlDesign& button) override;
   std::size_t MakeComboBox(const ControlDesign& box) override;
   std::size_t MakeList(const ControlDesign& list) override;
-  void MakeLine(const LineDesign&) override {}
+  void MakeLine(const LineDesign& line) override { lines_.push_back(null::MakeLine(line)); }
   void NameByLabel(std::size_t, std::size_t) override {}
   void SetTabOrder(std::span<const std::size_t> order) override { focus_.SetTabOrder(order); }
 
@@ -79,9 +85,12 @@ class NullForm : public Form, private ControlMaker<std::size_t, std::size_t> {
   void Focus(std::optional<std::size_t> control);
 
   std::string name_;
+  std::string caption_;
+  PixelBox clientArea_;
   bool shown_ = false;
   int broughtForward_ = 0;
   std::vector<NullControl> controls_;
+  std::vector<NullLine> lines_;
   std::vector<NullMenu> menus_;
   std::map<std::string, NullComboBox, std::less<>> combos_;
   std::map<std::string, NullReportList, std::less<>> lists_;

@@ -21,8 +21,8 @@ std::unique_ptr<Form> NullRuntime::MakeForm(Window& window) {
 std::unique_ptr<PrintJob> NullRuntime::DefaultPrintJob(Form&) { return MakeNoPrintJob(); }
 
 void NullRuntime::ShowMessage(Form* owner, std::string_view text) {
-  auto& messages = owner != nullptr ? static_cast<NullForm&>(*owner).messages : messages_;
-  messages.emplace_back(text);
+  auto& told = owner != nullptr ? static_cast<NullForm&>(*owner).messages : messages;
+  told.emplace_back(text);
 }
 
 }  // namespace korvanel::null

@@ -45,10 +45,11 @@ class NullRuntime : public WindowRuntime {
   NullForm* Loaded(std::string_view name) const;
   // Whether the program has ended: its last window closed, or End.
   bool HasEnded() const { return ended_; }
-  // The messages told over no window, oldest first.
-  const std::vector<std::string>& Messages() const { return messages_; }
   // Deletes the closed forms, as a runtime does once their events are over.
   void Settle() { DeleteClosed(); }
+
+  // The texts of the messages told over no window, oldest first.
+  std::vector<std::string> messages;
 
  protected:
   std::unique_ptr<Form> MakeForm(Window& window) override;
@@ -58,7 +59,6 @@ class NullRuntime : public WindowRuntime {
 
  private:
   bool ended_ = false;
-  std::vector<std::string> messages_;
 };
 
 }  // namespace korvanel::null

@@ -103,7 +103,7 @@ TEST(RuntimeTest, StartShowsTheFirstWindowThenRunsTheLoopOrTellsWhyItCouldNot) {
   runtime.failingWindow = "Broken";
   Probe broken(runtime, kBroken);
   EXPECT_EQ(runtime.Start(broken), 1);
-  EXPECT_EQ(runtime.Messages(), std::vector<std::string>{"The window Broken could not be made."});
+  EXPECT_EQ(runtime.messages, std::vector<std::string>{"The window Broken could not be made."});
 }
 
 TEST(RuntimeTest, ALoadHandlerThatUnloadsOrFailsDecidesWhetherTheWindowShows) {

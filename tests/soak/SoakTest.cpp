@@ -16,7 +16,7 @@
 
 #include "platform/ControlError.h"
 #include "tests/fakes/RecordingPrint.h"
-#include "tests/soak/Desktop.h"
+#include "tests/desktop/Desktop.h"
 #include "ui/main/mMain.h"
 
 namespace korvanel::test {

@@ -1,5 +1,6 @@
-// The three windows' handlers on a runtime without a display: what each
-// event asks of the controls, the runtime and the printer.
+// The main window's handlers on the null runtime: how a typed length is
+// read, what printing asks of the printer, and the windows' lifetime. What
+// a user sees of the windows is checked on every runtime (tests/behaviour).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -46,16 +47,6 @@ class WindowsTest : public ::testing::Test {
   mMain main_{runtime_};
 };
 
-TEST_F(WindowsTest, LoadOffersTheFifteenLengthsWith650CurrentAndComputesNothing) {
-  const null::NullComboBox& lengths = Main().ComboBoxOf("cmbLength");
-  EXPECT_EQ(lengths.entries,
-            (std::vector<std::string>{"600", "605", "610", "615", "620", "625", "630", "635", "640",
-                                      "645", "650", "655", "660", "665", "670"}));
-  EXPECT_EQ(lengths.text, "650");
-  EXPECT_EQ(lengths.current, 10u);
-  EXPECT_TRUE(FretList().rows.empty());
-}
-
 TEST_F(WindowsTest, ComputeListsTheTableOfTheTypedLengthAndRefusesOneTooLarge) {
   main_.Click("btnCompute");
   main_.Click("btnCompute");
@@ -101,30 +92,6 @@ TEST_F(WindowsTest, ReportFailingPartWayStillEndsTheDocumentButAFailingEndIsPass
   // 21 operations so far; the next command's end of document is its 45th.
   log_.FailAt(21 + 45, std::make_exception_ptr(ControlError("The printer is gone.")));
   EXPECT_THROW(main_.Click("mnuPrint"), ControlError);
-}
-
-TEST_F(WindowsTest, InformationWindowsAreSingleInstancesLoadedAgainAfterTheirUnload) {
-  main_.Click("mnuTension");
-  main_.Click("mnuTension");
-  EXPECT_EQ(runtime_.loads["mTension"], 1);
-  EXPECT_EQ(runtime_.Loaded("mTension")->TimesBroughtForward(), 2);
-  const std::vector<Row> strings = {
-      {" 1 st", "E(2)", " 329.6\u2026  Hz"}, {" 2 nd", "B(1)", " 246.9\u2026  Hz"},
-      {" 3 rd", "G(1)", " 196.0\u2026  Hz"}, {" 4 th", "D(1)", " 146.8\u2026  Hz"},
-      {" 5 th", "A(0)", " 110     Hz"},      {" 6 th", "E(0)", "  82.4\u2026  Hz"}};
-  EXPECT_EQ(runtime_.Loaded("mTension")->ListOf("lst").rows, strings);
-
-  main_.Click("mnuAbout");
-  ASSERT_NE(runtime_.Loaded("mAbout"), nullptr);
-  EXPECT_EQ(runtime_.LoadedForms().size(), 3u);
-}
-
-TEST_F(WindowsTest, ExitUnloadsTheMainWindowAndEndsTheProgram) {
-  main_.Click("mnuTension");
-  main_.Click("mnuExit");
-  EXPECT_TRUE(runtime_.HasEnded());
-  EXPECT_EQ(runtime_.LoadedForms().size(), 0u);
-  EXPECT_FALSE(main_.IsLoaded());
 }
 
 TEST(WindowLifetime, TheMainWindowTakesItsInformationWindowsWithIt) {
