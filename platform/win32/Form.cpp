@@ -173,7 +173,7 @@ HWND Win32Form::MakeList(const ControlDesign& list) {
 void Win32Form::MakeLine(const LineDesign& line) {
   // Made after the controls, the lines lie above every one of them.
   HWND made = win32::MakeLine(handle_, layout_.PointAt(line.x1, line.y1),
-                              layout_.PointAt(line.x2, line.y2));
+                              layout_.PointAt(line.x2, line.y2), AddCommand(line.name));
   lines_.push_back(made);
   layout_.KeepLine(line, made);
 }
@@ -185,6 +185,18 @@ void Win32Form::NameByLabel(HWND label, HWND named) {
   if (above == label) return;
   SetWindowPos(label, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND Win32Form::ControlNamed(std::string_view name) const {
+  for (const auto& [id, command] : commands_) {
+    if (command == name) return GetDlgItem(handle_, id);
+  }
+  return nullptr;
+}
+
+std::string_view Win32Form::NameOf(HWND control) const {
+  const auto found = commands_.find(GetDlgCtrlID(control));
+  return found != commands_.end() ? std::string_view(found->second) : std::string_view();
 }
 
 int Win32Form::AddCommand(std::string_view name) {

@@ -39,6 +39,10 @@ class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
 
   // Null once the window is destroyed.
   HWND Handle() const { return handle_; }
+  // The child window of the control or line of that design name, or null;
+  // the design name of a child window, or empty.
+  HWND ControlNamed(std::string_view name) const;
+  std::string_view NameOf(HWND control) const;
   DialogKeyboard& Keyboard() { return keyboard_; }
 
  private:

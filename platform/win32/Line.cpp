@@ -91,15 +91,15 @@ std::vector<POINT> LinePixels(POINT from, POINT to) {
   return pixels;
 }
 
-HWND MakeLine(HWND parent, POINT from, POINT to) {
+HWND MakeLine(HWND parent, POINT from, POINT to, int id) {
   RegisterLineClass();
   const RECT bounds = LineBounds(from, to);
   // Disabled, it takes neither focus nor input, and screen readers do not
   // offer it as a control the user could move to.
-  HWND line = CreateWindowExW(0, kLineClass, L"",
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_DISABLED, bounds.left,
-                              bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND line = CreateWindowExW(
+      0, kLineClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_DISABLED, bounds.left,
+      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (line == nullptr) throw ControlError("A line could not be created.");
   SetWindowPos(line, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Shape(line, bounds, from, to);

@@ -22,7 +22,7 @@ class Desktop {
   struct Point {
     int x = 0;
     int y = 0;
-    bool operator==(const Point&) const = default;
+    auto operator<=>(const Point&) const = default;
   };
   struct Column {
     std::string header;
@@ -78,7 +78,7 @@ class Desktop {
   virtual int Dpi(std::string_view window) const = 0;
   virtual PixelBox ClientArea(std::string_view window) const = 0;
   virtual PixelBox Place(std::string_view window, std::string_view control) const = 0;
-  // The end points of a line, as the design orders them.
+  // The end points of a line, in either order.
   virtual std::vector<Point> Ends(std::string_view window, std::string_view line) const = 0;
   virtual std::vector<Column> Columns(std::string_view window, std::string_view list) const = 0;
   virtual std::vector<Menu> Menus(std::string_view window) const = 0;

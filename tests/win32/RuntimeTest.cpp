@@ -18,8 +18,6 @@ namespace {
 constexpr wchar_t kTension[] = L"Frequency and Tension";
 constexpr wchar_t kAbout[] = L"About";
 
-void CloseBox(HWND window) { SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
-
 TEST(EndingTest, FileExitClosesEveryWindowAndEndsTheLoop) {
   RunningProgram program;
   ChooseMenu(program.MainWindow(), L"?", L"Tension and Frequency");
@@ -30,18 +28,6 @@ TEST(EndingTest, FileExitClosesEveryWindowAndEndsTheLoop) {
   EXPECT_EQ(program.MainWindow(), nullptr);
   EXPECT_FALSE(program.Main().IsLoaded());
   EXPECT_EQ(CountWindows(L"Korvanel") + CountWindows(kTension) + CountWindows(kAbout), 0);
-}
-
-TEST(EndingTest, TheMainCloseBoxLeavesTheOtherWindowsOpenUntilTheLastCloses) {
-  RunningProgram program;
-  ChooseMenu(program.MainWindow(), L"?", L"Tension and Frequency");
-  CloseBox(program.MainWindow());
-  EXPECT_FALSE(program.Pump());
-  EXPECT_EQ(program.MainWindow(), nullptr);
-  EXPECT_EQ(CountWindows(kTension), 1);
-  CloseBox(FindWindowW(L"KorvanelWindow", kTension));
-  EXPECT_TRUE(program.Pump()) << "the last window closed ends the loop";
-  EXPECT_EQ(CountWindows(kTension), 0);
 }
 
 TEST(EndingTest, RunReturnsOnceTheLastWindowCloses) {
