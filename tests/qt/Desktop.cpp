@@ -190,7 +190,10 @@ class QtDesktop : public Desktop {
         Menu& menu = menus.emplace_back(Menu{Narrow(title->text()), {}});
         for (QAction* item : title->menu()->actions()) {
           std::string text = item->isSeparator() ? "-" : Narrow(item->text());
-          if (!item->shortcut().isEmpty()) text += "\t" + Narrow(item->shortcut().toString());
+          if (!item->shortcut().isEmpty()) {
+            text += '\t';
+            text += Narrow(item->shortcut().toString());
+          }
           menu.items.push_back(text);
         }
       }

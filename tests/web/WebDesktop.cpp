@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "platform/web/WebRuntime.h"
-#include "tests/soak/Desktop.h"
+#include "tests/desktop/Desktop.h"
 
 namespace korvanel::test {
 namespace {
