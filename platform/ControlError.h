@@ -12,4 +12,11 @@ class ControlError : public std::runtime_error {
   explicit ControlError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// The user cancelled: a dialog was closed without confirming it. A caller
+// with nothing to tell the user then ends quietly.
+class Cancelled : public ControlError {
+ public:
+  explicit Cancelled(const std::string& message) : ControlError(message) {}
+};
+
 }  // namespace korvanel

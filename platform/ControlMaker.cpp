@@ -27,7 +27,8 @@ std::vector<std::size_t> MakingOrder(const WindowDesign& design) {
 std::vector<std::size_t> TabOrder(const WindowDesign& design) {
   std::vector<std::size_t> order;
   for (std::size_t i = 0; i < design.controls.size(); ++i) {
-    if (design.controls[i].kind != ControlKind::Label) order.push_back(i);
+    const ControlKind kind = design.controls[i].kind;
+    if (kind != ControlKind::Label && kind != ControlKind::Drawing) order.push_back(i);
   }
   std::stable_sort(order.begin(), order.end(), [&design](std::size_t a, std::size_t b) {
     return design.controls[a].tabIndex < design.controls[b].tabIndex;

@@ -23,12 +23,16 @@ class ControlMaker {
   virtual Menu MakeMenu(const MenuDesign& menu) = 0;
   virtual void MakeMenuItem(Menu menu, const MenuItemDesign& item) = 0;
   virtual void MakeSeparator(Menu menu, const MenuItemDesign& item) = 0;
-  // A combo box or list is also made findable by its name (Form's
-  // ComboBoxNamed, ListNamed).
+  // A control the handlers reach (a label, a combo box, a list, a drop-down
+  // list box, a text box, a drawing) is also made findable by its name
+  // (Form's LabelNamed, ComboBoxNamed, ...).
   virtual Control MakeLabel(const ControlDesign& label) = 0;
   virtual Control MakeButton(const ControlDesign& button) = 0;
   virtual Control MakeComboBox(const ControlDesign& box) = 0;
   virtual Control MakeList(const ControlDesign& list) = 0;
+  virtual Control MakeDropDownList(const ControlDesign& box) = 0;
+  virtual Control MakeTextBox(const ControlDesign& box) = 0;
+  virtual Control MakeDrawing(const ControlDesign& drawing) = 0;
   // Above every control.
   virtual void MakeLine(const LineDesign& line) = 0;
   // `label`, made just before `named`, names it for screen readers.
@@ -90,6 +94,15 @@ void MakeClientControls(const WindowDesign& design, ControlMaker<Control, Menu>&
         break;
       case ControlKind::List:
         made[index] = maker.MakeList(control);
+        break;
+      case ControlKind::DropDownList:
+        made[index] = maker.MakeDropDownList(control);
+        break;
+      case ControlKind::TextBox:
+        made[index] = maker.MakeTextBox(control);
+        break;
+      case ControlKind::Drawing:
+        made[index] = maker.MakeDrawing(control);
         break;
     }
   }

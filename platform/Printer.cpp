@@ -32,6 +32,15 @@ void CheckText(std::string_view text) {
 
 }  // namespace
 
+bool UsesLetter(std::string_view region) {
+  static constexpr std::string_view kLetterRegions[] = {"BZ", "CA", "CL", "CO", "CR", "GT", "MX",
+                                                        "NI", "PA", "PH", "PR", "SV", "US", "VE"};
+  for (const std::string_view letter : kLetterRegions) {
+    if (letter == region) return true;
+  }
+  return false;
+}
+
 void DevicePrinter::SetFontName(std::string_view name) {
   CheckText(name);
   font_.name = name;
@@ -65,6 +74,22 @@ void DevicePrinter::PrintLine(std::string_view text) {
 
 void DevicePrinter::PrintEmptyLine() { PrintInDocument(std::nullopt); }
 
+void DevicePrinter::SetPaper(double width, double height) {
+  if (!(width > 0) || !(height > 0) || width > kLargestPaper || height > kLargestPaper) {
+    throw ControlError("Invalid paper for the printer.");
+  }
+  if (inDocument_) throw ControlError("The paper cannot change in the middle of a document.");
+  paper_ = Paper{width, height};
+  PaperChanged();
+}
+
+void DevicePrinter::PrintPage(const Picture& page) {
+  if (!paper_) throw ControlError("The printer has no paper for pages.");
+  for (const PictureText& text : page.texts) CheckText(text.text);
+  OpenDocument();
+  AddPage(printed_++, page);
+}
+
 void DevicePrinter::EndDoc() {
   // The next document starts afresh, whatever ending this one meets.
   const bool failed = failure_ && !cancelled_, inDocument = inDocument_;
@@ -75,24 +100,33 @@ void DevicePrinter::EndDoc() {
   }
 }
 
-void DevicePrinter::PrintInDocument(std::optional<std::string_view> text) {
-  if (failure_) throw ControlError(*failure_);
-  if (!inDocument_) {
-    switch (StartDocument()) {
-      case Start::kStarted:
-        break;
-      case Start::kNoPrinter:
-        throw ControlError("No printer has been chosen.");
-      case Start::kCancelled:
-        cancelled_ = true;
-        Fail("Printing was cancelled.");
-      case Start::kFailed:
-        Fail("The printer could not start the document.");
-    }
-    inDocument_ = true;
-    lines_ = 0;
+void DevicePrinter::OpenDocument() {
+  if (failure_) {
+    if (cancelled_) throw Cancelled(*failure_);
+    throw ControlError(*failure_);
   }
-  AddLine(lines_++, text);
+  if (inDocument_) return;
+  switch (StartDocument()) {
+    case Start::kStarted:
+      break;
+    case Start::kNoPrinter:
+      throw ControlError("No printer has been chosen.");
+    case Start::kCancelled:
+      cancelled_ = true;
+      failure_ = "Printing was cancelled.";
+      throw Cancelled(*failure_);
+    case Start::kFailed:
+      Fail("The printer could not start the document.");
+    case Start::kOtherPaper:
+      Fail("The paper chosen for printing is not the paper the pages are laid out for.");
+  }
+  inDocument_ = true;
+  printed_ = 0;
+}
+
+void DevicePrinter::PrintInDocument(std::optional<std::string_view> text) {
+  OpenDocument();
+  AddLine(printed_++, text);
 }
 
 void DevicePrinter::Fail(const char* message) {

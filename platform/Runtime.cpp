@@ -18,35 +18,30 @@ std::unique_ptr<Form> TakeOut(std::vector<std::unique_ptr<Form>>& forms, const F
 
 }  // namespace
 
-// The print job of one print command, with the loaded windows disabled from
-// before the job is made until after it is gone, so that nothing reaches them
-// while the command runs its own event loops (the print dialog, a file-name
-// prompt, a slow driver). At its end those it disabled and still loaded come
-// back, and the window active at its start is activated again: a dialog
-// ending over a disabled owner hands the activation elsewhere.
-class PrintCommand : public PrintJob {
+// The loaded windows disabled while it lives, so that nothing reaches them
+// while a command runs its own event loops (the print or save dialog, a
+// file-name prompt, a slow driver). At its end those it disabled and still
+// loaded come back, and the window active at its start is activated again:
+// a dialog ending over a disabled owner hands the activation elsewhere.
+class InputPause {
  public:
-  PrintCommand(const WindowRuntime& runtime, Form& over,
-               const WindowRuntime::PrintJobFactory& makeJob)
+  InputPause(const WindowRuntime& runtime, Form& over)
       : runtime_(runtime), active_(over.IsActive() ? &over : nullptr) {
     for (const auto& form : runtime.LoadedForms()) {
       if (!form->IsEnabled()) continue;
       form->SetEnabled(false);
       disabled_.push_back(form.get());
     }
-    job_ = makeJob(over);
   }
-
-  ~PrintCommand() override {
-    job_.reset();
+  ~InputPause() {
     for (Form* form : disabled_) {
       if (IsLoaded(form)) form->SetEnabled(true);
     }
     if (IsLoaded(active_) && active_->IsEnabled()) active_->Activate();
   }
 
-  CommonDialog& Dialog() override { return job_->Dialog(); }
-  Printer& LinePrinter() override { return job_->LinePrinter(); }
+  InputPause(const InputPause&) = delete;
+  InputPause& operator=(const InputPause&) = delete;
 
  private:
   bool IsLoaded(const Form* form) const {
@@ -56,6 +51,22 @@ class PrintCommand : public PrintJob {
   const WindowRuntime& runtime_;
   std::vector<Form*> disabled_;
   Form* active_;
+};
+
+// The print job of one print command, the windows paused from before the
+// job is made until after it is gone.
+class PrintCommand : public PrintJob {
+ public:
+  PrintCommand(const WindowRuntime& runtime, Form& over,
+               const WindowRuntime::PrintJobFactory& makeJob)
+      : pause_(runtime, over), job_(makeJob(over)) {}
+
+  CommonDialog& Dialog() override { return job_->Dialog(); }
+  Printer& LinePrinter() override { return job_->LinePrinter(); }
+  PicturePrinter& PagePrinter() override { return job_->PagePrinter(); }
+
+ private:
+  InputPause pause_;
   std::unique_ptr<PrintJob> job_;
 };
 
@@ -73,6 +84,11 @@ Form& Window::LoadedForm() const {
 void ComboBox::AddItem(std::string_view text) {
   AppendEntry(text);
   entries_.emplace_back(text);
+}
+
+void ComboBox::RemoveAll() {
+  RemoveEntries();
+  entries_.clear();
 }
 
 void ComboBox::SetText(std::string_view text) {
@@ -98,18 +114,54 @@ ListControl& Form::ListNamed(std::string_view name) {
   return *found->second;
 }
 
+Label& Form::LabelNamed(std::string_view name) {
+  const auto found = labels_.find(name);
+  if (found == labels_.end())
+    throw ControlError("The window has no label " + std::string(name) + ".");
+  return *found->second;
+}
+
+TextBox& Form::TextBoxNamed(std::string_view name) {
+  const auto found = textBoxes_.find(name);
+  if (found == textBoxes_.end())
+    throw ControlError("The window has no text box " + std::string(name) + ".");
+  return *found->second;
+}
+
+DrawingControl& Form::DrawingNamed(std::string_view name) {
+  const auto found = drawings_.find(name);
+  if (found == drawings_.end())
+    throw ControlError("The window has no drawing " + std::string(name) + ".");
+  return *found->second;
+}
+
+void Form::FocusOn(std::string_view control) {
+  for (const ControlDesign& design : window_.Design().controls) {
+    if (design.name == control) return Focus(control);
+  }
+  throw ControlError("The window has no control " + std::string(control) + ".");
+}
+
 void Form::ShowMessage(std::string_view text) { runtime_.ShowMessage(this, text); }
 
 std::unique_ptr<PrintJob> Form::MakePrintJob() { return runtime_.MakePrintJob(*this); }
+
+bool Form::SaveFile(std::string_view suggestedName, const FileType& type, std::string_view bytes) {
+  const InputPause pause(runtime_, *this);
+  return runtime_.makeFileSaver_(*this)->Save(suggestedName, type, bytes);
+}
 
 void Form::Closed() noexcept { runtime_.MoveToClosed(*this); }
 
 void Form::TellError(const char* what) noexcept { runtime_.TellError(this, what); }
 
-WindowRuntime::WindowRuntime(PrintJobFactory makePrintJob)
-    : makePrintJob_(std::move(makePrintJob)) {
+WindowRuntime::WindowRuntime(PrintJobFactory makePrintJob, FileSaverFactory makeFileSaver)
+    : makePrintJob_(std::move(makePrintJob)), makeFileSaver_(std::move(makeFileSaver)) {
   if (!makePrintJob_) {
     makePrintJob_ = [this](Form& over) { return DefaultPrintJob(over); };
+  }
+  if (!makeFileSaver_) {
+    makeFileSaver_ = [this](Form& over) { return DefaultFileSaver(over); };
   }
 }
 

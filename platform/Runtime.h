@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "platform/ControlError.h"
+#include "platform/FileSaver.h"
 #include "platform/ListControl.h"
+#include "platform/Picture.h"
 #include "platform/PrintJob.h"
 #include "platform/WindowDesign.h"
 
@@ -36,27 +38,55 @@ class WindowRuntime;
 // The caption of every message the program tells the user.
 inline constexpr std::string_view kMessageCaption = "Korvanel";
 
-// An editable combo box: a text of its own and a drop-down list of entries.
-// When the text is set to that of an entry (case included), the entry
-// becomes the list's current one, so that the opened list starts there.
+// A combo box: a text and a drop-down list of entries. When the text is set
+// to that of an entry (case included), the entry becomes the list's current
+// one, so that the opened list starts there. An editable combo box shows any
+// text set or typed; a drop-down list box shows its current entry only.
 class ComboBox {
  public:
   virtual ~ComboBox() = default;
 
   // Adds `text` as the last entry of the list.
   void AddItem(std::string_view text);
+  // Afterwards the list has no entry; the text stays.
+  void RemoveAll();
   void SetText(std::string_view text);
   // The text the box shows, typed or picked, in UTF-8.
   virtual std::string Text() const = 0;
 
  protected:
   virtual void AppendEntry(std::string_view text) = 0;
+  virtual void RemoveEntries() = 0;
   // Shows `text`, with `entry` (a position in the list) as the current one,
   // or none.
   virtual void ShowText(std::string_view text, std::optional<std::size_t> entry) = 0;
 
  private:
   std::vector<std::string> entries_;
+};
+
+// A label whose text the handlers change.
+class Label {
+ public:
+  virtual ~Label() = default;
+  virtual void SetText(std::string_view text) = 0;
+};
+
+// A box for one line of typed text.
+class TextBox {
+ public:
+  virtual ~TextBox() = default;
+  virtual void SetText(std::string_view text) = 0;
+  // The text the box shows, in UTF-8.
+  virtual std::string Text() const = 0;
+};
+
+// A drawing: shows a picture whole, scaled to fit the control, centred, its
+// proportions kept. `description` says what it shows, for screen readers.
+class DrawingControl {
+ public:
+  virtual ~DrawingControl() = default;
+  virtual void Show(const Picture& picture, std::string_view description) = 0;
 };
 
 // A window of the program: its design and its handlers. The object is the
@@ -83,6 +113,8 @@ class Window {
   virtual void Form_Load() {}
   // The button or menu item of that design name was clicked.
   virtual void Click(std::string_view control) = 0;
+  // The user chose another entry of the drop-down list box of that name.
+  virtual void Change(std::string_view /*control*/) {}
 
  protected:
   WindowRuntime& Runtime() const { return runtime_; }
@@ -116,6 +148,11 @@ class Form {
 
   ComboBox& ComboBoxNamed(std::string_view name);
   ListControl& ListNamed(std::string_view name);
+  Label& LabelNamed(std::string_view name);
+  TextBox& TextBoxNamed(std::string_view name);
+  DrawingControl& DrawingNamed(std::string_view name);
+  // Puts the focus into the control of that design name.
+  void FocusOn(std::string_view control);
   // Tells the user `text` in a message box over this window. Callers rely
   // on the user being told once their handler has ended, not on a wait for
   // OK: a runtime that cannot block shows the box and returns at once.
@@ -123,6 +160,10 @@ class Form {
   // The print dialog and printer of one print command over this window.
   // Every window of the program is disabled while the job lives.
   std::unique_ptr<PrintJob> MakePrintJob();
+  // Saves `bytes` where the user says in the save dialog over this window,
+  // proposed as `suggestedName`: false when the user cancelled. The
+  // program's windows take no input meanwhile. See FileSaver.
+  bool SaveFile(std::string_view suggestedName, const FileType& type, std::string_view bytes);
 
  protected:
   Form(WindowRuntime& runtime, Window& window) : runtime_(runtime), window_(window) {}
@@ -141,19 +182,28 @@ class Form {
     }
   }
 
-  // Makes a control findable by its design name (ComboBoxNamed, ListNamed).
+  // Makes a control findable by its design name (ComboBoxNamed, ...).
   void Register(std::string_view name, ComboBox& box) { combos_.emplace(name, &box); }
   void Register(std::string_view name, ListControl& list) { lists_.emplace(name, &list); }
+  void Register(std::string_view name, Label& label) { labels_.emplace(name, &label); }
+  void Register(std::string_view name, TextBox& box) { textBoxes_.emplace(name, &box); }
+  void Register(std::string_view name, DrawingControl& drawing) {
+    drawings_.emplace(name, &drawing);
+  }
   // `control` was clicked; the name lives as long as the form.
   void Click(std::string_view control) {
     RunHandler([this, control] { window_.Click(control); });
+  }
+  // The user chose another entry of that drop-down list box.
+  void Changed(std::string_view control) {
+    RunHandler([this, control] { window_.Change(control); });
   }
   // The toolkit's window was closed or destroyed.
   void Closed() noexcept;
 
  private:
   friend class WindowRuntime;
-  friend class PrintCommand;
+  friend class InputPause;
 
   // The toolkit's side. Close closes as the close box does.
   virtual void ShowCentred() = 0;
@@ -163,6 +213,8 @@ class Form {
   virtual void SetEnabled(bool enabled) = 0;
   virtual bool IsActive() const = 0;
   virtual void Activate() = 0;
+  // The control of that design name takes the focus.
+  virtual void Focus(std::string_view control) = 0;
 
   void TellError(const char* what) noexcept;
 
@@ -170,6 +222,9 @@ class Form {
   Window& window_;
   std::map<std::string, ComboBox*, std::less<>> combos_;
   std::map<std::string, ListControl*, std::less<>> lists_;
+  std::map<std::string, Label*, std::less<>> labels_;
+  std::map<std::string, TextBox*, std::less<>> textBoxes_;
+  std::map<std::string, DrawingControl*, std::less<>> drawings_;
 };
 
 // Loads forms from the windows' designs, delivers their events and ends the
@@ -178,11 +233,14 @@ class Form {
 // boxes, the user's decimal separator. One thread: the user interface's.
 class WindowRuntime {
  public:
-  // Makes the print job of one print command over `over`.
+  // Makes the print job of one print command over `over`, and the saver of
+  // one file the user saves.
   using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(Form& over)>;
+  using FileSaverFactory = std::function<std::unique_ptr<FileSaver>(Form& over)>;
 
-  // Print jobs come from `makePrintJob`, else from the runtime's own.
-  explicit WindowRuntime(PrintJobFactory makePrintJob = {});
+  // Print jobs come from `makePrintJob`, savers from `makeFileSaver`, else
+  // from the runtime's own.
+  explicit WindowRuntime(PrintJobFactory makePrintJob = {}, FileSaverFactory makeFileSaver = {});
   // Deletes every form still there, loaded or closed.
   virtual ~WindowRuntime();
 
@@ -208,6 +266,8 @@ class WindowRuntime {
   virtual int Run() = 0;
   // The user's decimal separator, in UTF-8.
   virtual std::string DecimalSeparator() const = 0;
+  // Whether the user's region prints on Letter paper rather than A4.
+  virtual bool UsesLetterPaper() const = 0;
 
   // The form of `window` while it is loaded, else null.
   Form* FormOf(const Window& window) const;
@@ -222,6 +282,7 @@ class WindowRuntime {
   // Builds the form of `window` from its design, hidden.
   virtual std::unique_ptr<Form> MakeForm(Window& window) = 0;
   virtual std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) = 0;
+  virtual std::unique_ptr<FileSaver> DefaultFileSaver(Form& over) = 0;
   // Ends the event loop.
   virtual void Quit() = 0;
   // Tells the user `text` in a message box captioned kMessageCaption, over
@@ -245,6 +306,7 @@ class WindowRuntime {
   void Forget(Form& form) noexcept;
 
   PrintJobFactory makePrintJob_;
+  FileSaverFactory makeFileSaver_;
   std::vector<std::unique_ptr<Form>> loaded_;
   std::vector<std::unique_ptr<Form>> closed_;
 };

@@ -41,8 +41,12 @@ struct ListColumn {
 };
 
 // Labels are left-aligned, opaque, without border and keep their size,
-// showing what fits on their one line. Labels take no focus.
-enum class ControlKind { Label, Button, ComboBox, List };
+// showing what fits on their one line. Labels and drawings take no focus. A
+// combo box
+// takes typed text beside its list; a drop-down list box offers its list
+// only; a text box takes one line of typed text; a drawing shows a picture
+// scaled to fit it.
+enum class ControlKind { Label, Button, ComboBox, List, DropDownList, TextBox, Drawing };
 
 struct ControlDesign {
   ControlKind kind = ControlKind::Label;

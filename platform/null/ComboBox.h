@@ -10,8 +10,8 @@
 
 namespace korvanel::null {
 
-// An editable combo box that keeps its entries, its text and its current
-// entry. The user types into `text` or picks an entry.
+// A combo box or drop-down list box that keeps its entries, its text and
+// its current entry. The user types into `text` or picks an entry.
 class NullComboBox : public ComboBox {
  public:
   std::string Text() const override { return text; }
@@ -23,6 +23,10 @@ class NullComboBox : public ComboBox {
 
  private:
   void AppendEntry(std::string_view entry) override { entries.emplace_back(entry); }
+  void RemoveEntries() override {
+    entries.clear();
+    current.reset();
+  }
   void ShowText(std::string_view shown, std::optional<std::size_t> entry) override {
     text = shown;
     current = entry;

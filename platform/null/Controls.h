@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Runtime.h"
 #include "platform/Twips.h"
 #include "platform/WindowDesign.h"
 
@@ -31,5 +32,35 @@ struct NullLine {
 
 NullControl MakeControl(const ControlDesign& design);
 NullLine MakeLine(const LineDesign& design);
+
+// A label's text as the handlers set it.
+class NullLabel : public Label {
+ public:
+  explicit NullLabel(std::string& text) : text_(text) {}
+  void SetText(std::string_view text) override { text_ = text; }
+
+ private:
+  std::string& text_;
+};
+
+class NullTextBox : public TextBox {
+ public:
+  void SetText(std::string_view shown) override { text = shown; }
+  std::string Text() const override { return text; }
+
+  std::string text;
+};
+
+// A drawing keeps the picture it was last given, and what it says of it.
+class NullDrawing : public DrawingControl {
+ public:
+  void Show(const Picture& shown, std::string_view what) override {
+    picture = shown;
+    description = what;
+  }
+
+  Picture picture;
+  std::string description;
+};
 
 }  // namespace korvanel::null

@@ -26,6 +26,18 @@ NullReportList& NullForm::ListOf(std::string_view name) {
   return found->second;
 }
 
+NullTextBox& NullForm::TextBoxOf(std::string_view name) {
+  const auto found = textBoxes_.find(name);
+  if (found == textBoxes_.end()) throw ControlError("No text box " + std::string(name) + ".");
+  return found->second;
+}
+
+NullDrawing& NullForm::DrawingOf(std::string_view name) {
+  const auto found = drawings_.find(name);
+  if (found == drawings_.end()) throw ControlError("No drawing " + std::string(name) + ".");
+  return found->second;
+}
+
 const NullControl* NullForm::ControlNamed(std::string_view name) const {
   for (const NullControl& control : controls_) {
     if (control.name == name) return &control;
@@ -35,9 +47,14 @@ const NullControl* NullForm::ControlNamed(std::string_view name) const {
 
 std::string NullForm::Focused() const { return focused_ ? controls_[*focused_].name : ""; }
 
-void NullForm::FocusOn(std::string_view control) {
+void NullForm::Pick(std::string_view dropDownList, std::size_t entry) {
+  ComboBoxOf(dropDownList).Pick(entry);
+  Changed(dropDownList);
+}
+
+void NullForm::Focus(std::string_view control) {
   for (std::size_t i = 0; i < controls_.size(); ++i) {
-    if (controls_[i].name == control) Focus(i);
+    if (controls_[i].name == control) FocusAt(i);
   }
 }
 
@@ -49,13 +66,13 @@ void NullForm::PressEnter() {
 
 void NullForm::PressTab(bool backwards) {
   const auto at = focus_.PositionOf([this](std::size_t control) { return focused_ == control; });
-  Focus(focus_.Next(at, backwards ? -1 : 1, [](std::size_t) { return true; }));
+  FocusAt(focus_.Next(at, backwards ? -1 : 1, [](std::size_t) { return true; }));
 }
 
 void NullForm::ShowCentred() {
   shown_ = true;
   const auto order = focus_.TabOrder();
-  if (!order.empty()) Focus(order.front());
+  if (!order.empty()) FocusAt(order.front());
 }
 
 void NullForm::Close() noexcept {
@@ -65,7 +82,7 @@ void NullForm::Close() noexcept {
 
 void NullForm::Activate() {
   active = true;
-  Focus(focus_.Restored([](std::size_t) { return true; }));
+  FocusAt(focus_.Restored([](std::size_t) { return true; }));
 }
 
 std::size_t NullForm::MakeMenu(const MenuDesign& menu) {
@@ -97,12 +114,25 @@ std::size_t NullForm::MakeList(const ControlDesign& list) {
   return Made(list);
 }
 
+std::size_t NullForm::MakeTextBox(const ControlDesign& box) {
+  Register(box.name, textBoxes_[std::string(box.name)]);
+  return Made(box);
+}
+
+std::size_t NullForm::MakeDrawing(const ControlDesign& drawing) {
+  Register(drawing.name, drawings_[std::string(drawing.name)]);
+  return Made(drawing);
+}
+
 std::size_t NullForm::Made(const ControlDesign& design) {
-  controls_.push_back(MakeControl(design));
+  NullControl& made = controls_.emplace_back(MakeControl(design));
+  if (design.kind == ControlKind::Label) {
+    Register(design.name, labels_.emplace(std::string(design.name), made.text).first->second);
+  }
   return controls_.size() - 1;
 }
 
-void NullForm::Focus(std::optional<std::size_t> control) {
+void NullForm::FocusAt(std::optional<std::size_t> control) {
   focused_ = control;
   if (control) focus_.Remember(*control);
 }

@@ -9,6 +9,7 @@ namespace {
 class NoPrinter : public DevicePrinter {
   Start StartDocument() override { return Start::kNoPrinter; }
   void AddLine(std::size_t, std::optional<std::string_view>) override {}
+  void AddPage(std::size_t, const Picture&) override {}
   bool EndDocument() override { return true; }
 };
 
@@ -17,7 +18,7 @@ class NoPrintDialog : public CommonDialog {
   explicit NoPrintDialog(NoPrinter&) {}
 
   void SetPrintToFileOffered(bool) override {}
-  void ShowPrinter() override { throw ControlError("There is no printer to print on."); }
+  void ShowPrinter() override { throw Cancelled("There is no printer to print on."); }
 };
 
 }  // namespace

@@ -14,12 +14,16 @@
 //  [x] the keyboard: the focus in tab order, Tab, Enter on the focused or
 //      default button (platform/FocusMemory.h)
 //  [x] message boxes: their texts kept with their owner, answered at once
-//  [x] print jobs from a given factory
+//  [x] print jobs and file savers from given factories
+//  [x] labels, text boxes, drop-down list boxes and drawings that keep what
+//      the handlers put in them
 // Leaves out:
 //  [ ] an event loop: Run returns at once, and the caller acts as the user
 //  [ ] drawing, fonts and screens: nothing is shown
 //  [ ] a printer of its own: its print dialog fails as a cancelled one
 //      (PrintJob.h)
+//  [ ] files: its save dialog is always cancelled (FileSaver.h)
+//  [ ] regional settings: "." for decimals, A4 paper
 
 #include <memory>
 #include <string>
@@ -34,12 +38,14 @@ class NullForm;
 
 class NullRuntime : public WindowRuntime {
  public:
-  // File > Print has no printer unless given a source of print jobs.
-  explicit NullRuntime(PrintJobFactory makePrintJob = {});
+  // Print jobs have no printer, and saving is cancelled, unless sources of
+  // print jobs and savers are given.
+  explicit NullRuntime(PrintJobFactory makePrintJob = {}, FileSaverFactory makeFileSaver = {});
 
   int Run() override { return 0; }
   // The C locale's: the null runtime has no user settings.
   std::string DecimalSeparator() const override { return "."; }
+  bool UsesLetterPaper() const override { return false; }
 
   // The loaded form of the window of that design name, or null.
   NullForm* Loaded(std::string_view name) const;
@@ -54,6 +60,7 @@ class NullRuntime : public WindowRuntime {
  protected:
   std::unique_ptr<Form> MakeForm(Window& window) override;
   std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override;
+  std::unique_ptr<FileSaver> DefaultFileSaver(Form& over) override;
   void Quit() override { ended_ = true; }
   void ShowMessage(Form* owner, std::string_view text) override;
 

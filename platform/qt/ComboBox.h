@@ -10,19 +10,21 @@ class QWidget;
 
 namespace korvanel::qt {
 
-// The editable combo box: a QComboBox placed as its design says, which takes
-// typed text as well as a pick from its list. Typed text is never added to
+// A combo box: a QComboBox placed as its design says. An editable one takes
+// typed text as well as a pick from its list; typed text is never added to
 // the list and never completed from it: what the user typed is what the box
-// holds. Qt deletes the widget with its parent.
+// holds. A drop-down list box shows its current entry. Qt deletes the widget
+// with its parent.
 class QtComboBox : public ComboBox {
  public:
-  QtComboBox(QWidget& parent, const ControlDesign& design);
+  QtComboBox(QWidget& parent, const ControlDesign& design, bool editable);
 
   std::string Text() const override;
   QComboBox& Widget() const { return combo_; }
 
  private:
   void AppendEntry(std::string_view text) override;
+  void RemoveEntries() override;
   void ShowText(std::string_view text, std::optional<std::size_t> entry) override;
 
   QComboBox& combo_;

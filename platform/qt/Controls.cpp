@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -38,6 +39,17 @@ QPushButton* MakeButton(QWidget& parent, const ControlDesign& design) {
   button->setAutoDefault(false);
   return button;
 }
+
+void QtLabel::SetText(std::string_view text) { label_.setText(Utf8Text(text)); }
+
+QtTextBox::QtTextBox(QWidget& parent, const ControlDesign& design)
+    : edit_(*new QLineEdit(&parent)) {
+  PlaceControl(edit_, design);
+}
+
+void QtTextBox::SetText(std::string_view text) { edit_.setText(Utf8Text(text)); }
+
+std::string QtTextBox::Text() const { return edit_.text().toStdString(); }
 
 void SetDefaultButton(QPushButton& button) {
   button.setDefault(true);

@@ -6,10 +6,12 @@
 
 #include <string_view>
 
+#include "platform/Runtime.h"
 #include "platform/Twips.h"
 #include "platform/WindowDesign.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace korvanel::qt {
@@ -30,6 +32,29 @@ void PlaceControl(QWidget& control, const ControlDesign& design);
 QLabel* MakeLabel(QWidget& parent, const ControlDesign& design);
 
 QPushButton* MakeButton(QWidget& parent, const ControlDesign& design);
+
+// A label whose text the handlers set.
+class QtLabel : public Label {
+ public:
+  explicit QtLabel(QLabel& label) : label_(label) {}
+  void SetText(std::string_view text) override;
+
+ private:
+  QLabel& label_;
+};
+
+// A box for one line of text, placed as its design says.
+class QtTextBox : public TextBox {
+ public:
+  QtTextBox(QWidget& parent, const ControlDesign& design);
+
+  void SetText(std::string_view text) override;
+  std::string Text() const override;
+  QLineEdit& Widget() const { return edit_; }
+
+ private:
+  QLineEdit& edit_;
+};
 
 // Makes `button` the one that Enter clicks wherever the focus is in its
 // window, including inside a combo box's text. Qt gives that only to dialogs.

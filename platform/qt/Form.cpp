@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
@@ -18,6 +19,7 @@
 #include "platform/Twips.h"
 #include "platform/qt/ComboBox.h"
 #include "platform/qt/Controls.h"
+#include "platform/qt/Drawing.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/ReportList.h"
 #include "platform/qt/Runtime.h"
@@ -110,7 +112,10 @@ void QtForm::MakeSeparator(QMenu* menu, const MenuItemDesign& item) {
 }
 
 QWidget* QtForm::MakeLabel(const ControlDesign& label) {
-  return Styled(*qt::MakeLabel(*client_, label), label);
+  QLabel* made = qt::MakeLabel(*client_, label);
+  labels_.push_back(std::make_unique<QtLabel>(*made));
+  Register(label.name, *labels_.back());
+  return Styled(*made, label);
 }
 
 QWidget* QtForm::MakeButton(const ControlDesign& button) {
@@ -122,9 +127,31 @@ QWidget* QtForm::MakeButton(const ControlDesign& button) {
 }
 
 QWidget* QtForm::MakeComboBox(const ControlDesign& box) {
-  combos_.push_back(std::make_unique<QtComboBox>(*client_, box));
+  combos_.push_back(std::make_unique<QtComboBox>(*client_, box, true));
   Register(box.name, *combos_.back());
   return Styled(combos_.back()->Widget(), box);
+}
+
+QWidget* QtForm::MakeDropDownList(const ControlDesign& box) {
+  combos_.push_back(std::make_unique<QtComboBox>(*client_, box, false));
+  QComboBox& made = combos_.back()->Widget();
+  Register(box.name, *combos_.back());
+  // The user's choice only, not the handlers' own.
+  connect(&made, &QComboBox::activated, this,
+          [this, name = std::string(box.name)] { Changed(name); });
+  return Styled(made, box);
+}
+
+QWidget* QtForm::MakeTextBox(const ControlDesign& box) {
+  textBoxes_.push_back(std::make_unique<QtTextBox>(*client_, box));
+  Register(box.name, *textBoxes_.back());
+  return Styled(textBoxes_.back()->Widget(), box);
+}
+
+QWidget* QtForm::MakeDrawing(const ControlDesign& drawing) {
+  auto* made = new DrawingWidget(*client_, drawing);
+  Register(drawing.name, *made);
+  return Styled(*made, drawing);
 }
 
 QWidget* QtForm::MakeList(const ControlDesign& list) {
@@ -153,6 +180,10 @@ void QtForm::ShowCentred() {
   move(CentredPosition(*this));
   if (FrameMargins(*this).isNull()) new CentreWhenFramed(*this);
   show();
+}
+
+void QtForm::Focus(std::string_view control) {
+  if (auto* widget = client_->findChild<QWidget*>(Utf8Text(control))) widget->setFocus();
 }
 
 void QtForm::BringForward() {

@@ -16,7 +16,9 @@ class QMenu;
 namespace korvanel::qt {
 
 class QtComboBox;
+class QtLabel;
 class QtRuntime;
+class QtTextBox;
 
 // A loaded window, built from its design: a top-level window without owner
 // whose client area holds the controls at their design places (below the
@@ -42,6 +44,7 @@ class QtForm : public QMainWindow, public Form, private ControlMaker<QWidget*, Q
   void SetEnabled(bool enabled) override { setEnabled(enabled); }
   bool IsActive() const override { return isActiveWindow(); }
   void Activate() override { activateWindow(); }
+  void Focus(std::string_view control) override;
 
   QMenu* MakeMenu(const MenuDesign& menu) override;
   void MakeMenuItem(QMenu* menu, const MenuItemDesign& item) override;
@@ -50,12 +53,17 @@ class QtForm : public QMainWindow, public Form, private ControlMaker<QWidget*, Q
   QWidget* MakeButton(const ControlDesign& button) override;
   QWidget* MakeComboBox(const ControlDesign& box) override;
   QWidget* MakeList(const ControlDesign& list) override;
+  QWidget* MakeDropDownList(const ControlDesign& box) override;
+  QWidget* MakeTextBox(const ControlDesign& box) override;
+  QWidget* MakeDrawing(const ControlDesign& drawing) override;
   void MakeLine(const LineDesign& line) override;
   void NameByLabel(QWidget* label, QWidget* named) override;
   void SetTabOrder(std::span<QWidget* const> order) override;
 
   QWidget* client_;
   std::vector<std::unique_ptr<QtComboBox>> combos_;
+  std::vector<std::unique_ptr<QtLabel>> labels_;
+  std::vector<std::unique_ptr<QtTextBox>> textBoxes_;
 };
 
 }  // namespace korvanel::qt

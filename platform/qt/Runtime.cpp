@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPrinter>
 
+#include "platform/Printer.h"
+#include "platform/qt/FileSaver.h"
 #include "platform/qt/Form.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/PrintJob.h"
@@ -43,7 +45,8 @@ QtApplication::QtApplication() {
 
 QtApplication::~QtApplication() = default;
 
-QtRuntime::QtRuntime(PrintJobFactory makePrintJob) : WindowRuntime(std::move(makePrintJob)) {}
+QtRuntime::QtRuntime(PrintJobFactory makePrintJob, FileSaverFactory makeFileSaver)
+    : WindowRuntime(std::move(makePrintJob), std::move(makeFileSaver)) {}
 
 QtRuntime::~QtRuntime() = default;
 
@@ -63,6 +66,10 @@ std::unique_ptr<PrintJob> QtRuntime::DefaultPrintJob(Form& over) {
   return std::make_unique<QtPrintJob>(*printer_, &static_cast<QtForm&>(over));
 }
 
+std::unique_ptr<FileSaver> QtRuntime::DefaultFileSaver(Form& over) {
+  return std::make_unique<QtFileSaver>(&static_cast<QtForm&>(over));
+}
+
 void QtRuntime::Quit() { QCoreApplication::quit(); }
 
 void QtRuntime::ShowMessage(Form* owner, std::string_view text) {
@@ -70,6 +77,10 @@ void QtRuntime::ShowMessage(Form* owner, std::string_view text) {
 }
 
 std::string QtRuntime::DecimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
+
+bool QtRuntime::UsesLetterPaper() const {
+  return UsesLetter(QLocale::territoryToCode(QLocale().territory()).toStdString());
+}
 
 QMainWindow* QtRuntime::WidgetOf(const Window& window) const {
   return static_cast<QtForm*>(FormOf(window));

@@ -18,7 +18,12 @@
 //      (PrintJob.h, Printer.h)
 //  [x] screen readers: labels as buddies of the controls they name, through
 //      Qt's accessibility (AT-SPI)
-//  [x] the user's decimal separator (QLocale)
+//  [x] labels the handlers change, text boxes, drop-down list boxes
+//      (Controls.h, ComboBox.h) and drawings painted with QPainter
+//      (Drawing.h)
+//  [x] saving files: Qt's save dialog and QSaveFile (FileSaver.h)
+//  [x] printing pictures at 1:1 on the paper of the pages (Printer.h)
+//  [x] the user's decimal separator and paper (QLocale)
 // Leaves out:
 //  [ ] the focus: Qt moves it itself, in the tab order the form sets
 //  [ ] DPI: Qt scales device-independent pixels itself
@@ -57,11 +62,12 @@ class QtRuntime : private QtApplication, public WindowRuntime {
   // File > Print prints on the system's printers, each dialog opening on
   // the printer and settings confirmed last in the run, unless given another
   // source of print jobs.
-  explicit QtRuntime(PrintJobFactory makePrintJob = {});
+  explicit QtRuntime(PrintJobFactory makePrintJob = {}, FileSaverFactory makeFileSaver = {});
   ~QtRuntime() override;
 
   int Run() override;
   std::string DecimalSeparator() const override;
+  bool UsesLetterPaper() const override;
 
   // The widget of `window` while it is loaded, else null.
   QMainWindow* WidgetOf(const Window& window) const;
@@ -69,6 +75,7 @@ class QtRuntime : private QtApplication, public WindowRuntime {
  protected:
   std::unique_ptr<Form> MakeForm(Window& window) override;
   std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override;
+  std::unique_ptr<FileSaver> DefaultFileSaver(Form& over) override;
   void Quit() override;
   void ShowMessage(Form* owner, std::string_view text) override;
 

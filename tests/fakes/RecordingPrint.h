@@ -61,14 +61,15 @@ class RecordingDialog : public CommonDialog {
   OperationLog& log_;
 };
 
-// Documents as a real printer makes them: the first line after the end of
-// a document (or at the start) opens a new one.
+// Documents as a real printer makes them: the first line or page after the
+// end of a document (or at the start) opens a new one.
 struct Document {
   std::vector<std::string> lines;
+  std::vector<Picture> pages;
   bool ended = false;
 };
 
-class RecordingPrinter : public Printer {
+class RecordingPrinter : public Printer, public PicturePrinter {
  public:
   explicit RecordingPrinter(OperationLog& log) : log_(log) {}
 
@@ -91,6 +92,13 @@ class RecordingPrinter : public Printer {
     log_.Record("PrintEmptyLine");
     Print("");
   }
+  void SetPaper(double width, double height) override {
+    log_.Record("SetPaper(" + std::to_string(width) + ", " + std::to_string(height) + ")");
+  }
+  void PrintPage(const Picture& page) override {
+    log_.Record("PrintPage");
+    Open().pages.push_back(page);
+  }
   void EndDoc() override {
     log_.Record("EndDoc");
     ++endDocCount_;
@@ -103,10 +111,11 @@ class RecordingPrinter : public Printer {
  private:
   static std::string Text(bool value) { return value ? "true" : "false"; }
 
-  void Print(std::string_view text) {
+  Document& Open() {
     if (documents_.empty() || documents_.back().ended) documents_.emplace_back();
-    documents_.back().lines.emplace_back(text);
+    return documents_.back();
   }
+  void Print(std::string_view text) { Open().lines.emplace_back(text); }
 
   OperationLog& log_;
   std::vector<Document> documents_;
@@ -117,14 +126,16 @@ class RecordingPrinter : public Printer {
 // a print command did can be read after its job is gone.
 class BorrowedPrintJob : public PrintJob {
  public:
-  BorrowedPrintJob(CommonDialog& dialog, Printer& printer) : dialog_(dialog), printer_(printer) {}
+  BorrowedPrintJob(CommonDialog& dialog, RecordingPrinter& printer)
+      : dialog_(dialog), printer_(printer) {}
 
   CommonDialog& Dialog() override { return dialog_; }
   Printer& LinePrinter() override { return printer_; }
+  PicturePrinter& PagePrinter() override { return printer_; }
 
  private:
   CommonDialog& dialog_;
-  Printer& printer_;
+  RecordingPrinter& printer_;
 };
 
 // A print job with a log of its own whose operation `failAt` (counting from
@@ -137,6 +148,7 @@ class FailingPrintJob : public PrintJob {
 
   CommonDialog& Dialog() override { return dialog_; }
   Printer& LinePrinter() override { return printer_; }
+  PicturePrinter& PagePrinter() override { return printer_; }
 
  private:
   OperationLog log_;

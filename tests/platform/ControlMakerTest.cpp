@@ -29,6 +29,13 @@ class RecordingMaker : public ControlMaker<std::string, std::string> {
   }
   std::string MakeComboBox(const ControlDesign& box) override { return Made("combo", box.name); }
   std::string MakeList(const ControlDesign& list) override { return Made("list", list.name); }
+  std::string MakeDropDownList(const ControlDesign& box) override {
+    return Made("drop-down", box.name);
+  }
+  std::string MakeTextBox(const ControlDesign& box) override { return Made("text", box.name); }
+  std::string MakeDrawing(const ControlDesign& drawing) override {
+    return Made("drawing", drawing.name);
+  }
   void MakeLine(const LineDesign& line) override { Made("line", line.name); }
   void NameByLabel(std::string label, std::string named) override {
     log.push_back(label + " names " + named);

@@ -35,8 +35,25 @@ struct RecordingDrawing : PagedPrinter {
     drawnFont = Font();
     drawnColor = ForeColor();
   }
+  void AddPage(std::size_t number, const Picture& page) override {
+    log.push_back("page " + std::to_string(number) + " of " + std::to_string(page.lines.size()) +
+                  " lines on " + std::to_string(static_cast<int>(PagesPaper()->width)) + "x" +
+                  std::to_string(static_cast<int>(PagesPaper()->height)));
+  }
+  void PaperChanged() override { log.push_back("paper"); }
   bool EndDocument() override { return log.push_back("end"), documentEnds; }
 };
+
+// Whether `operation` raises Cancelled rather than another ControlError.
+bool IsCancelled(const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const Cancelled&) {
+    return true;
+  } catch (const ControlError&) {
+  }
+  return false;
+}
 
 // The message of the ControlError that `operation` raises, or "" for none.
 std::string ErrorOf(const std::function<void()>& operation) {
@@ -130,6 +147,34 @@ TEST(PagedPrinter, AFailedDocumentFailsItsLaterLinesWithoutRetryAndItsEndOnce) {
   paged.PrintLine("a");
   EXPECT_EQ(ErrorOf([&] { paged.EndDoc(); }), finish) << "a device that cannot end it";
   EXPECT_NO_THROW(paged.EndDoc());
+}
+
+TEST(PicturePrinter, PagesNeedTheirPaperFirstAndACancelledStartIsCancelled) {
+  RecordingDrawing printer;
+  const Picture page{.lines = {PictureLine{{{0, 0}, {10, 10}}}}};
+  EXPECT_EQ(ErrorOf([&] { printer.PrintPage(page); }), "The printer has no paper for pages.");
+  for (const auto& [width, height] : {std::pair{0.0, 297.0}, {210.0, -1.0}, {3000.0, 297.0}}) {
+    EXPECT_EQ(ErrorOf([&] { printer.SetPaper(width, height); }), "Invalid paper for the printer.");
+  }
+  printer.SetPaper(210, 297);
+  printer.PrintPage(page);
+  EXPECT_EQ(ErrorOf([&] { printer.SetPaper(297, 210); }),
+            "The paper cannot change in the middle of a document.");
+  printer.PrintPage(page);
+  printer.EndDoc();
+  EXPECT_EQ(printer.log, (Log{"paper", "start", "page 0 of 1 lines on 210x297",
+                              "page 1 of 1 lines on 210x297", "end"}));
+
+  Picture badText;
+  badText.texts.push_back({.text = "\xc3"});
+  EXPECT_EQ(ErrorOf([&] { printer.PrintPage(badText); }), "The text is not valid UTF-8.");
+
+  printer.start = RecordingDrawing::Start::kCancelled;
+  EXPECT_TRUE(IsCancelled([&] { printer.PrintPage(page); }));
+  EXPECT_TRUE(IsCancelled([&] { printer.PrintPage(page); })) << "the rest of the document too";
+  EXPECT_NO_THROW(printer.EndDoc());
+  printer.start = RecordingDrawing::Start::kFailed;
+  EXPECT_FALSE(IsCancelled([&] { printer.PrintPage(page); }));
 }
 
 }  // namespace

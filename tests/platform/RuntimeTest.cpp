@@ -168,14 +168,10 @@ TEST(RuntimeTest, APrintJobDisablesEveryWindowWhileItLives) {
   test::OperationLog log;
   test::RecordingDialog dialog(log);
   test::RecordingPrinter printer(log);
-  struct Job : PrintJob {
-    CommonDialog& dialog;
-    Printer& printer;
+  struct Job : test::BorrowedPrintJob {
+    using BorrowedPrintJob::BorrowedPrintJob;
     std::function<void()> atEnd;
-    Job(CommonDialog& d, Printer& p) : dialog(d), printer(p) {}
     ~Job() override { atEnd(); }
-    CommonDialog& Dialog() override { return dialog; }
-    Printer& LinePrinter() override { return printer; }
   };
   std::vector<bool> enabledAtMake;
   std::vector<bool> enabledAtEnd;
