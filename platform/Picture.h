@@ -21,9 +21,9 @@ struct PicturePoint {
 
 // Straight lines from point to point; a closed one ends where it began.
 struct PictureLine {
-  std::vector<PicturePoint> points;
+  std::vector<PicturePoint> points = {};
   bool closed = false;
-  Rgb color;
+  Rgb color = {};
 };
 
 // Where a text stands horizontally: its start, its middle or its end is at
@@ -33,11 +33,11 @@ enum class TextAnchor { Left, Centre, Right };
 // One line of text in a sans-serif face; `height` is the font's size (its
 // em) in millimetres.
 struct PictureText {
-  PicturePoint at;
+  PicturePoint at = {};
   double height = 0;
   TextAnchor anchor = TextAnchor::Left;
-  std::string text;
-  Rgb color;
+  std::string text = {};
+  Rgb color = {};
 };
 
 struct Picture {
@@ -46,8 +46,8 @@ struct Picture {
   double top = 0;
   double width = 0;
   double height = 0;
-  std::vector<PictureLine> lines;
-  std::vector<PictureText> texts;
+  std::vector<PictureLine> lines = {};
+  std::vector<PictureText> texts = {};
 };
 
 // The scale and offset that show `picture` whole in a box of `boxWidth` by
