@@ -61,6 +61,16 @@ TEST(ReadNumberTest, NoLeadingNumberGivesZero) {
   EXPECT_EQ(Read("mm 650"), 0);
 }
 
+TEST(ReadNumberTest, TellsATextWithoutANumberFromZero) {
+  for (const char* text : {"", "abc", ".", "-", "e5", "--5", "mm 650", " \t\n"}) {
+    EXPECT_FALSE(ReadNumber(text).found) << "'" << text << "'";
+  }
+  for (const char* text :
+       {"0", "-0", "0.000e400", "650 mm", ".5", "5.", "12e", "1E400", "1E-400"}) {
+    EXPECT_TRUE(ReadNumber(text).found) << "'" << text << "'";
+  }
+}
+
 TEST(ReadNumberTest, NegativeZeroReadsAsPlainZero) {
   EXPECT_FALSE(std::signbit(Read("-0")));
   EXPECT_FALSE(std::signbit(Read("-0.0e5")));
