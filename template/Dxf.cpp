@@ -104,13 +104,13 @@ class DxfWriter {
     kFirstLayerHandle,
   };
 
+  // Group codes right-aligned in three places, as AutoCAD writes them.
   void Code(int code) {
-    if (code < 10)
-      out_ += "  ";
-    else if (code < 100)
-      out_ += ' ';
-    out_ += std::to_string(code);
-    out_ += '\n';
+    char line[4] = {' ', ' ', ' ', '\n'};
+    for (int place = 2; place >= 0 && (code != 0 || place == 2); --place, code /= 10) {
+      line[place] = static_cast<char>('0' + code % 10);
+    }
+    out_.append(line, 4);
   }
 
   void Tag(int code, std::string_view value) {
@@ -119,19 +119,23 @@ class DxfWriter {
     out_ += '\n';
   }
 
-  void Tag(int code, int value) { Tag(code, std::string_view(std::to_string(value))); }
+  void Tag(int code, int value) {
+    Code(code);
+    AppendFixed(out_, value, 0);
+    out_ += '\n';
+  }
 
   void Handle(int code, std::uint32_t handle) {
     constexpr std::string_view kHex = "0123456789ABCDEF";
-    std::array<char, 8> digits{};
-    std::size_t count = 0;
+    std::array<char, 9> line{};
+    std::size_t first = line.size();
+    line[--first] = '\n';
     do {
-      digits[count++] = kHex[handle % 16];
+      line[--first] = kHex[handle % 16];
       handle /= 16;
     } while (handle != 0);
     Code(code);
-    while (count > 0) out_ += digits[--count];
-    out_ += '\n';
+    out_.append(line.data() + first, line.size() - first);
   }
 
   void Number(int code, double millimetres) {

@@ -10,6 +10,10 @@ namespace korvanel::fret_template {
 namespace {
 
 constexpr std::array<double, 7> kPowersOfTen = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 // Far below 2^63 at six decimals, far beyond any length of a template.
 constexpr double kLargestScaled = 9e18;
 
@@ -22,19 +26,34 @@ void AppendRounded(std::string& out, double value, int decimals, int kept) {
   }
   const long long units = std::llround(scaled);
   auto magnitude = static_cast<std::uint64_t>(units < 0 ? -units : units);
-  std::array<char, 24> digits{};  // least significant first
-  int count = 0;
-  do {
-    digits[static_cast<std::size_t>(count++)] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0 || count <= decimals);
-  int shown = decimals;
-  while (shown > kept && digits[static_cast<std::size_t>(decimals - shown)] == '0') --shown;
-  if (units < 0) out += '-';
-  for (int i = count - 1; i >= decimals; --i) out += digits[static_cast<std::size_t>(i)];
-  if (shown == 0) return;
-  out += '.';
-  for (int i = decimals - 1; i >= decimals - shown; --i) out += digits[static_cast<std::size_t>(i)];
+  // The digits, least significant first, two at a time; at least one
+  // before the point.
+  std::array<char, 24> digits{};
+  std::size_t count = 0;
+  while (magnitude >= 100) {
+    const std::size_t pair = static_cast<std::size_t>(magnitude % 100) * 2;
+    magnitude /= 100;
+    digits[count++] = kDigitPairs[pair + 1];
+    digits[count++] = kDigitPairs[pair];
+  }
+  if (magnitude >= 10) {
+    digits[count++] = kDigitPairs[magnitude * 2 + 1];
+    digits[count++] = kDigitPairs[magnitude * 2];
+  } else {
+    digits[count++] = static_cast<char>('0' + magnitude);
+  }
+  const auto point = static_cast<std::size_t>(decimals);
+  while (count <= point) digits[count++] = '0';
+  std::size_t shown = point;
+  while (shown > static_cast<std::size_t>(kept) && digits[point - shown] == '0') --shown;
+
+  std::array<char, 28> text{};
+  std::size_t length = 0;
+  if (units < 0) text[length++] = '-';
+  for (std::size_t i = count; i-- > point;) text[length++] = digits[i];
+  if (shown > 0) text[length++] = '.';
+  for (std::size_t i = point; i-- > point - shown;) text[length++] = digits[i];
+  out.append(text.data(), length);
 }
 
 }  // namespace
