@@ -107,7 +107,8 @@ TEST(ReadNumberTest, VeryLongDigitStrings) {
   EXPECT_EQ(Read(std::string(300, '9')), 1e300);
   EXPECT_EQ(Read("0." + std::string(5000, '0') + "1e5001"), 1);
   EXPECT_EQ(Read(std::string(10000, '0') + "650"), 650);
-  EXPECT_EQ(Read("1" + std::string(300, '0') + "e-300"), 1);
+  // A string first: g++ 12 sees a false overlap (-Wrestrict) in "1" + string.
+  EXPECT_EQ(Read(std::string("1") + std::string(300, '0') + "e-300"), 1);
 }
 
 // Hard roundings, and the seeds of the fuzzer.
