@@ -288,13 +288,14 @@ class PageMaker {
     drawing_.lines.push_back(std::move(up));
   }
 
+  // The heading, smaller where it would be wider than the page (as its room
+  // is estimated: a portrait page of a short board).
   void AddHeading(const std::string& heading, int number, int count) {
     const Box& content = layout_.content;
-    drawing_.texts.push_back({Layer::Text,
-                              {content.left, content.top + 0.8 * kSmallText},
-                              kSmallText,
-                              TextAnchor::Left,
-                              heading});
+    Text line = {Layer::Text, {content.left, 0}, kSmallText, TextAnchor::Left, heading};
+    line.height *= std::min(1.0, content.Width() / TextBox(line).Width());
+    line.at.y = content.top + 0.8 * line.height;
+    drawing_.texts.push_back(std::move(line));
     drawing_.texts.push_back({Layer::Text,
                               {content.right, content.bottom - 0.3 * kSmallText},
                               kSmallText,
