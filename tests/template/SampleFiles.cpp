@@ -1,6 +1,6 @@
 // Writes the template's files for a few boards into a folder, for programs
 // we did not write to read back (check_files.py): for each board NAME.svg,
-// NAME.dxf and NAME.json (its inputs, its drawing, and its pages' crosses),
+// NAME.dxf and NAME.json (its inputs, its drawing, and its pages' tiles),
 // and NAME.pdf, its pages through the small PDF writer below.
 #include <cstdio>
 #include <filesystem>
@@ -44,62 +44,58 @@ std::string Number(double value) {
   return text;
 }
 
-std::string PointJson(Point point) {
-  std::string json = "[";
-  json += Number(point.x);
-  json += ", ";
-  json += Number(point.y);
+// "[a, b, ...]"
+std::string List(std::initializer_list<double> values) {
+  std::string json;
+  for (double value : values) json += (json.empty() ? "[" : ", ") + Number(value);
+  return json + "]";
+}
+
+std::string PointsJson(const std::vector<Point>& points) {
+  std::string json;
+  for (const Point& point : points) json += (json.empty() ? "[" : ", ") + List({point.x, point.y});
   return json + "]";
 }
 
 std::string DrawingJson(const Drawing& drawing) {
   std::string json = "{\"lines\": [";
-  for (std::size_t i = 0; i < drawing.lines.size(); ++i) {
-    const Polyline& line = drawing.lines[i];
-    json += i ? ",\n" : "\n";
-    json += "{\"layer\": \"" + std::string(LayerName(line.layer)) + "\", \"closed\": ";
-    json += line.closed ? "true" : "false";
-    json += ", \"points\": [";
-    for (std::size_t j = 0; j < line.points.size(); ++j) {
-      json += (j ? ", " : "") + PointJson(line.points[j]);
-    }
-    json += "]}";
+  for (const Polyline& line : drawing.lines) {
+    json += json.back() == '[' ? "\n" : ",\n";
+    json += "{\"layer\": \"" + std::string(LayerName(line.layer)) +
+            "\", \"closed\": " + (line.closed ? "true" : "false") +
+            ", \"points\": " + PointsJson(line.points) + "}";
   }
   json += "], \"texts\": [";
-  for (std::size_t i = 0; i < drawing.texts.size(); ++i) {
-    const Text& text = drawing.texts[i];
-    json += i ? ",\n" : "\n";
+  for (const Text& text : drawing.texts) {
+    json += json.back() == '[' ? "\n" : ",\n";
     json += "{\"layer\": \"" + std::string(LayerName(text.layer)) +
-            "\", \"at\": " + PointJson(text.at) + ", \"height\": " + Number(text.height) +
-            ", \"text\": \"" + text.text + "\"}";
+            "\", \"at\": " + List({text.at.x, text.at.y}) + ", \"text\": \"" + text.text + "\"}";
   }
   return json + "]}";
 }
 
 std::string InputsJson(const TemplateInputs& inputs) {
-  return "{\"unit\": \"" + std::string(UnitSymbol(inputs.unit)) +
-         "\", \"bassScale\": " + Number(inputs.bassScale) +
-         ", \"trebleScale\": " + Number(inputs.trebleScale) +
-         ", \"perpendicularFret\": " + std::to_string(inputs.perpendicularFret) +
-         ", \"frets\": " + std::to_string(inputs.frets) +
-         ", \"nutSpan\": " + Number(inputs.nutSpan) +
-         ", \"bridgeSpan\": " + Number(inputs.bridgeSpan) +
-         ", \"overhang\": " + Number(inputs.overhang) +
-         ", \"slotWidth\": " + Number(inputs.slotWidth) +
-         ", \"rulerMeasures\": " + Number(inputs.rulerMeasures) + "}";
+  std::string json = "{\"unit\": \"" + std::string(UnitSymbol(inputs.unit)) + "\"";
+  const std::pair<const char*, double> values[] = {
+      {"bassScale", inputs.bassScale}, {"trebleScale", inputs.trebleScale},
+      {"nutSpan", inputs.nutSpan},     {"bridgeSpan", inputs.bridgeSpan},
+      {"slotWidth", inputs.slotWidth}, {"perpendicularFret", inputs.perpendicularFret},
+      {"frets", inputs.frets}};
+  for (const auto& [name, value] : values)
+    json += ", \"" + std::string(name) + "\": " + Number(value);
+  return json + "}";
 }
 
 // The pages' size, correction and tiles, which put the first page's marks
 // on the board.
 std::string PagesJson(const TemplatePages& pages) {
-  std::string json = "{\"width\": " + Number(pages.width) +
-                     ", \"height\": " + Number(pages.height) +
-                     ", \"scale\": " + Number(pages.scale) +
-                     ", \"tileCorner\": " + PointJson(pages.tileCorner) + ", \"tiles\": [";
-  for (std::size_t i = 0; i < pages.pages.size(); ++i) {
-    const Box& tile = pages.pages[i].tile;
-    json += (i ? ", " : "") + std::string("[") + Number(tile.left) + ", " + Number(tile.top) +
-            ", " + Number(tile.right) + ", " + Number(tile.bottom) + "]";
+  std::string json =
+      "{\"width\": " + Number(pages.width) + ", \"height\": " + Number(pages.height) +
+      ", \"scale\": " + Number(pages.scale) +
+      ", \"tileCorner\": " + List({pages.tileCorner.x, pages.tileCorner.y}) + ", \"tiles\": [";
+  for (const Page& page : pages.pages) {
+    json += (json.back() == '[' ? "" : ", ") +
+            List({page.tile.left, page.tile.top, page.tile.right, page.tile.bottom});
   }
   return json + "]}";
 }
@@ -139,45 +135,10 @@ class PdfWriter {
   static std::string Pt(double millimetres) { return Number(millimetres * 72 / 25.4); }
 
   static const char* Colour(Layer layer) {
-    switch (layer) {
-      case Layer::Frets:
-        return "1 0 0";
-      case Layer::Nut:
-      case Layer::Bridge:
-        return "0 0 1";
-      case Layer::Strings:
-        return "0 0.5 0";
-      case Layer::Centre:
-        return "0.5 0.5 0.5";
-      default:
-        return "0 0 0";
-    }
-  }
-
-  // Helvetica's advance widths of the characters the pages use, in
-  // thousandths of the font size; 556 for the rest.
-  static double Advance(char c) {
-    switch (c) {
-      case ' ':
-      case '.':
-      case ',':
-      case ':':
-      case ';':
-      case '/':
-      case 'f':
-      case 't':
-      case 'i':
-      case 'l':
-        return 250;
-      case '(':
-      case ')':
-      case 'r':
-        return 333;
-      case 'm':
-        return 833;
-      default:
-        return 556;
-    }
+    if (layer == Layer::Frets) return "1 0 0";
+    if (layer == Layer::Nut || layer == Layer::Bridge) return "0 0 1";
+    if (layer == Layer::Strings) return "0 0.5 0";
+    return layer == Layer::Centre ? "0.5 0.5 0.5" : "0 0 0";
   }
 
   static std::string Content(const Drawing& drawing, double pageHeight) {
@@ -191,8 +152,8 @@ class PdfWriter {
       content += line.closed ? "h S\n" : "S\n";
     }
     for (const Text& text : drawing.texts) {
-      double width = 0;
-      for (char c : text.text) width += Advance(c) / 1000 * text.height;
+      // About Helvetica's average advance.
+      const double width = 0.52 * text.height * static_cast<double>(text.text.size());
       double x = text.at.x;
       if (text.anchor == TextAnchor::Centre) x -= width / 2;
       if (text.anchor == TextAnchor::Right) x -= width;
