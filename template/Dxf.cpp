@@ -104,7 +104,8 @@ class DxfWriter {
     kFirstLayerHandle,
   };
 
-  // Group codes right-aligned in three places, as AutoCAD writes them.
+  // Group codes right-aligned in three places, as AutoCAD writes them (all
+  // this file uses are below 1000).
   void Code(int code) {
     char line[4] = {' ', ' ', ' ', '\n'};
     for (int place = 2; place >= 0 && (code != 0 || place == 2); --place, code /= 10) {
