@@ -122,9 +122,10 @@ NumberReading ReadNumber(std::string_view text) {
   // libstdc++ fails only on overflow; libc++ also on underflow, keeping
   // strtod's 0 or subnormal value.
   if (stream.fail() && number.hasSignificantDigit && number.magnitudeExponent > 0) {
-    return {0, true};
+    return {.value = 0, .overflow = true, .found = true};
   }
-  return {value + 0.0, false};  // + 0.0 turns "-0" into a plain 0
+  // + 0.0 turns "-0" into a plain 0.
+  return {.value = value + 0.0, .overflow = false, .found = true};
 }
 
 }  // namespace korvanel

@@ -5,10 +5,13 @@
 namespace korvanel {
 
 // What reading a typed number gave: its value, or the news that it is too
-// large for a double (then `value` is 0 and means nothing).
+// large for a double (then `value` is 0 and means nothing). `found` tells a
+// text with a leading number (0 included) from one without any, which also
+// reads as 0.
 struct NumberReading {
   double value = 0;
   bool overflow = false;
+  bool found = false;
 };
 
 // Lenient reading of a typed number. Blanks, tabs and line feeds are skipped

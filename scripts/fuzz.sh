@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Builds the scale-length fuzzer with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) and runs it for the given number of seconds
-# (default 60) from the seed corpus. Fails on any finding.
+# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) and runs each for the given number of seconds
+# (default 60) from its seed corpus: the scale-length path from
+# tests/fuzz/corpus/, the fret template's from tests/fuzz/template-corpus/.
+# Fails on any finding.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 build_dir="$root/build-fuzz"
 
 "$root/scripts/build.sh" "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKORVANEL_FUZZ=ON -DKORVANEL_BUILD_TESTS=OFF -DKORVANEL_BUILD_BENCHMARKS=OFF -- scale_length_fuzzer
+  -DKORVANEL_FUZZ=ON -DKORVANEL_BUILD_TESTS=OFF -DKORVANEL_BUILD_BENCHMARKS=OFF -- \
+  scale_length_fuzzer template_fuzzer
 
-# New inputs go to a scratch folder so the committed corpus stays as it is.
+# New inputs go to a scratch folder so the committed corpora stay as they are.
 work_corpus="$(mktemp -d)"
 trap 'rm -rf "$work_corpus"' EXIT
-"$build_dir/tests/fuzz/scale_length_fuzzer" "$work_corpus" "$root/tests/fuzz/corpus" \
-  -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 -artifact_prefix="$build_dir/"
+for target in scale_length_fuzzer:corpus template_fuzzer:template-corpus; do
+  name="${target%%:*}"
+  mkdir -p "$work_corpus/$name"
+  "$build_dir/tests/fuzz/$name" "$work_corpus/$name" "$root/tests/fuzz/${target#*:}" \
+    -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 -artifact_prefix="$build_dir/$name-"
+done

@@ -41,6 +41,9 @@ test_packages=(
   # scripts/package-test.sh installs the package into a fresh Debian;
   # scripts/test-debian13.sh clones the current commit into one.
   debootstrap git
+  # The fret template's files and pages read back by programs we did not
+  # write: ezdxf (for /usr/bin/python3), LibreCAD, librsvg and MuPDF.
+  python3-ezdxf librecad librsvg2-bin mupdf-tools
 )
 
 windows_packages=(

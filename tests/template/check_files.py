@@ -1,0 +1,280 @@
+#!/usr/bin/env python3
+"""Reads back the fret template's sample files (written by
+template_sample_files into the folder given: NAME.svg, NAME.dxf, NAME.pdf and
+NAME.json with the inputs, the board's drawing and the pages' tiles) with
+programs we did not write:
+
+- ezdxf loads every DXF and audits it with no error and no fix; $INSUNITS and
+  $MEASUREMENT follow the unit, the layers are there, and every entity is the
+  drawing's, in order: closed outlines as closed LWPOLYLINEs, single lines as
+  LINEs, texts as TEXTs, coordinates within 1 um of the drawing (y upward);
+- LibreCAD converts it to PDF at scale 1 (librecad dxf2pdf -s 1) and the
+  board's lines in that PDF (mutool trace) span the drawing's size, in
+  millimetres whatever the file's unit;
+- librsvg renders the SVG at its physical size (at 254 dpi, 10 pixels a
+  millimetre), its layers as Inkscape's;
+- the page PDF read back with mutool: every page inside its margins, the
+  rulers 100 mm (4 in) long times the printer correction, and the pages put
+  together by their registration crosses, as a maker tapes them, with every
+  fret line within 0.01 mm of where the board's definition puts it,
+  computed here anew.
+"""
+import json
+import math
+import os
+import pathlib
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+
+import ezdxf
+
+MILLIMETRES = {"mm": 1.0, "in": 25.4}
+POINT = 25.4 / 72  # millimetres
+MICROMETRE = 0.001
+failures = []
+
+
+def fail(case, message):
+    failures.append(f"{case}: {message}")
+
+
+def run(*command, env=None):
+    return subprocess.run(command, check=True, capture_output=True, text=True, env=env).stdout
+
+
+def traced_paths(pdf):
+    """Each page's stroked paths from mutool trace: (colour, points in
+    millimetres from the page's top left corner, y downward)."""
+    pages = []
+    for page in re.finditer(r'<page number="\d+" mediabox="([^"]+)">(.*?)</page>',
+                            run("mutool", "trace", str(pdf)), re.S):
+        paths = []
+        for path in re.finditer(r'<stroke_path [^>]*color="([^"]+)"[^>]*transform="([^"]+)">'
+                                r'(.*?)</stroke_path>', page.group(2), re.S):
+            a, b, c, d, e, f = map(float, path.group(2).split())
+            points = [(a * float(x) + c * float(y) + e, b * float(x) + d * float(y) + f)
+                      for x, y in re.findall(r'<(?:moveto|lineto) x="([^"]+)" y="([^"]+)"/>',
+                                             path.group(3))]
+            paths.append((path.group(1), [(x * POINT, y * POINT) for x, y in points]))
+        box = list(map(float, page.group(1).split()))
+        pages.append(((box[2] - box[0]) * POINT, (box[3] - box[1]) * POINT, paths))
+    return pages
+
+
+def extents(points):
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    return max(xs) - min(xs), max(ys) - min(ys)
+
+
+def in_file(point, unit):
+    """A drawing point (millimetres, y downward) in the DXF's unit, y upward."""
+    return point[0] / MILLIMETRES[unit], -point[1] / MILLIMETRES[unit]
+
+
+def near(a, b, unit, tolerance=MICROMETRE):
+    return math.dist(a, b) * MILLIMETRES[unit] <= tolerance
+
+
+def check_dxf(case, path, drawing, unit):
+    doc = ezdxf.readfile(path)
+    auditor = doc.audit()
+    if auditor.has_errors or auditor.has_fixes:
+        fail(case, f"ezdxf audit: {auditor.errors} {auditor.fixes}")
+    if doc.header["$INSUNITS"] != (4 if unit == "mm" else 1):
+        fail(case, f"$INSUNITS {doc.header['$INSUNITS']}")
+    if doc.header["$MEASUREMENT"] != (1 if unit == "mm" else 0):
+        fail(case, f"$MEASUREMENT {doc.header['$MEASUREMENT']}")
+    layers = {line["layer"] for line in drawing["lines"]} | {"TEXT"}
+    if not layers <= {layer.dxf.name for layer in doc.layers}:
+        fail(case, "layers missing")
+    entities = list(doc.modelspace())
+    expected = drawing["lines"] + drawing["texts"]
+    if len(entities) != len(expected):
+        fail(case, f"{len(entities)} entities for {len(expected)} in the drawing")
+    for entity, item in zip(entities, expected):
+        if entity.dxf.layer != item["layer"]:
+            fail(case, f"{entity.dxftype()} on {entity.dxf.layer}, not {item['layer']}")
+        if "text" in item:
+            if entity.dxftype() != "TEXT" or entity.dxf.text != item["text"] or not near(
+                    (entity.dxf.insert.x, entity.dxf.insert.y), in_file(item["at"], unit), unit):
+                fail(case, f"text {item['text']} read as {entity.dxftype()}")
+            continue
+        if entity.dxftype() == "LINE":
+            points, closed = [(entity.dxf.start.x, entity.dxf.start.y),
+                              (entity.dxf.end.x, entity.dxf.end.y)], False
+        else:
+            points, closed = [point[:2] for point in entity.get_points()], entity.closed
+        if closed != item["closed"] or len(points) != len(item["points"]) or not all(
+                near(p, in_file(q, unit), unit) for p, q in zip(points, item["points"])):
+            fail(case, f"{entity.dxftype()} on {item['layer']} is not the drawing's")
+
+
+def check_librecad(case, path, drawing, scratch):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=str(scratch))
+    run("librecad", "dxf2pdf", "-s", "1", "-t", str(scratch), str(path), env=env)
+    paths = traced_paths(scratch / f"{path.stem}.pdf")[0][2]
+    # LibreCAD draws the layers in their colours: all but the outline and
+    # the texts (black) are the board's lines.
+    drawn = [point for colour, points in paths if colour != "0 0 0" for point in points]
+    board = [point for line in drawing["lines"] if line["layer"] != "OUTLINE"
+             for point in line["points"]]
+    size, expected = extents(drawn), extents(board)
+    # LibreCAD's PDF is at 1200 dpi (0.02 mm), and its print path within
+    # about 0.03 % of scale 1 (a DXF of ezdxf's own comes out so too): what
+    # this catches is a wrong unit or scale, not LibreCAD's rounding.
+    if any(abs(a - b) > 0.05 + 5e-4 * b for a, b in zip(size, expected)):
+        fail(case, f"LibreCAD draws {size} mm, the board is {expected} mm")
+
+
+def check_svg(case, path, drawing, unit, scratch):
+    root = ElementTree.parse(path).getroot()
+    ns = {"svg": "http://www.w3.org/2000/svg"}
+    label = "{http://www.inkscape.org/namespaces/inkscape}label"
+    width, height = (float(root.get(side).removesuffix(unit)) for side in ("width", "height"))
+    box = list(map(float, root.get("viewBox").split()))
+    if not root.get("width").endswith(unit) or box[2:] != [width, height]:
+        fail(case, f"size {root.get('width')} x {root.get('height')}, viewBox {box}")
+    layers = [group.get(label) for group in root.findall("svg:g", ns)]
+    if set(layers) != {line["layer"] for line in drawing["lines"]} | {"TEXT"}:
+        fail(case, f"layers {layers}")
+    closed = sum(path.get("d").endswith("Z") for path in root.iter("{%s}path" % ns["svg"]))
+    if closed != sum(line["closed"] for line in drawing["lines"]):
+        fail(case, f"{closed} closed paths")
+    png = scratch / f"{case}.png"
+    run("rsvg-convert", "-d", "254", "-p", "254", "-b", "white", str(path), "-o", str(png))
+    pixels = struct.unpack(">II", png.read_bytes()[16:24])
+    millimetres = [side * MILLIMETRES[unit] for side in (width, height)]
+    if any(abs(p - 10 * m) > 1 for p, m in zip(pixels, millimetres)):
+        fail(case, f"rendered {pixels} pixels for {millimetres} mm")
+
+
+def fret_lines(inputs):
+    """Each fret's crossings of the two outer strings, from the board's
+    definition: strings from nut to bridge, each its scale long, fret k at
+    1 - 2^(-k/12) of it, the perpendicular fret square, the nut's middle at 0."""
+    unit = MILLIMETRES[inputs["unit"]]
+    bass, treble = inputs["bassScale"] * unit, inputs["trebleScale"] * unit
+    nut, bridge = inputs["nutSpan"] * unit, inputs["bridgeSpan"] * unit
+    rise = (bridge - nut) / 2
+    bass_run, treble_run = math.sqrt(bass ** 2 - rise ** 2), math.sqrt(treble ** 2 - rise ** 2)
+    shift = (1 - 2 ** (-inputs["perpendicularFret"] / 12)) * (treble_run - bass_run) / 2
+    lines = {}
+    for fret in range(1, inputs["frets"] + 1):
+        along = 1 - 2 ** (-fret / 12)
+        lines[fret] = ((shift + along * bass_run, -nut / 2 - along * rise),
+                       (-shift + along * treble_run, nut / 2 + along * rise))
+    return lines
+
+
+def off_line(point, line):
+    (ax, ay), (bx, by) = line
+    return abs((bx - ax) * (point[1] - ay) - (by - ay) * (point[0] - ax)) / math.dist(*line)
+
+
+def crosses(paths, scale):
+    """The centres of the registration crosses, sorted: a horizontal and a
+    vertical arm 10 mm long (times the correction) through the same middle."""
+    arms = [points for colour, points in paths if colour == "0 0 0" and len(points) == 2
+            and abs(math.dist(*points) - 10 * scale) < 0.01]
+    across = [arm for arm in arms if abs(arm[0][1] - arm[1][1]) < 0.001]
+    up = [arm for arm in arms if abs(arm[0][0] - arm[1][0]) < 0.001]
+    centres = []
+    for (a, b) in across:
+        for (c, d) in up:
+            if math.dist(((a[0] + b[0]) / 2, a[1]), (c[0], (c[1] + d[1]) / 2)) < 0.01:
+                centres.append((c[0], a[1]))
+    return sorted(centres)
+
+
+def check_pages(case, path, inputs, pages, slot_width):
+    scale, corner = pages["scale"], pages["tileCorner"]
+    traced = traced_paths(path)
+    if len(traced) != len(pages["tiles"]):
+        fail(case, f"{len(traced)} pages for {len(pages['tiles'])} tiles")
+        return
+    if len({tile[1] for tile in pages["tiles"]}) != 1:
+        fail(case, "the samples are boards of one row of tiles")
+        return
+    ruler = (100 if inputs["unit"] == "mm" else 101.6) * scale
+    lines, seen = fret_lines(inputs), set()
+    origin = None  # where the page's top left corner is on the board
+    for number, (width, height, paths) in enumerate(traced, 1):
+        if abs(width - pages["width"]) > 0.01 or abs(height - pages["height"]) > 0.01:
+            fail(case, f"page {number} is {width} x {height} mm")
+        for colour, points in paths:
+            if any(not 12.69 <= x <= width - 12.69 or not 12.69 <= y <= height - 12.69
+                   for x, y in points):
+                fail(case, f"page {number}: a line in the margins")
+        combs = [extents(points) for colour, points in paths if len(points) > 100]
+        if len(combs) != 2 or any(
+                abs(max(size) - ruler) > 0.01 for size in combs):
+            fail(case, f"page {number}: rulers {combs}, not {ruler} mm")
+        marks = crosses(paths, scale)
+        if origin is None:
+            tile = pages["tiles"][0]
+            origin = (tile[0] - corner[0] / scale, tile[1] - corner[1] / scale)
+        else:
+            # The crosses of the overlap with the previous page, where that
+            # page put them on the board.
+            shared = previous[-2:]
+            found = marks[:2]
+            if len(found) != 2 or len(shared) != 2:
+                fail(case, f"page {number}: crosses {found}, {shared}")
+                return
+            origin = (shared[0][0] - found[0][0] / scale, shared[0][1] - found[0][1] / scale)
+            second = (origin[0] + found[1][0] / scale, origin[1] + found[1][1] / scale)
+            if math.dist(second, shared[1]) > 0.01:
+                fail(case, f"page {number}: the second cross is {math.dist(second, shared[1])} off")
+        def on_board(point):
+            return origin[0] + point[0] / scale, origin[1] + point[1] / scale
+        previous = sorted(on_board(mark) for mark in marks)
+        for colour, points in paths:
+            if colour != "1 0 0":
+                continue
+            board = [on_board(point) for point in points]
+            if slot_width > 0:
+                if len(board) != 4:
+                    continue  # a slot cut by the tile's edge: whole on the next page
+                board = [((board[0][0] + board[3][0]) / 2, (board[0][1] + board[3][1]) / 2),
+                         ((board[1][0] + board[2][0]) / 2, (board[1][1] + board[2][1]) / 2)]
+            fret = min(lines, key=lambda k: off_line(board[0], lines[k]))
+            seen.add(fret)
+            if max(off_line(point, lines[fret]) for point in board) > 0.01:
+                fail(case, f"page {number}: fret {fret} "
+                           f"{max(off_line(point, lines[fret]) for point in board)} mm off")
+    if slot_width == 0 and seen != set(lines):
+        fail(case, f"frets {sorted(set(lines) - seen)} on no page")
+    words = run("pdftotext", str(path), "-")
+    for number in range(1, len(traced) + 1):
+        if f"Page {number} of {len(traced)}" not in words:
+            fail(case, f"no \"Page {number} of {len(traced)}\"")
+
+
+def main():
+    samples = pathlib.Path(sys.argv[1])
+    cases = sorted(samples.glob("*.json"))
+    if len(cases) < 4:
+        fail("samples", f"only {len(cases)} in {samples}")
+    with tempfile.TemporaryDirectory() as scratch_name:
+        scratch = pathlib.Path(scratch_name)
+        for case_path in cases:
+            case = case_path.stem
+            data = json.loads(case_path.read_text())
+            inputs, drawing = data["inputs"], data["drawing"]
+            check_dxf(case, samples / f"{case}.dxf", drawing, inputs["unit"])
+            check_librecad(case, samples / f"{case}.dxf", drawing, scratch)
+            check_svg(case, samples / f"{case}.svg", drawing, inputs["unit"], scratch)
+            check_pages(case, samples / f"{case}.pdf", inputs, data["pages"],
+                        inputs.get("slotWidth", 0))
+            print(f"{case}: read back")
+    for failure in failures:
+        print(failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
