@@ -100,16 +100,21 @@ Drawing BoardLines(const BoardGeometry& board) {
   return drawing;
 }
 
-Drawing BoardDrawing(const BoardGeometry& board) {
+Drawing BoardDrawing(const BoardGeometry& board) { return BoardDrawing(board, kFretNumberHeight); }
+
+Drawing BoardDrawing(const BoardGeometry& board, double numberHeight) {
   Drawing drawing = BoardLines(board);
+  // Right of the last number written, and a character's gap.
+  double free = -std::numeric_limits<double>::infinity();
   for (std::size_t fret = 1; fret < board.frets.size(); ++fret) {
     const Point end = board.frets[fret].trebleEnd;
-    const double baseline = end.y + kFretNumberGap + kAboveBaseline * kFretNumberHeight;
-    drawing.texts.push_back({Layer::Text,
-                             {end.x, baseline},
-                             kFretNumberHeight,
-                             TextAnchor::Centre,
-                             std::to_string(fret)});
+    const double baseline = end.y + kFretNumberGap + kAboveBaseline * numberHeight;
+    Text number{
+        Layer::Text, {end.x, baseline}, numberHeight, TextAnchor::Centre, std::to_string(fret)};
+    const Box room = TextBox(number);
+    if (room.left < free) continue;
+    free = room.right + kCharacterWidth * numberHeight;
+    drawing.texts.push_back(std::move(number));
   }
   return drawing;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Picture.h"
 #include "template/Geometry.h"
 
 namespace korvanel::fret_template {
@@ -32,9 +33,8 @@ struct Polyline {
   bool closed = false;
 };
 
-// Where a text stands horizontally: its start, its middle or its end is at
-// the anchor point, which is on its baseline.
-enum class TextAnchor { Left, Centre, Right };
+// Where a text stands horizontally, as a runtime draws it.
+using korvanel::TextAnchor;
 
 // One line of horizontal text. `height` is the font's size (its em), as Qt's
 // pixel size, GDI's character height, SVG's and CSS's font-size take it; the
@@ -75,8 +75,10 @@ Box Bounds(const Drawing& drawing);
 // The board as the preview and the files show it: the outline, the frets (a
 // line each, or a closed slot with a slot width), the nut, the bridge line,
 // the centre line from nut to bridge, the two outer strings, and each fret's
-// number below the treble edge.
+// number below the treble edge, 3.5 mm high, or `numberHeight`; a number
+// that would run into the one before it is left out.
 Drawing BoardDrawing(const BoardGeometry& board);
+Drawing BoardDrawing(const BoardGeometry& board, double numberHeight);
 
 // The board's lines without the fret numbers.
 Drawing BoardLines(const BoardGeometry& board);

@@ -1,6 +1,9 @@
 #include <algorithm>
+#include <cstdint>
+#include <string>
 
 #include "template/Files.h"
+#include "template/Picture.h"
 
 namespace korvanel::fret_template {
 
@@ -11,23 +14,16 @@ constexpr double kMarginMillimetres = 2;
 constexpr double kHairlineInches = 0.001;
 constexpr std::string_view kFontFamily = "Liberation Sans, Arial, Helvetica, sans-serif";
 
-std::string_view Colour(Layer layer) {
-  switch (layer) {
-    case Layer::Frets:
-      return "#ff0000";
-    case Layer::Nut:
-    case Layer::Bridge:
-      return "#0000ff";
-    case Layer::Centre:
-      return "#808080";
-    case Layer::Strings:
-      return "#008000";
-    case Layer::Outline:
-    case Layer::Text:
-    case Layer::Marks:
-      break;
+// "#rrggbb".
+std::string Colour(Layer layer) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  const Rgb colour = LayerColour(layer);
+  std::string hex = "#";
+  for (const std::uint8_t part : {colour.red, colour.green, colour.blue}) {
+    hex += kDigits[part >> 4];
+    hex += kDigits[part & 0xF];
   }
-  return "#000000";
+  return hex;
 }
 
 void AppendEscaped(std::string& out, std::string_view text) {

@@ -3,6 +3,8 @@
 // input, while the screen holds that step. Used by scripts/screenshots.sh.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
@@ -37,5 +39,20 @@ int main(int argc, char* argv[]) {
   Hold("tension");
   window.findChild<QAction*>("mnuAbout")->trigger();
   Hold("about");
+  window.findChild<QAction*>("mnuTemplate")->trigger();
+  Hold("template");
+  // A fanned board, 686 mm on the bass side, 648 on the treble side, square
+  // at fret 8, then the same in inches.
+  QWidget* board = QApplication::activeWindow();
+  board->findChild<QComboBox*>("cmbBassScale")->setEditText("686");
+  board->findChild<QComboBox*>("cmbTrebleScale")->setEditText("648");
+  board->findChild<QLineEdit*>("txtPerpendicularFret")->setText("8");
+  board->findChild<QPushButton*>("btnDraw")->click();
+  Hold("template-fanned");
+  auto* units = board->findChild<QComboBox*>("cmbUnits");
+  units->setCurrentIndex(1);
+  emit units->activated(1);
+  board->findChild<QPushButton*>("btnDraw")->click();
+  Hold("template-fanned-inches");
   return 0;
 }

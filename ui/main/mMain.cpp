@@ -9,6 +9,7 @@
 #include "ui/info/mAbout.h"
 #include "ui/info/mTension.h"
 #include "ui/main/mMainDesign.h"
+#include "ui/template/mTemplate.h"
 
 namespace korvanel {
 
@@ -27,9 +28,9 @@ mMain::~mMain() = default;
 
 void mMain::Click(std::string_view control) {
   static constexpr ClickHandler<mMain> kHandlers[] = {
-      {"btnCompute", &mMain::btnCompute_Click}, {"mnuPrint", &mMain::mnuPrint_Click},
-      {"mnuExit", &mMain::mnuExit_Click},       {"mnuTension", &mMain::mnuTension_Click},
-      {"mnuAbout", &mMain::mnuAbout_Click},
+      {"btnCompute", &mMain::btnCompute_Click},   {"mnuPrint", &mMain::mnuPrint_Click},
+      {"mnuTemplate", &mMain::mnuTemplate_Click}, {"mnuExit", &mMain::mnuExit_Click},
+      {"mnuTension", &mMain::mnuTension_Click},   {"mnuAbout", &mMain::mnuAbout_Click},
   };
   HandleClick<mMain>(*this, kHandlers, control);
 }
@@ -56,6 +57,13 @@ void mMain::mnuPrint_Click() {
   // Whatever the report met, its document is ended; a printer that cannot
   // end it is the one failure of printing that reaches the user.
   job->LinePrinter().EndDoc();
+}
+
+void mMain::mnuTemplate_Click() {
+  if (!template_) template_ = std::make_unique<mTemplate>(Runtime());
+  // Taken when the window is loaded, not when it is only brought forward.
+  template_->StartAt(table_.ScaleLength);
+  template_->Show();
 }
 
 void mMain::mnuExit_Click() {

@@ -25,8 +25,10 @@ inline constexpr ControlDesign kMainControls[] = {
 };
 // clang-format on
 
-inline constexpr MenuItemDesign kFileItems[] = {
-    {"mnuPrint", "Print"}, {"Riga1", "-"}, {"mnuExit", "Exit"}};
+inline constexpr MenuItemDesign kFileItems[] = {{"mnuPrint", "Print"},
+                                                {"mnuTemplate", "Fret Template..."},
+                                                {"Riga1", "-"},
+                                                {"mnuExit", "Exit"}};
 inline constexpr MenuItemDesign kInfoItems[] = {
     {"mnuTension", "Tension and Frequency"}, {"Riga6", "-"}, {"mnuAbout", "About"}};
 inline constexpr MenuDesign kMainMenus[] = {{"mnuFile", "File", kFileItems},
