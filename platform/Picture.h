@@ -40,6 +40,9 @@ struct PictureText {
   Rgb color = {};
 };
 
+// Lines on paper are this wide, in millimetres: clear to see and to cut on.
+inline constexpr double kPrintedLineMillimetres = 0.1;
+
 struct Picture {
   // The part of the plane the picture shows.
   double left = 0;

@@ -28,10 +28,12 @@ PixelBox WithList(const PixelBox& place) {
 
 }  // namespace
 
-ComboBoxControl::ComboBoxControl(HWND parent, const PixelBox& place, int id, HFONT font) {
-  combo_ =
-      MakeChild(parent, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                0, WithList(place), id, font);
+ComboBoxControl::ComboBoxControl(HWND parent, const PixelBox& place, int id, HFONT font,
+                                 bool editable)
+    : editable_(editable) {
+  const DWORD kind = editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
+  combo_ = MakeChild(parent, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | kind, 0, WithList(place),
+                     id, font);
   SendMessageW(combo_, CB_SETMINVISIBLE, kVisibleEntries, 0);
   KeepHeight(place);
 }
@@ -68,13 +70,23 @@ void ComboBoxControl::AppendEntry(std::string_view text) {
   if (index < 0) throw ControlError("The entry could not be added to the list.");
 }
 
+void ComboBoxControl::RemoveEntries() {
+  const std::string text = Text();
+  SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+  // An editable box keeps its text.
+  if (editable_) {
+    const std::wstring wide = WideFromUtf8(text);
+    SetWindowTextW(combo_, wide.c_str());
+  }
+}
+
 void ComboBoxControl::ShowText(std::string_view text, std::optional<std::size_t> entry) {
   const std::wstring wide = WideFromUtf8(text);
   // CB_SETCURSEL also writes the entry (the same text), or nothing for -1,
   // into the edit field; only another text is written after it.
   SendMessageW(combo_, CB_SETCURSEL, entry ? static_cast<WPARAM>(*entry) : static_cast<WPARAM>(-1),
                0);
-  if (!entry && !SetWindowTextW(combo_, wide.c_str())) {
+  if (!entry && editable_ && !SetWindowTextW(combo_, wide.c_str())) {
     throw ControlError("The text of the combo box could not be set.");
   }
 }

@@ -35,6 +35,30 @@ HWND MakeLabel(HWND parent, const ControlDesign& design, const PixelBox& place, 
                    font);
 }
 
+void LabelControl::SetText(std::string_view text) {
+  const std::wstring wide = WideFromUtf8(text);
+  if (!SetWindowTextW(label_, wide.c_str())) throw ControlError("The label could not be changed.");
+}
+
+TextBoxControl::TextBoxControl(HWND parent, const PixelBox& place, int id, HFONT font)
+    : edit_(MakeChild(parent, L"EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE,
+                      place, id, font)) {}
+
+void TextBoxControl::SetText(std::string_view text) {
+  const std::wstring wide = WideFromUtf8(text);
+  if (!SetWindowTextW(edit_, wide.c_str())) {
+    throw ControlError("The text of the box could not be set.");
+  }
+}
+
+std::string TextBoxControl::Text() const {
+  const int length = GetWindowTextLengthW(edit_);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(edit_, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return Utf8FromWide(text);
+}
+
 bool HighContrastOn() {
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof contrast;

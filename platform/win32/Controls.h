@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/Runtime.h"
 #include "platform/Twips.h"
 #include "platform/WindowDesign.h"
 
@@ -29,6 +30,30 @@ HWND MakeButton(HWND parent, const ControlDesign& design, const PixelBox& place,
 // Its background is opaque in the dialog colour and its text in the
 // design's colour; the window answers WM_CTLCOLORSTATIC with LabelColors.
 HWND MakeLabel(HWND parent, const ControlDesign& design, const PixelBox& place, int id, HFONT font);
+
+// A label whose text the handlers set.
+class LabelControl : public Label {
+ public:
+  explicit LabelControl(HWND label) : label_(label) {}
+  void SetText(std::string_view text) override;
+
+ private:
+  HWND label_;
+};
+
+// A box for one line of text (EDIT, sunken, scrolling sideways) in the tab
+// order. Fails with ControlError.
+class TextBoxControl : public TextBox {
+ public:
+  TextBoxControl(HWND parent, const PixelBox& place, int id, HFONT font);
+
+  void SetText(std::string_view text) override;
+  std::string Text() const override;
+  HWND Handle() const { return edit_; }
+
+ private:
+  HWND edit_;
+};
 
 // Whether the user has turned high contrast on.
 bool HighContrastOn();

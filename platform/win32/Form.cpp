@@ -141,6 +141,8 @@ HWND Win32Form::MakeLabel(const ControlDesign& label) {
   HWND made = win32::MakeLabel(handle_, label, layout_.PlaceOf(label), AddCommand(label.name),
                                layout_.FontFor(label.font));
   labels_.emplace(made, label.color);
+  labelControls_.push_back(std::make_unique<LabelControl>(made));
+  Register(label.name, *labelControls_.back());
   return Placed(label, made);
 }
 
@@ -152,9 +154,17 @@ HWND Win32Form::MakeButton(const ControlDesign& button) {
   return Placed(button, made);
 }
 
-HWND Win32Form::MakeComboBox(const ControlDesign& box) {
+HWND Win32Form::MakeComboBox(const ControlDesign& box) { return MakeCombo(box, true); }
+
+HWND Win32Form::MakeDropDownList(const ControlDesign& box) {
+  HWND made = MakeCombo(box, false);
+  dropDownLists_.push_back(made);
+  return made;
+}
+
+HWND Win32Form::MakeCombo(const ControlDesign& box, bool editable) {
   auto& combo = *combos_.emplace_back(std::make_unique<ComboBoxControl>(
-      handle_, layout_.PlaceOf(box), AddCommand(box.name), layout_.FontFor(box.font)));
+      handle_, layout_.PlaceOf(box), AddCommand(box.name), layout_.FontFor(box.font), editable));
   Register(box.name, combo);
   layout_.Keep(box, [&combo](const PixelBox& place, HFONT font, int) { combo.Place(place, font); });
   return combo.Handle();
@@ -168,6 +178,25 @@ HWND Win32Form::MakeList(const ControlDesign& list) {
   layout_.Keep(
       list, [&made](const PixelBox& place, HFONT font, int dpi) { made.Place(place, font, dpi); });
   return made.Handle();
+}
+
+HWND Win32Form::MakeTextBox(const ControlDesign& box) {
+  auto& made = *textBoxes_.emplace_back(std::make_unique<TextBoxControl>(
+      handle_, layout_.PlaceOf(box), AddCommand(box.name), layout_.FontFor(box.font)));
+  Register(box.name, made);
+  return Placed(box, made.Handle());
+}
+
+HWND Win32Form::MakeDrawing(const ControlDesign& drawing) {
+  auto& made = *drawings_.emplace_back(
+      std::make_unique<DrawingWindow>(handle_, layout_.PlaceOf(drawing), AddCommand(drawing.name)));
+  Register(drawing.name, made);
+  HWND window = made.Handle();
+  layout_.Keep(drawing, [window](const PixelBox& place, HFONT, int) {
+    SetWindowPos(window, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  });
+  return window;
 }
 
 void Win32Form::MakeLine(const LineDesign& line) {
@@ -231,6 +260,10 @@ void Win32Form::BringForward() {
   SetForegroundWindow(handle_);
   // A window just shown lies on top already.
   if (!IsOnTop(handle_)) BringWindowToTop(handle_);
+}
+
+void Win32Form::Focus(std::string_view control) {
+  if (HWND target = ControlNamed(control)) keyboard_.Focus(target);
 }
 
 void Win32Form::Activate() {
@@ -306,10 +339,16 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
   const int id = LOWORD(wParam);
   const int code = HIWORD(wParam);
-  // Menu items and buttons; the other controls' notifications are not events.
-  if (code != BN_CLICKED) return;
   const auto command = commands_.find(id);
   if (command == commands_.end()) return;
+  // The user's choice in a drop-down list box (CB_SETCURSEL sends none).
+  if (code == CBN_SELCHANGE && std::find(dropDownLists_.begin(), dropDownLists_.end(),
+                                         reinterpret_cast<HWND>(lParam)) != dropDownLists_.end()) {
+    Changed(command->second);
+    return;
+  }
+  // Menu items and buttons; the other controls' notifications are not events.
+  if (code != BN_CLICKED) return;
   const bool isButton = lParam != 0;
   if (isButton && std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam)) ==
                       buttons_.end()) {

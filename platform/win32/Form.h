@@ -13,6 +13,8 @@
 #include "platform/Runtime.h"
 #include "platform/WindowDesign.h"
 #include "platform/win32/ComboBox.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Drawing.h"
 #include "platform/win32/Keyboard.h"
 #include "platform/win32/Layout.h"
 #include "platform/win32/MenuBar.h"
@@ -55,6 +57,7 @@ class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
   void SetEnabled(bool enabled) override { EnableWindow(handle_, enabled ? TRUE : FALSE); }
   bool IsActive() const override { return GetForegroundWindow() == handle_; }
   void Activate() override;
+  void Focus(std::string_view control) override;
 
   HMENU MakeMenu(const MenuDesign& menu) override;
   void MakeMenuItem(HMENU menu, const MenuItemDesign& item) override;
@@ -62,7 +65,11 @@ class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
   HWND MakeLabel(const ControlDesign& label) override;
   HWND MakeButton(const ControlDesign& button) override;
   HWND MakeComboBox(const ControlDesign& box) override;
+  HWND MakeCombo(const ControlDesign& box, bool editable);
   HWND MakeList(const ControlDesign& list) override;
+  HWND MakeDropDownList(const ControlDesign& box) override;
+  HWND MakeTextBox(const ControlDesign& box) override;
+  HWND MakeDrawing(const ControlDesign& drawing) override;
   void MakeLine(const LineDesign& line) override;
   // Lays `label` just above `named` among their siblings, where screen
   // readers look for a name (GetWindow with GW_HWNDPREV), the order a
@@ -100,6 +107,10 @@ class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
   std::map<HWND, std::optional<Rgb>> labels_;
   std::vector<HWND> buttons_;
   std::vector<std::unique_ptr<ComboBoxControl>> combos_;
+  std::vector<HWND> dropDownLists_;
+  std::vector<std::unique_ptr<LabelControl>> labelControls_;
+  std::vector<std::unique_ptr<TextBoxControl>> textBoxes_;
+  std::vector<std::unique_ptr<DrawingWindow>> drawings_;
   std::vector<std::unique_ptr<ReportList>> lists_;
   std::vector<HWND> lines_;
   DecorationForScreenReaders decoration_;

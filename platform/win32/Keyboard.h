@@ -35,10 +35,10 @@ class DialogKeyboard {
   void OnActivate(HWND window, bool active);
   // The first control in tab order takes the focus.
   void FocusFirst();
-
- private:
+  // `control` takes the focus, as from the keyboard.
   void Focus(HWND control);
 
+ private:
   std::function<void(HWND)> prepare_;
   FocusMemory<HWND> focus_;
   std::vector<HWND> buttons_;

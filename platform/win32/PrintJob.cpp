@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/ControlError.h"
 #include "platform/win32/Printer.h"
@@ -50,6 +51,18 @@ HGLOBAL CopyOf(HGLOBAL block) {
     GlobalFree(copy);
     return nullptr;
   }
+  return copy;
+}
+
+// The bytes of a DEVMODE block, none for no block.
+std::vector<std::byte> DeviceModeOf(HGLOBAL block) {
+  if (block == nullptr) return {};
+  const SIZE_T size = GlobalSize(block);
+  const void* bytes = GlobalLock(block);
+  if (bytes == nullptr) return {};
+  std::vector<std::byte> copy(size);
+  std::memcpy(copy.data(), bytes, size);
+  GlobalUnlock(block);
   return copy;
 }
 
@@ -111,7 +124,8 @@ void GdiPrintDialog::ShowPrinter() {
   choice_.Keep(dialog.hDevMode, dialog.hDevNames);
   UniqueDc device(dialog.hDC);
   if (!device) throw ControlError("The printer could not be set up.");
-  printer_.UseDevice(std::move(device), (dialog.Flags & PD_PRINTTOFILE) != 0);
+  printer_.UseDevice(std::move(device), (dialog.Flags & PD_PRINTTOFILE) != 0,
+                     DeviceModeOf(dialog.hDevMode));
 }
 
 }  // namespace korvanel::win32

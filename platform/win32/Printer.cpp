@@ -6,6 +6,7 @@
 
 #include "platform/ControlError.h"
 #include "platform/Fonts.h"
+#include "platform/win32/Drawing.h"
 #include "platform/win32/Utf16.h"
 
 namespace korvanel::win32 {
@@ -82,15 +83,43 @@ GdiPrinter::~GdiPrinter() {
   if (InDocument()) AbortDoc(device_.get());
 }
 
-void GdiPrinter::UseDevice(UniqueDc device, bool printToFile) {
+void GdiPrinter::UseDevice(UniqueDc device, bool printToFile, std::vector<std::byte> deviceMode) {
   if (InDocument()) throw ControlError("The printer cannot change in the middle of a document.");
   device_ = std::move(device);
   font_.reset();
   output_ = printToFile ? std::wstring(L"FILE:") : outputFile_;
+  deviceMode_ = std::move(deviceMode);
+}
+
+bool GdiPrinter::TakePagesPaper() {
+  HDC dc = device_.get();
+  const Paper& paper = *PagesPaper();
+  if (deviceMode_.size() >= sizeof(DEVMODEW)) {
+    auto* mode = reinterpret_cast<DEVMODEW*>(deviceMode_.data());
+    const bool across = paper.width > paper.height;
+    const double shorter = std::min(paper.width, paper.height);
+    const double longer = std::max(paper.width, paper.height);
+    // In tenths of a millimetre, upright.
+    mode->dmPaperWidth = static_cast<short>(std::lround(shorter * 10));
+    mode->dmPaperLength = static_cast<short>(std::lround(longer * 10));
+    mode->dmPaperSize = std::abs(shorter - 210) < 1 && std::abs(longer - 297) < 1 ? DMPAPER_A4
+                        : std::abs(shorter - 215.9) < 1 && std::abs(longer - 279.4) < 1
+                            ? DMPAPER_LETTER
+                            : 0;
+    mode->dmOrientation = across ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    mode->dmFields |= DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERWIDTH | DM_PAPERLENGTH;
+    if (ResetDCW(dc, mode) == nullptr) return false;
+  }
+  const double width =
+      GetDeviceCaps(dc, PHYSICALWIDTH) * kMillimetresPerInch / GetDeviceCaps(dc, LOGPIXELSX);
+  const double height =
+      GetDeviceCaps(dc, PHYSICALHEIGHT) * kMillimetresPerInch / GetDeviceCaps(dc, LOGPIXELSY);
+  return std::abs(width - paper.width) <= 1 && std::abs(height - paper.height) <= 1;
 }
 
 PagedPrinter::Start GdiPrinter::StartDocument() {
   if (!device_) return Start::kNoPrinter;
+  if (PagesPaper() && !TakePagesPaper()) return Start::kOtherPaper;
   HDC dc = device_.get();
   DOCINFOW info{};
   info.cbSize = sizeof info;
@@ -158,6 +187,18 @@ bool GdiPrinter::EndDocument() {
   HDC dc = device_.get();
   const bool pageEnded = EndPage(dc) > 0;
   return ::EndDoc(dc) > 0 && pageEnded;
+}
+
+void GdiPrinter::AddPage(std::size_t number, const Picture& page) {
+  HDC dc = device_.get();
+  if (number > 0 && !NewPage()) Fail("The printer could not start a new page.");
+  const double perMillimetreX = GetDeviceCaps(dc, LOGPIXELSX) / kMillimetresPerInch;
+  const double perMillimetreY = GetDeviceCaps(dc, LOGPIXELSY) / kMillimetresPerInch;
+  // The device's origin is the corner of its printable area, not the paper's.
+  const POINT origin{-GetDeviceCaps(dc, PHYSICALOFFSETX), -GetDeviceCaps(dc, PHYSICALOFFSETY)};
+  const int lineWidth =
+      std::max(1, static_cast<int>(std::lround(kPrintedLineMillimetres * perMillimetreX)));
+  DrawPicture(dc, page, {perMillimetreX, perMillimetreY, origin, lineWidth});
 }
 
 void GdiPrinter::PreparePage() {

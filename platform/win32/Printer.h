@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "platform/PagedPrinter.h"
 #include "platform/win32/Fonts.h"
@@ -41,13 +42,18 @@ class GdiPrinter : public PagedPrinter {
   GdiPrinter(const GdiPrinter&) = delete;
   GdiPrinter& operator=(const GdiPrinter&) = delete;
 
-  // The device for the next document, as the print dialog returned it. With
+  // The device for the next document, as the print dialog returned it, with
+  // the DEVMODE it was set up from (none for the device's own). With
   // `printToFile` the spooler asks for the file ("FILE:" as the output).
-  void UseDevice(UniqueDc device, bool printToFile);
+  void UseDevice(UniqueDc device, bool printToFile, std::vector<std::byte> deviceMode = {});
 
  private:
   // A file-name prompt that the user cancels inside StartDoc is kCancelled.
   Start StartDocument() override;
+  // A document of pages is on their paper (ResetDC with the DEVMODE), or is
+  // refused.
+  bool TakePagesPaper();
+  void AddPage(std::size_t number, const Picture& page) override;
   // Selects the font of the current settings and returns its line height.
   double LineHeight() override;
   bool NewPage() override;
@@ -64,6 +70,7 @@ class GdiPrinter : public PagedPrinter {
   StartDocFunction startDoc_ = StartDocW;
   std::wstring outputFile_;
   std::wstring output_;
+  std::vector<std::byte> deviceMode_;
 
   // The printable rectangle inside the margins, in device units.
   RECT area_{};

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ControlError.h"
+#include "platform/win32/FileSaver.h"
 #include "platform/win32/Form.h"
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/PrintJob.h"
@@ -12,7 +13,8 @@
 
 namespace korvanel::win32 {
 
-Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob) : WindowRuntime(std::move(makePrintJob)) {
+Win32Runtime::Win32Runtime(PrintJobFactory makePrintJob, FileSaverFactory makeFileSaver)
+    : WindowRuntime(std::move(makePrintJob), std::move(makeFileSaver)) {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES;
@@ -28,6 +30,10 @@ std::unique_ptr<PrintJob> Win32Runtime::DefaultPrintJob(Form& over) {
                                        printerChoice_);
 }
 
+std::unique_ptr<FileSaver> Win32Runtime::DefaultFileSaver(Form& over) {
+  return std::make_unique<Win32FileSaver>(static_cast<Win32Form&>(over).Handle());
+}
+
 void Win32Runtime::Quit() { PostQuitMessage(0); }
 
 void Win32Runtime::ShowMessage(Form* owner, std::string_view text) {
@@ -41,6 +47,16 @@ std::string Win32Runtime::DecimalSeparator() const {
       GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, LOCALE_NAME_MAX_LENGTH);
   if (length <= 1) throw ControlError("The decimal separator is unknown.");
   return Utf8FromWide(std::wstring_view(separator, static_cast<std::size_t>(length - 1)));
+}
+
+bool Win32Runtime::UsesLetterPaper() const {
+  DWORD paper = 0;
+  // 1 is Letter, 9 A4 (LOCALE_IPAPERSIZE).
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER,
+                      reinterpret_cast<wchar_t*>(&paper), sizeof paper / sizeof(wchar_t)) == 0) {
+    return false;
+  }
+  return paper == 1;
 }
 
 int Win32Runtime::Run() {

@@ -21,7 +21,13 @@
 //  [x] screen readers: labels just before the controls they name, the lines
 //      marked hidden while a reader runs (ScreenReader.h)
 //  [x] high contrast and the system's colours
-//  [x] the user's decimal separator (GetLocaleInfoEx)
+//  [x] labels the handlers change, text boxes (Controls.h), drop-down list
+//      boxes (ComboBox.h) and drawings painted with GDI through a bitmap
+//      (Drawing.h)
+//  [x] saving files: the save dialog, a new file moved over the old one
+//      (FileSaver.h)
+//  [x] printing pictures at 1:1 on the paper of the pages (Printer.h)
+//  [x] the user's decimal separator and paper (GetLocaleInfoEx)
 // Leaves out:
 //  [ ] nothing the program uses
 
@@ -46,9 +52,10 @@ class Win32Runtime : public WindowRuntime {
   // Registers the common controls. File > Print prints on the system's
   // printers, each dialog opening on the printer chosen last in the run,
   // unless given another source of print jobs.
-  explicit Win32Runtime(PrintJobFactory makePrintJob = {});
+  explicit Win32Runtime(PrintJobFactory makePrintJob = {}, FileSaverFactory makeFileSaver = {});
 
   std::string DecimalSeparator() const override;
+  bool UsesLetterPaper() const override;
 
   // The message loop: runs until WM_QUIT and returns its exit code.
   int Run() override;
@@ -62,6 +69,7 @@ class Win32Runtime : public WindowRuntime {
  protected:
   std::unique_ptr<Form> MakeForm(Window& window) override;
   std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override;
+  std::unique_ptr<FileSaver> DefaultFileSaver(Form& over) override;
   void Quit() override;
   void ShowMessage(Form* owner, std::string_view text) override;
 

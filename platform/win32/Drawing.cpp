@@ -1,0 +1,148 @@
+#include "platform/win32/Drawing.h"
+
+#include <cmath>
+#include <vector>
+
+#include "platform/ControlError.h"
+#include "platform/Fonts.h"
+#include "platform/win32/Controls.h"
+#include "platform/win32/Fonts.h"
+#include "platform/win32/Utf16.h"
+
+namespace korvanel::win32 {
+
+namespace {
+
+constexpr wchar_t kDrawingClass[] = L"KorvanelDrawing";
+
+COLORREF ColorOf(const Rgb& color) { return RGB(color.red, color.green, color.blue); }
+
+struct PenDeleter {
+  void operator()(HPEN pen) const { DeleteObject(pen); }
+};
+using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, PenDeleter>;
+
+void RegisterDrawingClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    WNDCLASSEXW drawingClass{};
+    drawingClass.cbSize = sizeof drawingClass;
+    drawingClass.lpfnWndProc = procedure;
+    drawingClass.hInstance = GetModuleHandleW(nullptr);
+    drawingClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    drawingClass.lpszClassName = kDrawingClass;
+    return RegisterClassExW(&drawingClass) != 0;
+  }();
+  if (!registered) throw ControlError("The drawing window class could not be registered.");
+}
+
+// The first sans-serif stand-in the device has (Arial on Windows).
+const wchar_t* SansFace() { return L"Arial"; }
+
+}  // namespace
+
+void DrawPicture(HDC dc, const Picture& picture, const DeviceMapping& mapping) {
+  const auto at = [&mapping](const PicturePoint& point) {
+    return POINT{mapping.origin.x + static_cast<LONG>(std::lround(point.x * mapping.scaleX)),
+                 mapping.origin.y + static_cast<LONG>(std::lround(point.y * mapping.scaleY))};
+  };
+  for (const PictureLine& line : picture.lines) {
+    if (line.points.empty()) continue;
+    std::vector<POINT> points;
+    for (const PicturePoint& point : line.points) points.push_back(at(point));
+    if (line.closed) points.push_back(points.front());
+    UniquePen pen(CreatePen(PS_SOLID, mapping.lineWidth, ColorOf(line.color)));
+    HGDIOBJ before = SelectObject(dc, pen.get());
+    Polyline(dc, points.data(), static_cast<int>(points.size()));
+    SelectObject(dc, before);
+  }
+  SetBkMode(dc, TRANSPARENT);
+  for (const PictureText& text : picture.texts) {
+    const int pixels = static_cast<int>(std::lround(text.height * mapping.scaleY));
+    if (pixels < 1) continue;
+    // A negative height asks for the character height: the em.
+    UniqueFont font(CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                VARIABLE_PITCH | FF_SWISS, SansFace()));
+    HGDIOBJ before = SelectObject(dc, font.get());
+    SetTextColor(dc, ColorOf(text.color));
+    const UINT align = text.anchor == TextAnchor::Centre  ? TA_CENTER
+                       : text.anchor == TextAnchor::Right ? TA_RIGHT
+                                                          : TA_LEFT;
+    SetTextAlign(dc, align | TA_BASELINE | TA_NOUPDATECP);
+    const std::wstring wide = WideFromUtf8Lenient(text.text);
+    const POINT place = at(text.at);
+    TextOutW(dc, place.x, place.y, wide.data(), static_cast<int>(wide.size()));
+    SelectObject(dc, before);
+  }
+}
+
+DrawingWindow::DrawingWindow(HWND parent, const PixelBox& place, int id) {
+  RegisterDrawingClass(Procedure);
+  window_ = CreateWindowExW(0, kDrawingClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                            place.left, place.top, place.width, place.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), this);
+  if (window_ == nullptr) throw ControlError("The drawing could not be created.");
+  SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void DrawingWindow::Show(const Picture& picture, std::string_view description) {
+  picture_ = picture;
+  const std::wstring name = WideFromUtf8Lenient(description);
+  SetWindowTextW(window_, name.c_str());
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+LRESULT CALLBACK DrawingWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* drawing = reinterpret_cast<DrawingWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+      // WM_PAINT fills every pixel.
+      return 1;
+    case WM_PAINT:
+      if (drawing != nullptr) {
+        drawing->Paint();
+        return 0;
+      }
+      break;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void DrawingWindow::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  RECT client{};
+  GetClientRect(window_, &client);
+  // Drawn into a bitmap first, then onto the screen at once.
+  HDC buffer = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ before = SelectObject(buffer, bitmap);
+  FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
+  const Fit fit = FitInto(picture_, client.right, client.bottom);
+  if (fit.scale > 0) {
+    DrawPicture(buffer, picture_,
+                {fit.scale,
+                 fit.scale,
+                 {static_cast<LONG>(std::lround(fit.dx)), static_cast<LONG>(std::lround(fit.dy))},
+                 1});
+  }
+  BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+  SelectObject(buffer, before);
+  DeleteObject(bitmap);
+  DeleteDC(buffer);
+  EndPaint(window_, &paint);
+}
+
+}  // namespace korvanel::win32
