@@ -1,6 +1,6 @@
 // Where the runtime puts the windows and controls, in pixels at the
 // screen's DPI (twips x dpi / 1440): run at 96 dpi, and by
-// scripts/test-windows.sh once more in a Wine prefix set to 144 dpi, with
+// scripts/test-win32.sh once more in a Wine prefix set to 144 dpi, with
 // KORVANEL_EXPECT_DPI saying which.
 #include <gtest/gtest.h>
 
