@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Win32 runtime (the win32 preset, scripts/build-win32.sh) and runs its
-# benchmarks under Wine, set up as scripts/test-win32.sh does: the prefix
-# build-win32/wineprefix (scripts/lib/wine.sh, windows framed by Wine
+# Builds the Win32 runtime (the win32 preset, scripts/build-win32.sh) and
+# runs its benchmarks under Wine, set up as scripts/test-win32.sh does: the
+# prefix build-win32/wineprefix (scripts/lib/wine.sh, windows framed by Wine
 # itself), a display of its own (Xvfb) and one persistent wineserver:
 #  - start-up to the first painted window, N times each (default 20), of the
 #    floor (Korvanel's main window written by hand in direct Win32 code,

@@ -5,9 +5,9 @@
 # Usage: scripts/build.sh [--deps SET] [PRESET] [-B BUILD_DIR] [extra cmake arguments] [-- build targets]
 # --deps names the set of Debian packages to install (scripts/install-deps.sh),
 # by default the preset's: win32 for win32, web for web, test for the others.
-# -B builds into another folder than the preset's. KORVANEL_WARNINGS_AS_ERRORS=ON
-# in the environment makes compiler warnings errors (CI); otherwise they stay
-# warnings.
+# -B builds into another folder than the preset's.
+# KORVANEL_WARNINGS_AS_ERRORS=ON in the environment makes compiler warnings
+# errors (CI); otherwise they stay warnings.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 deps=

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package build/korvanel_1.00-1_amd64.deb (installing what
-# is missing). The program is compiled for it in its own folder, build-deb/
-# (the qt preset otherwise), with Debian's hardening flags (dpkg-buildflags: stack protector, fortified
-# functions, read-only relocations, immediate binding), without the tests;
+# is missing). The program is compiled for it with the qt preset in a folder
+# of its own, build-deb/, with Debian's hardening flags (dpkg-buildflags:
+# stack protector, fortified functions, read-only relocations, immediate
+# binding), without the tests;
 # CPack then packs what the install rules install, stripped, with the
 # Depends line that dpkg-shlibdeps computes from the binary.
 # Usage: scripts/package.sh   (prints the package's path last)
