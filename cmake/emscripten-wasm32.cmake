@@ -1,6 +1,6 @@
 # Builds Korvanel for web browsers with Debian's Emscripten, and its tests to
-# run under Node.js:
-#   cmake -S . -B build-web -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten-wasm32.cmake
+# run under Node.js: the web preset (CMakePresets.json), `cmake --preset web`,
+# which also sets the environment Emscripten builds in.
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 # A thrown ControlError ends a handler, not the program: C++ exceptions in

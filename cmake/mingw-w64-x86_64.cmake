@@ -1,6 +1,6 @@
 # Cross-builds the Windows (x86-64) program and its tests on Debian with
-# mingw-w64, and runs the tests under Wine:
-#   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+# mingw-w64, and runs the tests under Wine: the win32 preset
+# (CMakePresets.json), `cmake --preset win32`.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -9,9 +9,10 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 build_dir="$root/build-fuzz"
 
-"$root/scripts/build.sh" "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKORVANEL_FUZZ=ON -DKORVANEL_BUILD_TESTS=OFF -DKORVANEL_BUILD_BENCHMARKS=OFF -- \
-  scale_length_fuzzer template_fuzzer
+# The qt preset's options in a folder of its own, with clang: KORVANEL_FUZZ
+# builds only the layers without a toolkit and the fuzz targets.
+"$root/scripts/build.sh" qt -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKORVANEL_FUZZ=ON -- scale_length_fuzzer template_fuzzer
 
 # New inputs go to a scratch folder so the committed corpora stay as they are.
 work_corpus="$(mktemp -d)"

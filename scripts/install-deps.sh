@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that one kind of work needs, only those that
 # are missing; quick when everything is there (no apt-get update then).
-# Usage: scripts/install-deps.sh [run|package|test|windows|windows-test|web|web-test]
+# Usage: scripts/install-deps.sh [run|package|test|win32|win32-test|web|web-test]
 #   (test if left out)
 #   run      build and start the program (scripts/run.sh)
 #   package  run, plus making and checking the Debian package
 #            (scripts/package.sh)
 #   test     package, plus every test tool (scripts/test.sh, the CUPS,
 #            package and fuzz tests, screenshots and print samples)
-#   windows  the mingw-w64 cross compiler and GoogleTest's sources
-#            (scripts/build-windows.sh), wixl and zip for the installer and
-#            the portable zip (scripts/package-windows.sh)
-#   windows-test  windows, plus Wine on Xvfb and the tools that read the
-#            printouts back (scripts/test-windows.sh and the Windows
-#            screenshots and benchmarks, scripts/package-windows-test.sh)
+#   win32    the mingw-w64 cross compiler and GoogleTest's sources
+#            (scripts/build-win32.sh), wixl and zip for the installer and
+#            the portable zip (scripts/package-win32.sh)
+#   win32-test  win32, plus Wine on Xvfb and the tools that read the
+#            printouts back (scripts/test-win32.sh, scripts/screenshots-win32.sh,
+#            scripts/bench-win32.sh, scripts/test-package-win32.sh,
+#            scripts/make-wine-prefix.sh)
 #   web      Emscripten, GoogleTest's sources and what makes the page's fonts
 #            (scripts/build-web.sh, scripts/serve-web.sh)
 #   web-test web, plus Chromium, npm for Playwright and poppler's tools for
@@ -38,7 +39,7 @@ test_packages=(
   # libFuzzer's runtime, for the release's own clang.
   clang libclang-rt-dev
   cups cups-client cups-bsd
-  # scripts/package-test.sh installs the package into a fresh Debian;
+  # scripts/test-package.sh installs the package into a fresh Debian;
   # scripts/test-debian13.sh clones the current commit into one.
   debootstrap git
   # The fret template's files and pages read back by programs we did not
@@ -46,14 +47,14 @@ test_packages=(
   python3-ezdxf librecad librsvg2-bin mupdf-tools
 )
 
-windows_packages=(
+win32_packages=(
   cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
   wixl msitools zip
 )
-windows_test_packages=(
+win32_test_packages=(
   wine64 wine fonts-wine fonts-liberation ghostscript poppler-utils xvfb xauth python3
   openbox x11-utils imagemagick
-  # scripts/package-windows-test.sh unpacks the zip and reads the shortcut.
+  # scripts/test-package-win32.sh unpacks the zip and reads the shortcut.
   unzip binutils
 )
 
@@ -70,8 +71,8 @@ case "$set_name" in
   run) packages=("${run_packages[@]}") ;;
   package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
   test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
-  windows) packages=("${windows_packages[@]}") ;;
-  windows-test) packages=("${windows_packages[@]}" "${windows_test_packages[@]}") ;;
+  win32) packages=("${win32_packages[@]}") ;;
+  win32-test) packages=("${win32_packages[@]}" "${win32_test_packages[@]}") ;;
   web) packages=("${web_packages[@]}") ;;
   web-test)
     packages=("${web_packages[@]}" "${web_test_packages[@]}")
@@ -80,7 +81,7 @@ case "$set_name" in
     command -v npm >/dev/null || packages+=(npm)
     ;;
   *)
-    echo "usage: $0 [run|package|test|windows|windows-test|web|web-test]" >&2
+    echo "usage: $0 [run|package|test|win32|win32-test|web|web-test]" >&2
     exit 2
     ;;
 esac

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package build/korvanel_1.00-1_amd64.deb (installing what
-# is missing). The program is compiled for it in its own folder, build-deb/,
-# with Debian's hardening flags (dpkg-buildflags: stack protector, fortified
-# functions, read-only relocations, immediate binding), without the tests;
+# is missing). The program is compiled for it with the qt preset in a folder
+# of its own, build-deb/, with Debian's hardening flags (dpkg-buildflags:
+# stack protector, fortified functions, read-only relocations, immediate
+# binding), without the tests;
 # CPack then packs what the install rules install, stripped, with the
 # Depends line that dpkg-shlibdeps computes from the binary.
 # Usage: scripts/package.sh   (prints the package's path last)
@@ -17,9 +18,8 @@ exec 3>&1 1>&2
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
-"$root/scripts/build.sh" --deps package "$build_dir" -DCMAKE_BUILD_TYPE=Release \
-  -DKORVANEL_BUILD_TESTS=OFF -DKORVANEL_BUILD_BENCHMARKS=OFF \
-  "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" -- korvanel
+"$root/scripts/build.sh" --deps package qt -B "$build_dir" -DKORVANEL_BUILD_TESTS=OFF \
+  -DKORVANEL_BUILD_BENCHMARKS=OFF "-DCMAKE_CXX_FLAGS=$cxxflags" "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" -- korvanel
 
 (cd "$build_dir" && cpack -G DEB -B "$build_dir/package")
 version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build_dir/CPackConfig.cmake")"

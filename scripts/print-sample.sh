@@ -8,7 +8,7 @@ out_dir="${1:?usage: $0 OUTDIR [SCALE_LENGTH]}"
 length="${2:-650}"
 build_dir="$root/build"
 
-"$root/scripts/build.sh" "$build_dir" -DCMAKE_BUILD_TYPE=Release -DKORVANEL_BUILD_TESTS=ON -- korvanel_print_sample
+"$root/scripts/build.sh" qt -- korvanel_print_sample
 mkdir -p "$out_dir"
 pdf="$out_dir/report-$length.pdf"
 QT_QPA_PLATFORM=offscreen "$build_dir/tests/qt/print/korvanel_print_sample" "$length" "$pdf"

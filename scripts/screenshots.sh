@@ -11,7 +11,7 @@ build="${2:-$root/build}"
 
 source "$root/scripts/lib/display.sh"
 
-"$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DKORVANEL_BUILD_TESTS=ON -- korvanel_screen_tour >/dev/null
+"$root/scripts/build.sh" qt -B "$build" -- korvanel_screen_tour >/dev/null
 mkdir -p "$out"
 trap stop_display EXIT
 start_display --window-manager

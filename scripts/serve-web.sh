@@ -8,6 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/lib/web.sh"
 port="${1:-8000}"
 
+"$root/scripts/install-deps.sh" web
 [ -f "$web_build_dir/site/sw.js" ] || "$root/scripts/build-web.sh"
 echo "Korvanel: open http://127.0.0.1:$port/ (Ctrl+C stops the server)"
 exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$web_build_dir/site"

@@ -7,7 +7,7 @@
 #     every test;
 #  2. ./scripts/run.sh on a virtual display, until the main window
 #     "Korvanel" comes up;
-#  3. ./scripts/test-windows.sh, which cross-builds the Windows side and runs
+#  3. ./scripts/test-win32.sh, which cross-builds the Windows side and runs
 #     its tests under the release's Wine (10, where Debian 12 has Wine 8).
 # KORVANEL_WARNINGS_AS_ERRORS is handed on, so CI sees the new compiler's
 # warnings. Needs root (debootstrap, chroot, mounts); without it the run is
@@ -54,7 +54,7 @@ in_korvanel bash -c '
 say "./scripts/run.sh showed the main window after $SECONDS s"
 
 SECONDS=0
-in_korvanel ./scripts/test-windows.sh
-say "./scripts/test-windows.sh passed under $(in_root wine --version 2>/dev/null) in $SECONDS s"
+in_korvanel ./scripts/test-win32.sh
+say "./scripts/test-win32.sh passed under $(in_root wine --version 2>/dev/null) in $SECONDS s"
 INSIDE
 say "passed in $((SECONDS - started)) s"

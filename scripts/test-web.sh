@@ -13,5 +13,6 @@ SECONDS=0
 echo "test-web: built in ${SECONDS} s"
 use_playwright
 SECONDS=0
-ctest --test-dir "$web_build_dir" --output-on-failure --parallel "$(nproc)"
+cd "$root"
+ctest --preset web --parallel "$(nproc)"
 echo "test-web: tests ran in ${SECONDS} s"

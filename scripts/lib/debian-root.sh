@@ -1,6 +1,7 @@
 # Throw-away Debian roots for the scripts that try the program on a fresh
-# Debian (scripts/package-test.sh, scripts/test-debian13.sh). Sourced, not
-# run. Needs root: debootstrap, chroot and mounts.
+# Debian (scripts/test-package.sh, scripts/test-debian13.sh,
+# scripts/test-web-fresh.sh). Sourced, not run. Needs root: debootstrap,
+# chroot and mounts.
 #
 # A minimal root of each release (debootstrap --variant=minbase) is made once
 # and kept as a tarball in /var/cache/korvanel-debian/, made anew when a month

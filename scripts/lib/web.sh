@@ -1,20 +1,10 @@
-# The browser build's surroundings. Sourced, not run.
-#   use_emscripten   exports what Debian's Emscripten needs to build into
-#       build-web/ only: its own Node.js modules when the machine's Node.js is
-#       not Debian's, the package's prebuilt libraries left as they are, and
-#       scratch files kept in the build folder.
+# The browser build's surroundings, beside what the web preset sets for
+# Emscripten. Sourced, not run.
 #   use_playwright   installs the pinned playwright-core (tests/web's lock
 #       file) into build-web/playwright/ when it is missing or older than
 #       the lock, and exports NODE_PATH for it.
 
 web_build_dir="$root/build-web"
-
-use_emscripten() {
-  export NODE_PATH=/usr/share/nodejs
-  export EM_FROZEN_CACHE=1
-  mkdir -p "$web_build_dir/tmp"
-  export TMPDIR="$web_build_dir/tmp"
-}
 
 use_playwright() {
   local modules="$web_build_dir/playwright"

@@ -31,7 +31,7 @@ std::size_t Count(const std::string& text, const std::string& part) {
 }
 
 std::uint64_t Hash(const std::string& bytes) {
-  testing::ResultHash hash;
+  test::ResultHash hash;
   hash.Add(bytes.data(), bytes.size());
   return hash.value;
 }
@@ -61,7 +61,7 @@ TEST(FilesTest, NumbersKeepTheirPointInACommaLocale) {
   const std::string svg = BoardSvg(board);
   const std::string dxf = BoardDxf(board);
   const std::string saved = std::setlocale(LC_ALL, nullptr);
-  if (!testing::UseCommaLocale()) GTEST_SKIP() << "no German locale";
+  if (!test::UseCommaLocale()) GTEST_SKIP() << "no German locale";
   EXPECT_EQ(BoardSvg(board), svg);
   EXPECT_EQ(BoardDxf(board), dxf);
   std::setlocale(LC_ALL, saved.c_str());

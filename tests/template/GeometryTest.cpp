@@ -33,7 +33,7 @@ TEST(ComputeBoardTest, OneScaleAgreesWithTheFretTable) {
     inputs.bassScale = inputs.trebleScale = scale;
     inputs.perpendicularFret = 7;  // no matter with one scale
     const BoardGeometry board = ComputeBoard(inputs);
-    const FretTable table = testing::ComputedTable(scale);
+    const FretTable table = test::ComputedTable(scale);
     ASSERT_EQ(board.frets.size(), 25u);
     for (int fret = 0; fret <= 24; ++fret) {
       const FretLine& line = board.frets[static_cast<std::size_t>(fret)];

@@ -1,5 +1,5 @@
 // Drives a running korvanel.exe from outside, as a user would, for
-// scripts/screenshots-windows.sh: finds the program's windows by caption and
+// scripts/screenshots-win32.sh: finds the program's windows by caption and
 // posts them the messages of a click or a menu command.
 //   korvanel_drive wait CAPTION              until that window is shown
 //   korvanel_drive click CAPTION BUTTON      clicks the button of that text

@@ -1,5 +1,5 @@
 // The report printed through a real CUPS queue, as a user's printer gets
-// it. scripts/cups-test.sh starts a private print system, names the queue in
+// it. scripts/test-cups.sh starts a private print system, names the queue in
 // KORVANEL_CUPS_QUEUE, its device in KORVANEL_CUPS_DEVICE and the file its
 // backend writes in KORVANEL_CUPS_OUTPUT.
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ class CupsPrintTest : public ::testing::Test {
     const char* output = std::getenv("KORVANEL_CUPS_OUTPUT");
     const char* device = std::getenv("KORVANEL_CUPS_DEVICE");
     if (queue == nullptr || output == nullptr || device == nullptr) {
-      GTEST_SKIP() << "no print system to print to; scripts/cups-test.sh provides one";
+      GTEST_SKIP() << "no print system to print to; scripts/test-cups.sh provides one";
     }
     queue_ = QString::fromLocal8Bit(queue);
     output_ = QString::fromLocal8Bit(output);

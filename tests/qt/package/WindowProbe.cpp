@@ -1,5 +1,5 @@
 // A probe loaded into the installed program with LD_PRELOAD (see
-// scripts/package-test.sh): it waits until the program's main window is on
+// scripts/test-package.sh): it waits until the program's main window is on
 // the screen, enters 650 as the scale length, clicks Compute, compares the
 // fret list with the expected table and ends the program with exit code 0
 // when everything matched and 1 otherwise. It reaches the window only

@@ -16,7 +16,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="${1:-$root/build}"
 test_binary="$build_dir/tests/qt/cups/cups_print_tests"
 
-say() { echo "cups-test: $*"; }
+say() { echo "test-cups: $*"; }
 skip() {
   say "skipped: $*"
   if [ -n "${scratch:-}" ] && [ -f "$scratch/log/error_log" ]; then

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Windows packages (scripts/package-windows.sh) and checks them:
+# Builds the Windows packages (scripts/package-win32.sh) and checks them:
 # the MSI's upgrade code read back with msiinfo and the zip's files; then, under
 # Wine in a throw-away prefix on an Xvfb display of its own, msiexec installs
 # the MSI (program, Start menu shortcut, uninstall entry), the installed
@@ -13,20 +13,20 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/lib/display.sh"
 source "$root/scripts/lib/wine.sh"
-build_dir="$root/build-win"
+build_dir="$root/build-win32"
 started=$SECONDS
-say() { echo "package-windows-test: $*"; }
+say() { echo "test-package-win32: $*"; }
 fail() {
   say "FAILED: $*"
   exit 1
 }
 
-"$root/scripts/install-deps.sh" windows-test
-packages="$("$root/scripts/package-windows.sh")"
+"$root/scripts/install-deps.sh" win32-test
+packages="$("$root/scripts/package-win32.sh")"
 msi="${packages%$'\n'*}" zip="${packages##*$'\n'}"
-cmake --build "$build_dir" --parallel 2 --target korvanel_drive >/dev/null
+"$root/scripts/build-win32.sh" -- korvanel_drive >/dev/null
 
-scratch="$(mktemp -d /tmp/korvanel-package-windows-test.XXXXXX)"
+scratch="$(mktemp -d /tmp/korvanel-test-package-win32.XXXXXX)"
 cleanup() {
   stop_wineserver
   stop_display
@@ -49,8 +49,8 @@ folder="$scratch/zip/korvanel-1.00-x64"
 say "the MSI's upgrade code and the zip's files are right"
 
 newer="$scratch/korvanel-9.99-x64.msi"
-(cd "$root" && wixl -a x64 -D Version=9.99 -D ExePath=build-win/korvanel.exe \
-  -D IconPath=resources/icons/korvanel.ico -o "$newer" packaging/windows/korvanel.wxs)
+(cd "$root" && wixl -a x64 -D Version=9.99 -D ExePath=build-win32/korvanel.exe \
+  -D IconPath=resources/icons/korvanel.ico -o "$newer" packaging/win32/korvanel.wxs)
 
 # --- Wine: a throw-away prefix on a display of its own ---
 use_wine_prefix "$scratch/prefix"

@@ -34,13 +34,13 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/lib/debian-root.sh"
 started=$SECONDS
 
-say() { echo "package-test: $*"; }
+say() { echo "test-package: $*"; }
 fail() {
   say "FAILED: $*"
   exit 1
 }
 
-skip_unless_root package-test "installing into a fresh Debian root"
+skip_unless_root test-package "installing into a fresh Debian root"
 
 "$root/scripts/install-deps.sh" test
 host_had_package=no
@@ -52,10 +52,10 @@ fi
 deb="$("$root/scripts/package.sh" | tail -n 1)"
 [ -f "$deb" ] || fail "scripts/package.sh made no package."
 say "package: $deb"
-"$root/scripts/build.sh" "$root/build" -DKORVANEL_BUILD_TESTS=ON -- korvanel_window_probe
+"$root/scripts/build.sh" qt -- korvanel_window_probe
 probe="$root/build/tests/qt/package/libkorvanel_window_probe.so"
 
-make_scratch korvanel-package-test
+make_scratch korvanel-test-package
 
 dpkg-deb -x "$deb" "$scratch/contents"
 desktop-file-validate "$scratch"/contents/usr/share/applications/*.desktop ||
@@ -79,7 +79,7 @@ suite="$1"
 cp "$2" "$3" "$chroot_dir/tmp/"
 deb="/tmp/$(basename "$2")"
 probe="/tmp/$(basename "$3")"
-say() { echo "package-test: $suite: $*"; }
+say() { echo "test-package: $suite: $*"; }
 say "Debian root ready after $4 s"
 
 in_root apt-get -q update >/dev/null

@@ -4,7 +4,7 @@
 #   2. the installed-style binary started with Qt's own options, which must
 #      not reach the toolkit: -qwindowtitle must not change the caption and
 #      -stylesheet must not paint the window.
-# Usage: desktop-test.sh KORVANEL CENTRING_TEST
+# Usage: test-desktop.sh KORVANEL CENTRING_TEST
 set -euo pipefail
 
 source "$(dirname "$0")/../../../scripts/lib/display.sh"

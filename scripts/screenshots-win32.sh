@@ -4,19 +4,19 @@
 # "Compute", then with the Tension and Frequency window, then with the About
 # window. korvanel_drive (tests/win32/ScreenDriver.cpp) clicks and chooses
 # the menu items.
-# Usage: scripts/screenshots-windows.sh OUTPUT_DIR [DPI]
+# Usage: scripts/screenshots-win32.sh OUTPUT_DIR [DPI]
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(realpath -m "${1:?usage: $0 OUTPUT_DIR [DPI]}")"
 dpi="${2:-96}"
-build="$root/build-win"
+build="$root/build-win32"
 
 source "$root/scripts/lib/display.sh"
 source "$root/scripts/lib/wine.sh"
 
-"$root/scripts/install-deps.sh" windows-test
-"$root/scripts/build-windows.sh" >/dev/null
+"$root/scripts/install-deps.sh" win32-test
+"$root/scripts/build-win32.sh" >/dev/null
 mkdir -p "$out"
 # A prefix of its own: here openbox frames the windows (Wine manages them).
 prefix="$build/wineprefix-shots"
