@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,11 +43,13 @@ class Desktop {
   virtual WindowRuntime& Runtime() = 0;
 
   // What the user does, in every shown window of that name; nothing when
-  // none is shown. Click takes a button or a menu item; PressEnter presses
-  // Enter with the focus in `control`; PressTab presses Tab (or Shift+Tab)
-  // wherever the focus is in the window.
+  // none is shown. Click takes a button or a menu item; Type types into a
+  // combo box or a text box, over what it held; Pick picks an entry of a
+  // combo box's list (a drop-down list box tells its window of the change);
+  // PressEnter presses Enter with the focus in `control`; PressTab presses
+  // Tab (or Shift+Tab) wherever the focus is in the window.
   virtual void Click(std::string_view window, std::string_view control) = 0;
-  virtual void Type(std::string_view window, std::string_view comboBox, std::string_view text) = 0;
+  virtual void Type(std::string_view window, std::string_view box, std::string_view text) = 0;
   virtual void Pick(std::string_view window, std::string_view comboBox, int entry) = 0;
   virtual void PressEnter(std::string_view window, std::string_view control) = 0;
   virtual void PressTab(std::string_view window, bool backwards = false) = 0;
@@ -58,7 +61,7 @@ class Desktop {
   // What the user sees, read back from the toolkit's windows and controls.
   virtual int Shown(std::string_view window) const = 0;
   virtual std::string Caption(std::string_view window) const = 0;
-  // The text of a label, a button or a combo box.
+  // The text of a label, a button, a combo box or a text box.
   virtual std::string Text(std::string_view window, std::string_view control) const = 0;
   virtual std::vector<std::vector<std::string>> Rows(std::string_view window,
                                                      std::string_view list) const = 0;
@@ -72,6 +75,15 @@ class Desktop {
   virtual std::vector<std::string> Messages() = 0;
   // Whether the program has ended.
   virtual bool Ended() const = 0;
+  // What a drawing shows: its name for screen readers, and how many lines.
+  virtual std::string DrawingName(std::string_view window, std::string_view drawing) const = 0;
+  virtual int DrawnLines(std::string_view window, std::string_view drawing) const = 0;
+
+  // The next save dialogs are answered with `fileName`, a file in the
+  // desktop's own folder, or cancelled when none; the bytes saved there,
+  // none when no file is there.
+  virtual void AnswerSaves(std::optional<std::string> fileName) = 0;
+  virtual std::optional<std::string> Saved(const std::string& fileName) const = 0;
 
   // Where things are, in pixels at the window's DPI, from the top-left
   // corner of its client area (below the menu bar).

@@ -1,6 +1,9 @@
 // The user on the null runtime: each window's record read and acted on
 // directly, by design names.
+#include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "platform/null/Form.h"
@@ -10,22 +13,50 @@
 namespace korvanel::test {
 namespace {
 
+// Keeps what is saved by the name the user gave it.
+class KeepingSaver : public FileSaver {
+ public:
+  KeepingSaver(const std::optional<std::string>& answer, std::map<std::string, std::string>& files)
+      : answer_(answer), files_(files) {}
+  bool Save(std::string_view, const FileType&, std::string_view bytes) override {
+    if (!answer_) return false;
+    files_[*answer_] = bytes;
+    return true;
+  }
+
+ private:
+  const std::optional<std::string>& answer_;
+  std::map<std::string, std::string>& files_;
+};
+
 class NullDesktop : public Desktop {
  public:
   explicit NullDesktop(WindowRuntime::PrintJobFactory makePrintJob)
-      : runtime_(std::move(makePrintJob)) {}
+      : runtime_(std::move(makePrintJob),
+                 [this](Form&) { return std::make_unique<KeepingSaver>(answer_, files_); }) {}
 
   WindowRuntime& Runtime() override { return runtime_; }
 
   void Click(std::string_view window, std::string_view control) override {
     if (auto* form = FormShown(window)) form->ClickOn(control);
   }
-  void Type(std::string_view window, std::string_view comboBox, std::string_view text) override {
-    if (auto* form = FormShown(window)) form->ComboBoxOf(comboBox).text = text;
+  void Type(std::string_view window, std::string_view box, std::string_view text) override {
+    auto* form = FormShown(window);
+    if (form == nullptr) return;
+    if (KindOf(*form, box) == ControlKind::TextBox) {
+      form->TextBoxOf(box).text = text;
+    } else {
+      form->ComboBoxOf(box).text = text;
+    }
   }
   void Pick(std::string_view window, std::string_view comboBox, int entry) override {
-    if (auto* form = FormShown(window))
+    auto* form = FormShown(window);
+    if (form == nullptr) return;
+    if (KindOf(*form, comboBox) == ControlKind::DropDownList) {
+      form->Pick(comboBox, static_cast<std::size_t>(entry));
+    } else {
       form->ComboBoxOf(comboBox).Pick(static_cast<std::size_t>(entry));
+    }
   }
   void PressEnter(std::string_view window, std::string_view control) override {
     if (auto* form = FormShown(window)) {
@@ -55,13 +86,17 @@ class NullDesktop : public Desktop {
     return FormShown(window) != nullptr ? FormShown(window)->Caption() : "";
   }
   std::string Text(std::string_view window, std::string_view control) const override {
-    const auto* form = FormShown(window);
+    auto* form = FormShown(window);
     if (form == nullptr) return "";
-    const null::NullControl* made = form->ControlNamed(control);
-    if (made != nullptr && made->kind == ControlKind::ComboBox) {
-      return const_cast<null::NullForm*>(form)->ComboBoxOf(control).text;
+    switch (KindOf(*form, control)) {
+      case ControlKind::ComboBox:
+      case ControlKind::DropDownList:
+        return form->ComboBoxOf(control).text;
+      case ControlKind::TextBox:
+        return form->TextBoxOf(control).text;
+      default:
+        return form->ControlNamed(control)->text;
     }
-    return made != nullptr ? made->text : "";
   }
   std::vector<std::vector<std::string>> Rows(std::string_view window,
                                              std::string_view list) const override {
@@ -88,6 +123,19 @@ class NullDesktop : public Desktop {
   }
   std::vector<std::string> Messages() override { return std::exchange(messages_, {}); }
   bool Ended() const override { return runtime_.HasEnded(); }
+  std::string DrawingName(std::string_view window, std::string_view drawing) const override {
+    auto* form = FormShown(window);
+    return form != nullptr ? form->DrawingOf(drawing).description : "";
+  }
+  int DrawnLines(std::string_view window, std::string_view drawing) const override {
+    auto* form = FormShown(window);
+    return form != nullptr ? static_cast<int>(form->DrawingOf(drawing).picture.lines.size()) : 0;
+  }
+  void AnswerSaves(std::optional<std::string> fileName) override { answer_ = std::move(fileName); }
+  std::optional<std::string> Saved(const std::string& fileName) const override {
+    const auto found = files_.find(fileName);
+    return found != files_.end() ? std::optional<std::string>(found->second) : std::nullopt;
+  }
 
   int Dpi(std::string_view) const override { return kStandardDpi; }
   PixelBox ClientArea(std::string_view window) const override {
@@ -129,11 +177,17 @@ class NullDesktop : public Desktop {
   }
 
  private:
+  static ControlKind KindOf(const null::NullForm& form, std::string_view control) {
+    const null::NullControl* made = form.ControlNamed(control);
+    return made != nullptr ? made->kind : ControlKind::Label;
+  }
   null::NullForm* FormShown(std::string_view window) const {
     null::NullForm* form = runtime_.Loaded(window);
     return form != nullptr && form->IsShown() ? form : nullptr;
   }
 
+  std::optional<std::string> answer_;
+  std::map<std::string, std::string> files_;
   null::NullRuntime runtime_;
   std::vector<std::string> messages_;
 };

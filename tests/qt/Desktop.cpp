@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -19,6 +21,8 @@
 
 #include "UiTestSupport.h"
 #include "platform/qt/Controls.h"
+#include "platform/qt/Drawing.h"
+#include "platform/qt/FileSaver.h"
 #include "tests/desktop/Desktop.h"
 
 namespace korvanel::test {
@@ -46,7 +50,13 @@ class EndingRuntime : public qt::QtRuntime {
 class QtDesktop : public Desktop {
  public:
   explicit QtDesktop(WindowRuntime::PrintJobFactory makePrintJob)
-      : runtime_(std::move(makePrintJob)) {}
+      : runtime_(std::move(makePrintJob), [this](Form&) {
+          return std::make_unique<qt::QtFileSaver>(
+              nullptr, [this](QWidget*, const QString&, const FileType&) -> std::optional<QString> {
+                if (!answer_) return std::nullopt;
+                return folder_.filePath(Name(*answer_));
+              });
+        }) {}
 
   WindowRuntime& Runtime() override { return runtime_; }
 
@@ -59,11 +69,17 @@ class QtDesktop : public Desktop {
       }
     }
   }
-  void Type(std::string_view window, std::string_view comboBox, std::string_view text) override {
-    for (QComboBox* box : ComboBoxes(window, comboBox)) box->setEditText(Name(text));
+  void Type(std::string_view window, std::string_view box, std::string_view text) override {
+    QWidget* control = Control(window, box);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(Name(text));
+    if (auto* combo = qobject_cast<QComboBox*>(control)) combo->setEditText(Name(text));
   }
+  // As a user's pick: the box tells its window it was activated.
   void Pick(std::string_view window, std::string_view comboBox, int entry) override {
-    for (QComboBox* box : ComboBoxes(window, comboBox)) box->setCurrentIndex(entry);
+    for (QComboBox* box : ComboBoxes(window, comboBox)) {
+      box->setCurrentIndex(entry);
+      emit box->activated(entry);
+    }
   }
   // Keys reach the active window only: the user clicks into the box first.
   void PressEnter(std::string_view window, std::string_view control) override {
@@ -105,6 +121,7 @@ class QtDesktop : public Desktop {
     if (auto* label = qobject_cast<QLabel*>(widget)) return Narrow(label->text());
     if (auto* button = qobject_cast<QPushButton*>(widget)) return Narrow(button->text());
     if (auto* box = qobject_cast<QComboBox*>(widget)) return Narrow(box->currentText());
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return Narrow(edit->text());
     return "";
   }
   std::vector<std::vector<std::string>> Rows(std::string_view window,
@@ -151,6 +168,20 @@ class QtDesktop : public Desktop {
     return texts;
   }
   bool Ended() const override { return runtime_.ended; }
+  std::string DrawingName(std::string_view window, std::string_view drawing) const override {
+    const QWidget* widget = Control(window, drawing);
+    return widget != nullptr ? Narrow(widget->accessibleName()) : "";
+  }
+  int DrawnLines(std::string_view window, std::string_view drawing) const override {
+    const auto* widget = dynamic_cast<const qt::DrawingWidget*>(Control(window, drawing));
+    return widget != nullptr ? static_cast<int>(widget->Shown().lines.size()) : 0;
+  }
+  void AnswerSaves(std::optional<std::string> fileName) override { answer_ = std::move(fileName); }
+  std::optional<std::string> Saved(const std::string& fileName) const override {
+    QFile file(folder_.filePath(Name(fileName)));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return file.readAll().toStdString();
+  }
 
   // Qt lays windows out in device-independent pixels: 96 to the inch.
   int Dpi(std::string_view) const override { return kStandardDpi; }
@@ -220,6 +251,8 @@ class QtDesktop : public Desktop {
     return boxes;
   }
 
+  QTemporaryDir folder_;
+  std::optional<std::string> answer_;
   EndingRuntime runtime_;
   // Answers the messages of refused lengths and failed prints with OK.
   MessageBoxAnswerer answerer_;
