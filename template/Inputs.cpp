@@ -258,6 +258,11 @@ std::string FieldLabel(Field field, Unit unit) {
   return unit == Unit::Inch ? "4 in ruler measures" : "100 mm ruler measures";
 }
 
+bool ScaleInRange(double scale, Unit unit) {
+  const Limits& limits = LimitsOf(unit);
+  return scale >= limits.shortestScale && scale <= limits.longestScale;
+}
+
 FieldTexts InputTexts(const TemplateInputs& inputs) {
   FieldTexts texts;
   const Unit unit = inputs.unit;

@@ -65,6 +65,10 @@ class FieldTexts {
   std::array<std::string, kFieldCount> texts_;
 };
 
+// Whether a scale length (on either side) is within its field's range on
+// its own, in `unit`.
+bool ScaleInRange(double scale, Unit unit);
+
 // The texts that show `inputs` in their fields.
 FieldTexts InputTexts(const TemplateInputs& inputs);
 

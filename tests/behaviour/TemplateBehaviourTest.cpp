@@ -122,9 +122,14 @@ TEST_F(TemplateBehaviour, OneWindowOpensDrawnAtTheLengthTheMainWindowLastCompute
   desktop_->Click("mTemplate", "btnClose");
   desktop_->Settle();
   EXPECT_EQ(desktop_->Shown("mTemplate"), 0);
-  Compute("50");
   OpenTemplate();
-  EXPECT_EQ(desktop_->Text("mTemplate", "cmbBassScale"), "650");
+  for (const char* outOfRange : {"50", "5E99"}) {
+    desktop_->Click("mTemplate", "btnClose");
+    Compute(outOfRange);
+    OpenTemplate();
+    EXPECT_EQ(desktop_->Text("mTemplate", "cmbBassScale"), "650") << outOfRange;
+    EXPECT_EQ(desktop_->Rows("mTemplate", "lstFrets").size(), 24u) << outOfRange;
+  }
 }
 
 TEST_F(TemplateBehaviour, DrawReadsEveryFieldAndListsTheFretsOfAFannedBoard) {

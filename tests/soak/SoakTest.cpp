@@ -1,6 +1,7 @@
 // Long use of the real windows by a random user, on the runtime of this
 // build: typing, picking, computing, printing on a printer that fails,
-// opening and closing the information windows in any order. Set
+// opening and closing the information windows and the fret template in any
+// order, drawing, saving and printing templates of any fields. Set
 // KORVANEL_SOAK_SEED to replay a run.
 #include <gtest/gtest.h>
 
@@ -15,8 +16,8 @@
 #include <vector>
 
 #include "platform/ControlError.h"
-#include "tests/fakes/RecordingPrint.h"
 #include "tests/desktop/Desktop.h"
+#include "tests/fakes/RecordingPrint.h"
 #include "ui/main/mMain.h"
 
 namespace korvanel::test {
@@ -43,6 +44,18 @@ std::string RandomText(std::mt19937& random) {
       return text;
     }
   }
+}
+
+// The fret template's boxes, and values of the kind a maker types there.
+constexpr const char* kTemplateBoxes[] = {
+    "cmbBassScale",  "cmbTrebleScale", "txtPerpendicularFret", "txtFrets",     "txtNutSpan",
+    "txtBridgeSpan", "txtOverhang",    "txtBoardEnd",          "txtSlotWidth", "txtRulerMeasures"};
+
+std::string RandomField(std::mt19937& random) {
+  static const char* const kValues[] = {"0",   "1",   "8",    "12",   "24",   "36",  "0.5",
+                                        "3.5", "6",   "35",   "52",   "99.5", "100", "648",
+                                        "686", "650", "25.5", "2000", "-1",   "37"};
+  return kValues[random() % std::size(kValues)];
 }
 
 unsigned SeedFromEnvironment() {
@@ -90,8 +103,33 @@ class Soak : public ::testing::Test {
       case 7:
         CloseByButtonOrBox("mAbout", "btnOK");
         break;
-      default:
+      case 8:
         desktop_->Click("mMain", "mnuPrint");
+        break;
+      case 9:
+        desktop_->Click("mMain", "mnuTemplate");
+        break;
+      case 10:
+        desktop_->Type("mTemplate", kTemplateBoxes[random_() % std::size(kTemplateBoxes)],
+                       random_() % 2 == 0 ? RandomText(random_) : RandomField(random_));
+        break;
+      case 11:
+        desktop_->Pick("mTemplate", random_() % 2 == 0 ? "cmbUnits" : "cmbPaper",
+                       static_cast<int>(random_() % 2));
+        break;
+      case 12:
+        desktop_->Click("mTemplate", "btnDraw");
+        break;
+      case 13:
+        desktop_->AnswerSaves(random_() % 4 == 0 ? std::nullopt
+                                                 : std::optional<std::string>("soak.svg"));
+        desktop_->Click("mTemplate", random_() % 2 == 0 ? "btnSaveSvg" : "btnSaveDxf");
+        break;
+      case 14:
+        desktop_->Click("mTemplate", "btnPrint");
+        break;
+      default:
+        CloseByButtonOrBox("mTemplate", "btnClose");
         break;
     }
     desktop_->Settle();
@@ -120,11 +158,20 @@ class Soak : public ::testing::Test {
     ASSERT_TRUE(rows == 0 || rows == 27) << rows << " rows";
     if (rows == 27) ++fretsListed_;
     ASSERT_EQ(desktop_->Entries("mMain", "cmbLength"), kEntries);
+    ASSERT_LE(desktop_->Shown("mTemplate"), 1);
+    if (desktop_->Shown("mTemplate") == 1) {
+      // Drawn at its load, and only ever drawn again from good fields.
+      const auto frets = desktop_->Rows("mTemplate", "lstFrets").size();
+      ASSERT_TRUE(frets >= 1 && frets <= 36) << frets << " frets";
+      ++templateShown_;
+    }
   }
 
   // Closes every window as the user would, by its close box.
   void CloseAll() {
-    for (const char* window : {"mTension", "mAbout", "mMain"}) desktop_->CloseBox(window);
+    for (const char* window : {"mTemplate", "mTension", "mAbout", "mMain"}) {
+      desktop_->CloseBox(window);
+    }
     desktop_->Settle();
   }
 
@@ -134,6 +181,7 @@ class Soak : public ::testing::Test {
   // After how many actions the checks above saw what they check.
   int tensionShown_ = 0;
   int fretsListed_ = 0;
+  int templateShown_ = 0;
 };
 
 TEST_F(Soak, TenThousandRandomActionsKeepTheProgramSoundAndLeaveNothingBehind) {
@@ -152,16 +200,19 @@ TEST_F(Soak, TenThousandRandomActionsKeepTheProgramSoundAndLeaveNothingBehind) {
   desktop_->Settle();
 
   for (int step = 1; step <= 10'000; ++step) {
-    Act(static_cast<unsigned>(random_() % 9));
+    Act(static_cast<unsigned>(random_() % 16));
     CheckInvariants(main, step);
     if (HasFatalFailure()) return;
   }
   EXPECT_GT(tensionShown_, 0);
   EXPECT_GT(fretsListed_, 0);
+  EXPECT_GT(templateShown_, 0);
 
   CloseAll();
   EXPECT_FALSE(main.IsLoaded());
-  for (const char* window : {"mMain", "mTension", "mAbout"}) EXPECT_EQ(desktop_->Shown(window), 0);
+  for (const char* window : {"mMain", "mTension", "mAbout", "mTemplate"}) {
+    EXPECT_EQ(desktop_->Shown(window), 0);
+  }
   const auto after = desktop_->Resources();
   std::printf("resources before: %s\nafter: %s\n", Describe(before).c_str(),
               Describe(after).c_str());
@@ -180,6 +231,9 @@ TEST_F(Soak, RepeatedUseLeavesNothingBehind) {
     desktop_->Click("mTension", "btnOk");
     desktop_->Click("mMain", "mnuAbout");
     desktop_->Click("mAbout", "btnOK");
+    desktop_->Click("mMain", "mnuTemplate");
+    desktop_->Click("mTemplate", "btnDraw");
+    desktop_->Click("mTemplate", "btnClose");
     desktop_->Settle();
   };
   round();

@@ -96,17 +96,12 @@ void mTemplate::Form_Load() {
   form.ComboBoxNamed("cmbUnits").SetText(kUnits[0]);
   form.ComboBoxNamed("cmbPaper").SetText(Runtime().UsesLetterPaper() ? kPapers[1] : kPapers[0]);
 
-  fret_template::TemplateInputs start;
-  start.bassScale = start.trebleScale = startLength_;
-  FieldTexts texts = fret_template::InputTexts(start);
   // A length out of the fields' range starts them at the usual one.
-  if (!std::holds_alternative<fret_template::TemplateInputs>(
-          fret_template::ReadInputs(texts, Unit::Millimetre, Paper::A4))) {
-    start.bassScale = start.trebleScale = kUsualScale;
-    texts = fret_template::InputTexts(start);
-  }
+  fret_template::TemplateInputs start;
+  start.bassScale = start.trebleScale =
+      fret_template::ScaleInRange(startLength_, Unit::Millimetre) ? startLength_ : kUsualScale;
   ShowUnit();
-  ShowFields(texts);
+  ShowFields(fret_template::InputTexts(start));
   Draw();
 }
 
