@@ -1,6 +1,11 @@
 // "Compute" on the real main window: reading the length, the table and the
-// refill of the 27 list rows, as one click.
+// refill of the 27 list rows, as one click; and "Draw" on the real fret
+// template: reading its fields, the board, its picture and the refill of its
+// fret list.
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 
@@ -16,6 +21,7 @@ namespace {
 // Set by main once the window is shown; the window lives in main so that it
 // goes before the application does.
 QPushButton* gCompute = nullptr;
+QPushButton* gDraw = nullptr;
 
 void BM_ComputeClick(benchmark::State& state) {
   QPushButton* compute = gCompute;
@@ -33,6 +39,16 @@ void BM_ComputeClickAndRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeClickAndRepaint)->Unit(benchmark::kMicrosecond);
 
+// Draw for a fanned board of 24 frets, with the window painted again.
+void BM_TemplateDrawAndRepaint(benchmark::State& state) {
+  QPushButton* draw = gDraw;
+  for (auto _ : state) {
+    draw->click();
+    draw->window()->repaint();
+  }
+}
+BENCHMARK(BM_TemplateDrawAndRepaint)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -44,6 +60,15 @@ int main(int argc, char* argv[]) {
   QMainWindow& window = *runtime.WidgetOf(program);
   QCoreApplication::processEvents();
   gCompute = window.findChild<QPushButton*>("btnCompute");
+  window.findChild<QAction*>("mnuTemplate")->trigger();
+  QWidget* board = nullptr;
+  for (QWidget* shown : QApplication::topLevelWidgets()) {
+    if (shown->objectName() == QStringLiteral("mTemplate")) board = shown;
+  }
+  board->findChild<QComboBox*>("cmbBassScale")->setEditText("686");
+  board->findChild<QComboBox*>("cmbTrebleScale")->setEditText("648");
+  board->findChild<QLineEdit*>("txtPerpendicularFret")->setText("8");
+  gDraw = board->findChild<QPushButton*>("btnDraw");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

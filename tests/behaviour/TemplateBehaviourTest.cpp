@@ -203,6 +203,16 @@ TEST_F(TemplateBehaviour, SavesHoldTheFilesBytesAndACancelledSaveWritesNothing) 
   EXPECT_TRUE(desktop_->Messages().empty());
 }
 
+TEST_F(TemplateBehaviour, ASaveIntoAFolderThatIsNotThereIsToldAndWritesNothing) {
+  OpenTemplate();
+  desktop_->AnswerSaves("missing/board.svg");
+  Click("btnSaveSvg");
+  const std::vector<std::string> messages = desktop_->Messages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("board.svg"), std::string::npos) << messages[0];
+  EXPECT_EQ(desktop_->Saved("missing/board.svg"), std::nullopt);
+}
+
 TEST_F(TemplateBehaviour, PrintPrintsEveryPageOnItsPaperAndTellsAFailureButNotACancel) {
   OpenTemplate();
   Click("btnPrint");

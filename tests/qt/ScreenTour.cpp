@@ -43,7 +43,10 @@ int main(int argc, char* argv[]) {
   Hold("template");
   // A fanned board, 686 mm on the bass side, 648 on the treble side, square
   // at fret 8, then the same in inches.
-  QWidget* board = QApplication::activeWindow();
+  QWidget* board = nullptr;
+  for (QWidget* shown : QApplication::topLevelWidgets()) {
+    if (shown->objectName() == QStringLiteral("mTemplate")) board = shown;
+  }
   board->findChild<QComboBox*>("cmbBassScale")->setEditText("686");
   board->findChild<QComboBox*>("cmbTrebleScale")->setEditText("648");
   board->findChild<QLineEdit*>("txtPerpendicularFret")->setText("8");
