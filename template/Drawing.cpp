@@ -84,11 +84,11 @@ Drawing BoardLines(const BoardGeometry& board) {
   auto& lines = drawing.lines;
   lines.push_back(Closed(Layer::Outline, board.outline));
   for (std::size_t fret = 1; fret < board.frets.size(); ++fret) {
-    if (board.slots.empty()) {
+    if (board.fretSlots.empty()) {
       lines.push_back(
           Segment(Layer::Frets, board.frets[fret].bassEnd, board.frets[fret].trebleEnd));
     } else {
-      lines.push_back(Closed(Layer::Frets, board.slots[fret - 1]));
+      lines.push_back(Closed(Layer::Frets, board.fretSlots[fret - 1]));
     }
   }
   lines.push_back(Segment(Layer::Nut, board.frets[0].bassEnd, board.frets[0].trebleEnd));

@@ -124,7 +124,7 @@ BoardGeometry ComputeBoard(const TemplateInputs& inputs) {
 
   if (mm.slotWidth > 0) {
     for (std::size_t fret = 1; fret < board.frets.size(); ++fret) {
-      board.slots.push_back(Slot(board.frets[fret], edges, mm.slotWidth));
+      board.fretSlots.push_back(Slot(board.frets[fret], edges, mm.slotWidth));
     }
   }
   return board;

@@ -64,11 +64,11 @@ struct BoardGeometry {
   // Corners: nut and bass edge, board end and bass edge, board end and
   // treble edge, nut and treble edge.
   Quadrilateral outline;
-  // With a slot width above 0, the slot of fret k at slots[k - 1]: its edges
+  // With a slot width above 0, the slot of fret k at fretSlots[k - 1]: its edges
   // half the slot width either side of the fret, square to it, cut at the
   // board's edges. Corners: bass then treble on the nut's side, then treble
   // and bass on the bridge's side.
-  std::vector<Quadrilateral> slots;
+  std::vector<Quadrilateral> fretSlots;
 };
 
 // The board for inputs that ReadInputs accepted.

@@ -1,5 +1,7 @@
 #include "platform/qt/Drawing.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -21,6 +23,13 @@ QFont PictureFont() {
   static const QFont font =
       FirstInstalledFont(Families(StandInFaces(false)), QFontDatabase::GeneralFont);
   return font;
+}
+
+// Screen readers take a drawing as an image (ATK's and AT-SPI's "image"),
+// named by what it shows.
+QAccessibleInterface* DrawingAsImage(const QString&, QObject* object) {
+  auto* drawing = dynamic_cast<DrawingWidget*>(object);
+  return drawing != nullptr ? new QAccessibleWidget(drawing, QAccessible::Graphic) : nullptr;
 }
 
 }  // namespace
@@ -59,6 +68,8 @@ void PaintPicture(QPainter& painter, const Picture& picture, double scale) {
 }
 
 DrawingWidget::DrawingWidget(QWidget& parent, const ControlDesign& design) : QWidget(&parent) {
+  static const bool asImage = (QAccessible::installFactory(DrawingAsImage), true);
+  static_cast<void>(asImage);
   PlaceControl(*this, design);
   setAccessibleName(Utf8Text(design.text));
 }

@@ -17,6 +17,7 @@
 #include "ui/info/mTensionDesign.h"
 #include "ui/main/mMain.h"
 #include "ui/main/mMainDesign.h"
+#include "ui/template/mTemplateDesign.h"
 
 namespace korvanel::test {
 namespace {
@@ -29,6 +30,9 @@ Rows ListedRows(double scaleLength) {
   return rows;
 }
 
+constexpr const WindowDesign* kDesigns[] = {&design::kMain, &design::kTension, &design::kAbout,
+                                            &design::kTemplate};
+
 const std::vector<std::string> kLengths = {"600", "605", "610", "615", "620", "625", "630", "635",
                                            "640", "645", "650", "655", "660", "665", "670"};
 
@@ -39,13 +43,16 @@ class WindowsBehaviour : public ::testing::Test {
     desktop_->Settle();
   }
   ~WindowsBehaviour() override {
-    for (const char* window : {"mTension", "mAbout", "mMain"}) desktop_->CloseBox(window);
+    for (const char* window : {"mTemplate", "mTension", "mAbout", "mMain"}) {
+      desktop_->CloseBox(window);
+    }
     desktop_->Settle();
   }
 
   void Open(std::string_view window) {
     if (window == "mTension") desktop_->Click("mMain", "mnuTension");
     if (window == "mAbout") desktop_->Click("mMain", "mnuAbout");
+    if (window == "mTemplate") desktop_->Click("mMain", "mnuTemplate");
     desktop_->Settle();
   }
   void ComputeWith(std::string_view text) {
@@ -101,7 +108,7 @@ TEST_F(WindowsBehaviour, EnterComputesFromTheLengthAndFromTheList) {
 }
 
 TEST_F(WindowsBehaviour, TheFocusOpensOnTheFirstControlInTabOrderAndTabGoesRound) {
-  for (const WindowDesign* design : {&design::kMain, &design::kTension, &design::kAbout}) {
+  for (const WindowDesign* design : kDesigns) {
     SCOPED_TRACE(design->name);
     Open(design->name);
     std::vector<std::string> order;
@@ -185,7 +192,7 @@ TEST_F(WindowsBehaviour, ClosingTheMainWindowLeavesTheOthersOpenUntilTheLastOneC
 }
 
 TEST_F(WindowsBehaviour, EveryWindowShowsItsDesignTextsAndPlacesAtItsDpi) {
-  for (const WindowDesign* design : {&design::kMain, &design::kTension, &design::kAbout}) {
+  for (const WindowDesign* design : kDesigns) {
     SCOPED_TRACE(design->name);
     Open(design->name);
     const int dpi = desktop_->Dpi(design->name);

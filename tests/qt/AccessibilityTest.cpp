@@ -72,6 +72,28 @@ class AccessibilityTest : public QObject {
     QCOMPARE(Accessible(list)->text(QAccessible::Name), "Frequency of each string in a guitar:");
   }
 
+  // The fret template: each box named by its label, the drawing an image
+  // named by what it shows.
+  void templateFieldsAreLabelledAndItsDrawingIsANamedImage() {
+    choose("mnuTemplate");
+    QWidget* window = korvanel::test::ShownWindows("mTemplate").value(0);
+    QVERIFY(window != nullptr);
+    for (const auto& [box, label] : {std::pair{"cmbUnits", "Units"},
+                                     {"cmbBassScale", "Scale length, bass side"},
+                                     {"txtFrets", "Frets"},
+                                     {"txtRulerMeasures", "100 mm ruler measures"}}) {
+      QStringList labels;
+      for (const auto& [named, relation] :
+           Accessible(window->findChild<QWidget*>(box))->relations(QAccessible::Label)) {
+        labels << named->text(QAccessible::Name);
+      }
+      QCOMPARE(labels, QStringList{label});
+    }
+    QAccessibleInterface* drawing = Accessible(window->findChild<QWidget*>("picBoard"));
+    QCOMPARE(drawing->role(), QAccessible::Graphic);
+    QCOMPARE(drawing->text(QAccessible::Name), "Fret template 650 mm, 24 frets");
+  }
+
   void refusedLengthIsAnAlertWithReadableText() {
     (*main_)->findChild<QComboBox*>(QStringLiteral("cmbLength"))->setEditText("1E400");
     QAccessible::Role role = QAccessible::NoRole;

@@ -16,6 +16,7 @@
 #include "ui/info/mAboutDesign.h"
 #include "ui/info/mTensionDesign.h"
 #include "ui/main/mMainDesign.h"
+#include "ui/template/mTemplateDesign.h"
 
 using korvanel::test::ShownWindows;
 
@@ -40,6 +41,7 @@ class WindowsTest : public QObject {
   void openAll() {
     choose("mnuTension");
     choose("mnuAbout");
+    choose("mnuTemplate");
   }
 
  private slots:

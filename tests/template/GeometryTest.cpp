@@ -76,11 +76,11 @@ TEST(ComputeBoardTest, FannedBoardKeepsItsPromises) {
     EXPECT_NEAR(Off(line.trebleEnd, board.trebleNut, board.trebleBridge), 3.5, 1e-12) << fret;
     if (fret == 0) continue;
     // The slot's corners 0.3 mm either side of the fret, on the edges.
-    for (const Point& corner : board.slots[fret - 1]) {
+    for (const Point& corner : board.fretSlots[fret - 1]) {
       EXPECT_NEAR(Off(corner, line.bassCrossing, line.trebleCrossing), 0.3, 1e-12) << fret;
     }
-    EXPECT_NEAR(Off(board.slots[fret - 1][0], line.bassEnd, board.bassBoardEnd), 0, 1e-12);
-    EXPECT_LT(board.slots[fret - 1][0].x, line.bassEnd.x);  // the nut's side first
+    EXPECT_NEAR(Off(board.fretSlots[fret - 1][0], line.bassEnd, board.bassBoardEnd), 0, 1e-12);
+    EXPECT_LT(board.fretSlots[fret - 1][0].x, line.bassEnd.x);  // the nut's side first
   }
   // The board's end: the last fret moved 6 mm along x.
   const FretLine& last = board.frets.back();
