@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "platform/qt/Runtime.h"
+#include "tests/qt/UiTestSupport.h"
 #include "ui/main/mMain.h"
 
 namespace {
@@ -60,15 +61,7 @@ int main(int argc, char* argv[]) {
   QMainWindow& window = *runtime.WidgetOf(program);
   QCoreApplication::processEvents();
   gCompute = window.findChild<QPushButton*>("btnCompute");
-  window.findChild<QAction*>("mnuTemplate")->trigger();
-  QWidget* board = nullptr;
-  for (QWidget* shown : QApplication::topLevelWidgets()) {
-    if (shown->objectName() == QStringLiteral("mTemplate")) board = shown;
-  }
-  board->findChild<QComboBox*>("cmbBassScale")->setEditText("686");
-  board->findChild<QComboBox*>("cmbTrebleScale")->setEditText("648");
-  board->findChild<QLineEdit*>("txtPerpendicularFret")->setText("8");
-  gDraw = board->findChild<QPushButton*>("btnDraw");
+  gDraw = korvanel::test::OpenFannedTemplate(window)->findChild<QPushButton*>("btnDraw");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
+#include <initializer_list>
 
 namespace {
 
@@ -24,9 +25,11 @@ QFont Font(const char* family) {
   return font;
 }
 
-void AddMenu(QMainWindow& window, const char* title, const char* first, const char* last) {
+// The items before the separator, then the last one.
+void AddMenu(QMainWindow& window, const char* title, std::initializer_list<const char*> first,
+             const char* last) {
   QMenu* menu = window.menuBar()->addMenu(QString::fromLatin1(title));
-  menu->addAction(QString::fromLatin1(first));
+  for (const char* item : first) menu->addAction(QString::fromLatin1(item));
   menu->addSeparator();
   menu->addAction(QString::fromLatin1(last));
 }
@@ -54,8 +57,8 @@ int main(int argc, char* argv[]) {
   QFont sans = Font("Liberation Sans");
   sans.setLetterSpacing(QFont::PercentageSpacing, 98);
   window.setFont(sans);
-  AddMenu(window, "File", "Print", "Exit");
-  AddMenu(window, "?", "Tension and Frequency", "About");
+  AddMenu(window, "File", {"Print", "Fret Template..."}, "Exit");
+  AddMenu(window, "?", {"Tension and Frequency"}, "About");
   auto* client = new QWidget;
   window.setCentralWidget(client);
 

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <string>
 
+#include "UiTestSupport.h"
 #include "platform/qt/Runtime.h"
 #include "ui/main/mMain.h"
 
@@ -41,15 +42,8 @@ int main(int argc, char* argv[]) {
   Hold("about");
   window.findChild<QAction*>("mnuTemplate")->trigger();
   Hold("template");
-  // A fanned board, 686 mm on the bass side, 648 on the treble side, square
-  // at fret 8, then the same in inches.
-  QWidget* board = nullptr;
-  for (QWidget* shown : QApplication::topLevelWidgets()) {
-    if (shown->objectName() == QStringLiteral("mTemplate")) board = shown;
-  }
-  board->findChild<QComboBox*>("cmbBassScale")->setEditText("686");
-  board->findChild<QComboBox*>("cmbTrebleScale")->setEditText("648");
-  board->findChild<QLineEdit*>("txtPerpendicularFret")->setText("8");
+  // A fanned board, then the same in inches.
+  QWidget* board = korvanel::test::OpenFannedTemplate(window);
   board->findChild<QPushButton*>("btnDraw")->click();
   Hold("template-fanned");
   auto* units = board->findChild<QComboBox*>("cmbUnits");

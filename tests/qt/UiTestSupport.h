@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QRect>
@@ -89,6 +92,20 @@ inline QList<QWidget*> ShownWindows(const QString& name) {
     if (window->objectName() == name && window->isVisible()) found << window;
   }
   return found;
+}
+
+// Opens the fret template from `main`'s menu and fills it in for a fanned
+// board, 686 mm on the bass side and 648 on the treble side, square at fret
+// 8: the template's window.
+inline QWidget* OpenFannedTemplate(QMainWindow& main) {
+  main.findChild<QAction*>(QStringLiteral("mnuTemplate"))->trigger();
+  QWidget* board = ShownWindows(QStringLiteral("mTemplate")).value(0);
+  board->findChild<QComboBox*>(QStringLiteral("cmbBassScale"))->setEditText(QStringLiteral("686"));
+  board->findChild<QComboBox*>(QStringLiteral("cmbTrebleScale"))
+      ->setEditText(QStringLiteral("648"));
+  board->findChild<QLineEdit*>(QStringLiteral("txtPerpendicularFret"))
+      ->setText(QStringLiteral("8"));
+  return board;
 }
 
 }  // namespace korvanel::test
