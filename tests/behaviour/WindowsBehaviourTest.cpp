@@ -139,8 +139,12 @@ TEST_F(WindowsBehaviour, TheMenuBarHoldsTheDesignsMenusInOrderWithoutShortcuts) 
 
 TEST_F(WindowsBehaviour, TheInformationWindowsOpenOnceAndCloseByTheirButtonOrCloseBox) {
   Open("mTension");
+  desktop_->PressTab("mTension");
+  desktop_->Settle();
+  ASSERT_EQ(desktop_->Focused("mTension"), "btnOk");
   Open("mTension");
   EXPECT_EQ(desktop_->Shown("mTension"), 1);
+  EXPECT_EQ(desktop_->Focused("mTension"), "btnOk") << "the same window, not loaded anew";
   const Rows strings = desktop_->Rows("mTension", "lst");
   ASSERT_EQ(strings.size(), 6u) << "loaded once, filled once";
   EXPECT_EQ(strings[0], (std::vector<std::string>{" 1 st", "E(2)", " 329.6\u2026  Hz"}));
