@@ -7,7 +7,8 @@
 #    floor (Korvanel's main window written by hand in direct Win32 code,
 #    against which the others are measured), a Win32 window with a label and
 #    a list in report view, a bare Win32 window and Korvanel;
-#  - Compute with its list refill on the real main window.
+#  - Compute with its list refill on the real main window;
+#  - Draw with its drawing and list refill on the real Fret Template window.
 # Then prints the size of build-win32/korvanel.exe, and stops what it started.
 # Not part of CI.
 # Usage: scripts/bench-win32.sh [N]
@@ -43,5 +44,7 @@ wine "$driver" 1 "$floor" "$controls" "$bare" "$korvanel" >/dev/null
 wine "$driver" "$rounds" "$floor" "$controls" "$bare" "$korvanel"
 echo
 wine "$bench_dir/compute_click_bench.exe"
+echo
+wine "$bench_dir/draw_click_bench.exe"
 echo
 echo "build-win32/korvanel.exe: $(stat -c %s "$build_dir/korvanel.exe") bytes"

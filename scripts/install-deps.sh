@@ -52,7 +52,7 @@ win32_packages=(
   wixl msitools zip
 )
 win32_test_packages=(
-  wine64 wine fonts-wine fonts-liberation ghostscript poppler-utils xvfb xauth python3
+  wine64 wine fonts-wine fonts-liberation ghostscript poppler-utils mupdf-tools xvfb xauth python3
   openbox x11-utils imagemagick
   # scripts/test-package-win32.sh unpacks the zip and reads the shortcut.
   unzip binutils

@@ -2,8 +2,12 @@
 # Screenshots of korvanel.exe under Wine on a virtual X screen with a window
 # manager (openbox), frames and title bars included: the main window after
 # "Compute", then with the Tension and Frequency window, then with the About
-# window. korvanel_drive (tests/win32/ScreenDriver.cpp) clicks and chooses
-# the menu items.
+# window, then the Fret Template window for 650 mm and for a fanned
+# 686/648 mm board square at fret 8, each in millimetres and in inches.
+# korvanel_drive (tests/win32/ScreenDriver.cpp) clicks, types, picks and
+# chooses the menu items. The template's pages that scripts/test-win32.sh
+# printed, where there are any, go through ps2pdf and pdftoppm into
+# OUTPUT_DIR/pages-*.png.
 # Usage: scripts/screenshots-win32.sh OUTPUT_DIR [DPI]
 set -euo pipefail
 
@@ -13,6 +17,9 @@ dpi="${2:-96}"
 build="$root/build-win32"
 
 source "$root/scripts/lib/display.sh"
+# The Fret Template window at 144 dpi is 1380 pixels wide: Windows keeps a
+# window within the screen's size.
+export KORVANEL_SCREEN_SIZE=1600x1200
 source "$root/scripts/lib/wine.sh"
 
 "$root/scripts/install-deps.sh" win32-test
@@ -46,5 +53,33 @@ shot tension
 drive menu Korvanel 1 1  # ? > About
 drive wait About
 shot about
-drive menu Korvanel 0 1  # File > Exit
+drive menu Korvanel 0 1  # File > Fret Template...
+drive wait "Fret Template"
+shot template-650mm
+# The units changed, then the board drawn in them.
+in_units() {
+  drive pick "Fret Template" Units "$1"
+  drive click "Fret Template" Draw
+}
+in_units 1
+shot template-650mm-inches
+in_units 0
+drive type "Fret Template" "Scale length, bass side" 686
+drive type "Fret Template" "Scale length, treble side" 648
+drive type "Fret Template" "Perpendicular fret" 8
+drive click "Fret Template" Draw
+shot template-686-648mm
+in_units 1
+shot template-686-648mm-inches
+drive click "Fret Template" Close
+drive menu Korvanel 0 2  # File > Exit
 wait "$program_pid"
+
+for printout in "$build"/tests/win32/printouts/template-*.ps; do
+  [ -f "$printout" ] || continue
+  name="$(basename "$printout" .ps)"
+  ps2pdf "$printout" "$out/$name.pdf"
+  pdftoppm -png -r 40 "$out/$name.pdf" "$out/pages-${name#template-}"
+  rm "$out/$name.pdf"
+done
+ls "$out"/pages-*.png 2>/dev/null | xargs -r -n1 basename

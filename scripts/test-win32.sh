@@ -13,6 +13,9 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="$root/build-win32"
 source "$root/scripts/lib/display.sh"
+# The Fret Template window at 144 dpi is 1380 pixels wide: Windows keeps a
+# window within the screen's size.
+export KORVANEL_SCREEN_SIZE=1600x1200
 source "$root/scripts/lib/wine.sh"
 
 "$root/scripts/install-deps.sh" win32-test

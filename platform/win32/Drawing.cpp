@@ -1,6 +1,7 @@
 #include "platform/win32/Drawing.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "platform/ControlError.h"
@@ -26,6 +27,8 @@ void RegisterDrawingClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
     WNDCLASSEXW drawingClass{};
     drawingClass.cbSize = sizeof drawingClass;
+    // Resized, the picture is fitted anew: all of it is painted again.
+    drawingClass.style = CS_HREDRAW | CS_VREDRAW;
     drawingClass.lpfnWndProc = procedure;
     drawingClass.hInstance = GetModuleHandleW(nullptr);
     drawingClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -45,25 +48,50 @@ void DrawPicture(HDC dc, const Picture& picture, const DeviceMapping& mapping) {
     return POINT{mapping.origin.x + static_cast<LONG>(std::lround(point.x * mapping.scaleX)),
                  mapping.origin.y + static_cast<LONG>(std::lround(point.y * mapping.scaleY))};
   };
+  const HGDIOBJ penBefore = GetCurrentObject(dc, OBJ_PEN);
+  // Lines of one colour share a pen, texts of one height a font.
+  UniquePen pen;
+  std::optional<Rgb> penColor;
+  std::vector<POINT> points;
   for (const PictureLine& line : picture.lines) {
     if (line.points.empty()) continue;
-    std::vector<POINT> points;
+    if (penColor != line.color) {
+      UniquePen next(CreatePen(PS_SOLID, mapping.lineWidth, ColorOf(line.color)));
+      SelectObject(dc, next.get());
+      pen = std::move(next);
+      penColor = line.color;
+    }
+    points.clear();
     for (const PicturePoint& point : line.points) points.push_back(at(point));
-    if (line.closed) points.push_back(points.front());
-    UniquePen pen(CreatePen(PS_SOLID, mapping.lineWidth, ColorOf(line.color)));
-    HGDIOBJ before = SelectObject(dc, pen.get());
+    if (!line.closed) {
+      Polyline(dc, points.data(), static_cast<int>(points.size()));
+      continue;
+    }
+    // A closed figure, so that its last corner is joined as the others are.
+    BeginPath(dc);
     Polyline(dc, points.data(), static_cast<int>(points.size()));
-    SelectObject(dc, before);
+    CloseFigure(dc);
+    EndPath(dc);
+    StrokePath(dc);
   }
+  SelectObject(dc, penBefore);
+
   SetBkMode(dc, TRANSPARENT);
+  const HGDIOBJ fontBefore = GetCurrentObject(dc, OBJ_FONT);
+  UniqueFont font;
+  int fontPixels = 0;
   for (const PictureText& text : picture.texts) {
     const int pixels = static_cast<int>(std::lround(text.height * mapping.scaleY));
     if (pixels < 1) continue;
-    // A negative height asks for the character height: the em.
-    UniqueFont font(CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                                VARIABLE_PITCH | FF_SWISS, SansFace()));
-    HGDIOBJ before = SelectObject(dc, font.get());
+    if (pixels != fontPixels) {
+      // A negative height asks for the character height: the em.
+      UniqueFont next(CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                  VARIABLE_PITCH | FF_SWISS, SansFace()));
+      SelectObject(dc, next.get());
+      font = std::move(next);
+      fontPixels = pixels;
+    }
     SetTextColor(dc, ColorOf(text.color));
     const UINT align = text.anchor == TextAnchor::Centre  ? TA_CENTER
                        : text.anchor == TextAnchor::Right ? TA_RIGHT
@@ -72,8 +100,8 @@ void DrawPicture(HDC dc, const Picture& picture, const DeviceMapping& mapping) {
     const std::wstring wide = WideFromUtf8Lenient(text.text);
     const POINT place = at(text.at);
     TextOutW(dc, place.x, place.y, wide.data(), static_cast<int>(wide.size()));
-    SelectObject(dc, before);
   }
+  SelectObject(dc, fontBefore);
 }
 
 DrawingWindow::DrawingWindow(HWND parent, const PixelBox& place, int id) {

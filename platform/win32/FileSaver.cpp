@@ -77,7 +77,10 @@ std::optional<std::wstring> AskSavePath(HWND owner, const std::wstring& suggeste
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrInitialDir = LastFolder().empty() ? nullptr : LastFolder().c_str();
   dialog.lpstrDefExt = extension.c_str();
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
+  // No "Open as read-only" box, which a save dialog has no use for, and no
+  // read-only file chosen to be replaced.
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER |
+                 OFN_HIDEREADONLY | OFN_NOREADONLYRETURN;
   if (!showDialog(&dialog)) {
     if (dialogError() == 0) return std::nullopt;
     throw ControlError("The save dialog failed.");

@@ -68,10 +68,14 @@ Win32Form::Win32Form(Win32Runtime& runtime, Window& window)
       design_(window.Design()),
       layout_(design_, ScreenDpi()),
       keyboard_([this](HWND control) {
-        // Entering a combo box's text selects all of it, as in a dialog.
+        // Entering a box from the keyboard selects all of its text, as in a
+        // dialog, so that typing replaces it.
         for (const auto& combo : combos_) {
           if (combo->Handle() == control)
             SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        }
+        for (const auto& box : textBoxes_) {
+          if (box->Handle() == control) SendMessageW(control, EM_SETSEL, 0, -1);
         }
       }) {
   // The menu bar first: the window is made with it, and measured once.
@@ -87,7 +91,7 @@ Win32Form::Win32Form(Win32Runtime& runtime, Window& window)
     DestroyWindow(handle_);
     throw;
   }
-  decoration_.MarkWhileReaderRuns(lines_);
+  annotations_.MarkWhileReaderRuns(lines_, DrawingHandles());
 }
 
 Win32Form::~Win32Form() {
@@ -197,6 +201,12 @@ HWND Win32Form::MakeDrawing(const ControlDesign& drawing) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
   });
   return window;
+}
+
+std::vector<HWND> Win32Form::DrawingHandles() const {
+  std::vector<HWND> handles;
+  for (const auto& drawing : drawings_) handles.push_back(drawing->Handle());
+  return handles;
 }
 
 void Win32Form::MakeLine(const LineDesign& line) {
@@ -360,7 +370,7 @@ void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
 void Win32Form::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam) {
   highContrast_.reset();
   if (message == WM_SETTINGCHANGE && wParam == SPI_SETSCREENREADER) {
-    decoration_.MarkWhileReaderRuns(lines_);
+    annotations_.MarkWhileReaderRuns(lines_, DrawingHandles());
   }
   if (message == WM_SYSCOLORCHANGE) {
     // Only top-level windows get it; the common controls (the list views

@@ -70,6 +70,7 @@ class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
   HWND MakeDropDownList(const ControlDesign& box) override;
   HWND MakeTextBox(const ControlDesign& box) override;
   HWND MakeDrawing(const ControlDesign& drawing) override;
+  std::vector<HWND> DrawingHandles() const;
   void MakeLine(const LineDesign& line) override;
   // Lays `label` just above `named` among their siblings, where screen
   // readers look for a name (GetWindow with GW_HWNDPREV), the order a
@@ -113,7 +114,7 @@ class Win32Form : public Form, private ControlMaker<HWND, HMENU> {
   std::vector<std::unique_ptr<DrawingWindow>> drawings_;
   std::vector<std::unique_ptr<ReportList>> lists_;
   std::vector<HWND> lines_;
-  DecorationForScreenReaders decoration_;
+  ScreenReaderAnnotations annotations_;
 };
 
 }  // namespace korvanel::win32

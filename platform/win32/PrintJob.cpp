@@ -3,8 +3,11 @@
 #include <cderr.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,20 +57,56 @@ HGLOBAL CopyOf(HGLOBAL block) {
   return copy;
 }
 
-// The bytes of a DEVMODE block, none for no block.
-std::vector<std::byte> DeviceModeOf(HGLOBAL block) {
-  if (block == nullptr) return {};
-  const SIZE_T size = GlobalSize(block);
-  const void* bytes = GlobalLock(block);
-  if (bytes == nullptr) return {};
-  std::vector<std::byte> copy(size);
-  std::memcpy(copy.data(), bytes, size);
-  GlobalUnlock(block);
-  return copy;
-}
-
 void Free(HGLOBAL block) {
   if (block != nullptr) GlobalFree(block);
+}
+
+// The paper of a DEVMODE, which the pages of a template change for their
+// dialog only: the next document of lines opens on the paper chosen for it.
+struct PaperSetting {
+  wchar_t device[CCHDEVICENAME]{};
+  DWORD fields = 0;
+  short orientation = 0;
+  short size = 0;
+  short length = 0;
+  short width = 0;
+};
+constexpr DWORD kPaperFields = DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH;
+
+PaperSetting PaperOf(const DEVMODEW& mode) {
+  PaperSetting paper{{},
+                     mode.dmFields & kPaperFields,
+                     mode.dmOrientation,
+                     mode.dmPaperSize,
+                     mode.dmPaperLength,
+                     mode.dmPaperWidth};
+  std::copy(std::begin(mode.dmDeviceName), std::end(mode.dmDeviceName), paper.device);
+  return paper;
+}
+
+// Puts `paper` back, unless the block is of another printer now.
+void RestorePaper(HGLOBAL block, const PaperSetting& paper) {
+  auto* mode = block != nullptr ? static_cast<DEVMODEW*>(GlobalLock(block)) : nullptr;
+  if (mode == nullptr) return;
+  if (std::equal(std::begin(paper.device), std::end(paper.device), mode->dmDeviceName)) {
+    mode->dmFields = (mode->dmFields & ~kPaperFields) | paper.fields;
+    mode->dmOrientation = paper.orientation;
+    mode->dmPaperSize = paper.size;
+    mode->dmPaperLength = paper.length;
+    mode->dmPaperWidth = paper.width;
+  }
+  GlobalUnlock(block);
+}
+
+// Offers the paper of a document of pages in the settings a dialog opens
+// with; the paper they had, or none when nothing changed.
+std::optional<PaperSetting> OfferPaper(const GdiPrinter& printer, HGLOBAL devMode) {
+  auto* mode = devMode != nullptr ? static_cast<DEVMODEW*>(GlobalLock(devMode)) : nullptr;
+  if (mode == nullptr) return std::nullopt;
+  const PaperSetting before = PaperOf(*mode);
+  const bool offered = printer.OfferPagesPaper(*mode);
+  GlobalUnlock(devMode);
+  return offered ? std::optional<PaperSetting>(before) : std::nullopt;
 }
 
 }  // namespace
@@ -94,21 +133,28 @@ void GdiPrintDialog::ShowPrinter() {
   }
 
   PRINTDLGW dialog{};
+  std::optional<PaperSetting> paperBefore;
   // When the printer chosen earlier has been removed since, the choice is
   // forgotten and the dialog shown once more, on the default printer.
   for (bool fromChoice = !choice_.IsEmpty();; fromChoice = false) {
     dialog = PRINTDLGW{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner_;
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
-    if (!printToFileOffered_) dialog.Flags |= PD_HIDEPRINTTOFILE;
-    dialog.nCopies = 1;
     // Copies: the dialog may free or reallocate the blocks it is given, and a
     // cancelled dialog leaves the last choice as it was.
     if (fromChoice) {
       dialog.hDevMode = CopyOf(choice_.devMode_);
       dialog.hDevNames = CopyOf(choice_.devNames_);
+    } else if (printer_.PrintsPages()) {
+      // The default printer's settings, without a dialog, to offer the
+      // pages' paper on.
+      dialog.Flags = PD_RETURNDEFAULT;
+      if (!showDialog(&dialog)) dialog.hDevMode = dialog.hDevNames = nullptr;
     }
+    paperBefore = OfferPaper(printer_, dialog.hDevMode);
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    if (!printToFileOffered_) dialog.Flags |= PD_HIDEPRINTTOFILE;
+    dialog.nCopies = 1;
     if (showDialog(&dialog)) break;
     const DWORD error = dialogError();
     // Whatever blocks the dialog holds now, given or its own, are ours to free.
@@ -118,14 +164,14 @@ void GdiPrintDialog::ShowPrinter() {
       choice_.Keep(nullptr, nullptr);
       continue;
     }
-    if (error == 0) throw ControlError("Printing was cancelled.");
+    if (error == 0) throw Cancelled("Printing was cancelled.");
     throw ControlError(DialogErrorText(error));
   }
-  choice_.Keep(dialog.hDevMode, dialog.hDevNames);
   UniqueDc device(dialog.hDC);
+  if (paperBefore) RestorePaper(dialog.hDevMode, *paperBefore);
+  choice_.Keep(dialog.hDevMode, dialog.hDevNames);
   if (!device) throw ControlError("The printer could not be set up.");
-  printer_.UseDevice(std::move(device), (dialog.Flags & PD_PRINTTOFILE) != 0,
-                     DeviceModeOf(dialog.hDevMode));
+  printer_.UseDevice(std::move(device), (dialog.Flags & PD_PRINTTOFILE) != 0);
 }
 
 }  // namespace korvanel::win32

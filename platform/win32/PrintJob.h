@@ -33,8 +33,10 @@ class PrinterChoice {
 
 // The Windows print dialog (comdlg32's PrintDlgW), modal over `owner` (may
 // be null). Confirming it hands the chosen printer's device to `printer`;
-// cancelling it, or a dialog that cannot be shown, is a ControlError. It
-// opens on `choice`, and a confirmed dialog stores its own there.
+// cancelling it is Cancelled, a dialog that cannot be shown a ControlError. It
+// opens on `choice`, and a confirmed dialog stores its own there. For a
+// document of pages it opens on their paper; the choice keeps the paper it
+// had, for the next document of lines.
 //
 // PrintDlgW rather than PrintDlgExW: the report needs no page ranges, and
 // PrintDlgExW refuses to run without an owner window.

@@ -14,6 +14,9 @@ namespace korvanel::win32 {
 namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
+// How far a device's paper may be from the pages' and still be theirs: the
+// drivers give A4 in whole points or pixels.
+constexpr double kPaperTolerance = 1;
 
 // Fixedsys, the report's font, is a bitmap font made for the screen: a
 // printer has no such font and Windows would pick some proportional face in
@@ -83,43 +86,54 @@ GdiPrinter::~GdiPrinter() {
   if (InDocument()) AbortDoc(device_.get());
 }
 
-void GdiPrinter::UseDevice(UniqueDc device, bool printToFile, std::vector<std::byte> deviceMode) {
+void GdiPrinter::UseDevice(UniqueDc device, bool printToFile) {
   if (InDocument()) throw ControlError("The printer cannot change in the middle of a document.");
   device_ = std::move(device);
   font_.reset();
   output_ = printToFile ? std::wstring(L"FILE:") : outputFile_;
-  deviceMode_ = std::move(deviceMode);
 }
 
-bool GdiPrinter::TakePagesPaper() {
+bool GdiPrinter::OfferPagesPaper(DEVMODEW& mode) const {
+  if (!PagesPaper()) return false;
+  const Paper& paper = *PagesPaper();
+  const double shorter = std::min(paper.width, paper.height);
+  const double longer = std::max(paper.width, paper.height);
+  const auto is = [shorter, longer](double width, double height) {
+    return std::abs(shorter - width) < kPaperTolerance &&
+           std::abs(longer - height) < kPaperTolerance;
+  };
+  mode.dmOrientation = paper.width > paper.height ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+  mode.dmFields |= DM_ORIENTATION | DM_PAPERSIZE;
+  mode.dmFields &= ~static_cast<DWORD>(DM_PAPERWIDTH | DM_PAPERLENGTH);
+  if (is(210, 297)) {
+    mode.dmPaperSize = DMPAPER_A4;
+  } else if (is(215.9, 279.4)) {
+    mode.dmPaperSize = DMPAPER_LETTER;
+  } else {
+    // Any other size, upright, in tenths of a millimetre.
+    mode.dmPaperSize = DMPAPER_USER;
+    mode.dmPaperWidth = static_cast<short>(std::lround(shorter * 10));
+    mode.dmPaperLength = static_cast<short>(std::lround(longer * 10));
+    mode.dmFields |= DM_PAPERWIDTH | DM_PAPERLENGTH;
+  }
+  return true;
+}
+
+bool GdiPrinter::OnPagesPaper() const {
   HDC dc = device_.get();
   const Paper& paper = *PagesPaper();
-  if (deviceMode_.size() >= sizeof(DEVMODEW)) {
-    auto* mode = reinterpret_cast<DEVMODEW*>(deviceMode_.data());
-    const bool across = paper.width > paper.height;
-    const double shorter = std::min(paper.width, paper.height);
-    const double longer = std::max(paper.width, paper.height);
-    // In tenths of a millimetre, upright.
-    mode->dmPaperWidth = static_cast<short>(std::lround(shorter * 10));
-    mode->dmPaperLength = static_cast<short>(std::lround(longer * 10));
-    mode->dmPaperSize = std::abs(shorter - 210) < 1 && std::abs(longer - 297) < 1 ? DMPAPER_A4
-                        : std::abs(shorter - 215.9) < 1 && std::abs(longer - 279.4) < 1
-                            ? DMPAPER_LETTER
-                            : 0;
-    mode->dmOrientation = across ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
-    mode->dmFields |= DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERWIDTH | DM_PAPERLENGTH;
-    if (ResetDCW(dc, mode) == nullptr) return false;
-  }
+  // The paper in the device's orientation.
   const double width =
       GetDeviceCaps(dc, PHYSICALWIDTH) * kMillimetresPerInch / GetDeviceCaps(dc, LOGPIXELSX);
   const double height =
       GetDeviceCaps(dc, PHYSICALHEIGHT) * kMillimetresPerInch / GetDeviceCaps(dc, LOGPIXELSY);
-  return std::abs(width - paper.width) <= 1 && std::abs(height - paper.height) <= 1;
+  return std::abs(width - paper.width) <= kPaperTolerance &&
+         std::abs(height - paper.height) <= kPaperTolerance;
 }
 
 PagedPrinter::Start GdiPrinter::StartDocument() {
   if (!device_) return Start::kNoPrinter;
-  if (PagesPaper() && !TakePagesPaper()) return Start::kOtherPaper;
+  if (PagesPaper() && !OnPagesPaper()) return Start::kOtherPaper;
   HDC dc = device_.get();
   DOCINFOW info{};
   info.cbSize = sizeof info;

@@ -42,17 +42,22 @@ class GdiPrinter : public PagedPrinter {
   GdiPrinter(const GdiPrinter&) = delete;
   GdiPrinter& operator=(const GdiPrinter&) = delete;
 
-  // The device for the next document, as the print dialog returned it, with
-  // the DEVMODE it was set up from (none for the device's own). With
+  // The device for the next document, as the print dialog returned it. With
   // `printToFile` the spooler asks for the file ("FILE:" as the output).
-  void UseDevice(UniqueDc device, bool printToFile, std::vector<std::byte> deviceMode = {});
+  void UseDevice(UniqueDc device, bool printToFile);
+  // Writes the paper of a document of pages (its size, upright or across)
+  // into the settings the print dialog opens with, so that the dialog
+  // offers it; false, and `mode` as it was, for a document of lines.
+  bool OfferPagesPaper(DEVMODEW& mode) const;
+  bool PrintsPages() const { return PagesPaper().has_value(); }
 
  private:
-  // A file-name prompt that the user cancels inside StartDoc is kCancelled.
+  // A file-name prompt that the user cancels inside StartDoc is kCancelled;
+  // a document of pages on a device with other paper (as the user set it in
+  // the dialog) is kOtherPaper: the pages are laid out for their paper, and
+  // no printer shrinks or turns them to fit another.
   Start StartDocument() override;
-  // A document of pages is on their paper (ResetDC with the DEVMODE), or is
-  // refused.
-  bool TakePagesPaper();
+  bool OnPagesPaper() const;
   void AddPage(std::size_t number, const Picture& page) override;
   // Selects the font of the current settings and returns its line height.
   double LineHeight() override;
@@ -70,7 +75,6 @@ class GdiPrinter : public PagedPrinter {
   StartDocFunction startDoc_ = StartDocW;
   std::wstring outputFile_;
   std::wstring output_;
-  std::vector<std::byte> deviceMode_;
 
   // The printable rectangle inside the margins, in device units.
   RECT area_{};

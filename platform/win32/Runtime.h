@@ -19,7 +19,8 @@
 //      device, the printer chosen last kept for the run (PrintJob.h,
 //      Printer.h)
 //  [x] screen readers: labels just before the controls they name, the lines
-//      marked hidden while a reader runs (ScreenReader.h)
+//      marked hidden and the drawings marked graphics while a reader runs
+//      (ScreenReader.h)
 //  [x] high contrast and the system's colours
 //  [x] labels the handlers change, text boxes (Controls.h), drop-down list
 //      boxes (ComboBox.h) and drawings painted with GDI through a bitmap

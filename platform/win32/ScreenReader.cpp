@@ -36,27 +36,33 @@ bool ScreenReaderRunning() {
   return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running;
 }
 
-DecorationForScreenReaders::~DecorationForScreenReaders() {
+ScreenReaderAnnotations::~ScreenReaderAnnotations() {
   if (services_ == nullptr) return;
-  MSAAPROPID state = PROPID_ACC_STATE;
-  for (HWND window : marked_) {
-    services_->ClearHwndProps(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &state, 1);
+  for (Mark& mark : marked_) {
+    services_->ClearHwndProps(mark.window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              &mark.property, 1);
   }
   services_->Release();
 }
 
-void DecorationForScreenReaders::MarkWhileReaderRuns(const std::vector<HWND>& windows) noexcept {
-  if (!marked_.empty() || windows.empty() || !ScreenReaderRunning()) return;
+void ScreenReaderAnnotations::MarkWhileReaderRuns(const std::vector<HWND>& decoration,
+                                                  const std::vector<HWND>& graphics) noexcept {
+  if (!marked_.empty() || (decoration.empty() && graphics.empty()) || !ScreenReaderRunning()) {
+    return;
+  }
   if (services_ == nullptr) services_ = MakePropServices();
   if (services_ == nullptr) return;
-  VARIANT hidden{};
-  hidden.vt = VT_I4;
-  hidden.lVal = STATE_SYSTEM_INVISIBLE;
-  for (HWND window : windows) {
-    if (SUCCEEDED(services_->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                         PROPID_ACC_STATE, hidden))) {
-      marked_.push_back(window);
-    }
+  for (HWND window : decoration) Set(window, PROPID_ACC_STATE, STATE_SYSTEM_INVISIBLE);
+  for (HWND window : graphics) Set(window, PROPID_ACC_ROLE, ROLE_SYSTEM_GRAPHIC);
+}
+
+void ScreenReaderAnnotations::Set(HWND window, const GUID& property, LONG value) noexcept {
+  VARIANT annotation{};
+  annotation.vt = VT_I4;
+  annotation.lVal = value;
+  if (SUCCEEDED(services_->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                       property, annotation))) {
+    marked_.push_back({window, property});
   }
 }
 

@@ -1,9 +1,9 @@
 # A virtual X display for the scripts and tests that show windows. Sourced,
 # not run.
 #   start_display [--window-manager]   starts Xvfb (1280 x 1024, large enough
-#       for the main window at 144 dpi) on a free display, waits for it and
-#       exports DISPLAY; with --window-manager also openbox,
-#       waited for until it manages the screen.
+#       for the main window at 144 dpi, or KORVANEL_SCREEN_SIZE) on a free
+#       display, waits for it and exports DISPLAY; with --window-manager also
+#       openbox, waited for until it manages the screen.
 #   stop_display                       stops what start_display started.
 # A script that starts a display calls stop_display from its EXIT trap.
 
@@ -13,7 +13,7 @@ start_display() {
   # Xvfb picks a free display itself and names it once it takes connections.
   local named
   named="$(mktemp)"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 </dev/null &
+  Xvfb -displayfd 3 -screen 0 "${KORVANEL_SCREEN_SIZE:-1280x1024}x24" -nolisten tcp 3>"$named" >/dev/null 2>&1 </dev/null &
   display_pids+=($!)
   wait_until 20 test -s "$named" || {
     rm -f "$named"

@@ -34,8 +34,6 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
 
-import ezdxf
-
 MILLIMETRES = {"mm": 1.0, "in": 25.4}
 POINT = 25.4 / 72  # millimetres
 MICROMETRE = 0.001
@@ -84,6 +82,8 @@ def near(a, b, unit, tolerance=MICROMETRE):
 
 
 def check_dxf(case, path, drawing, unit):
+    import ezdxf  # here: the page check is used where ezdxf is not installed
+
     doc = ezdxf.readfile(path)
     auditor = doc.audit()
     if auditor.has_errors or auditor.has_fixes:
@@ -179,38 +179,39 @@ def off_line(point, line):
     return abs((bx - ax) * (point[1] - ay) - (by - ay) * (point[0] - ax)) / math.dist(*line)
 
 
-def crosses(paths, scale):
+def crosses(paths, scale, tolerance=0.01):
     """The centres of the registration crosses, sorted: a horizontal and a
     vertical arm 10 mm long (times the correction) through the same middle."""
     arms = [points for colour, points in paths if colour == "0 0 0" and len(points) == 2
-            and abs(math.dist(*points) - 10 * scale) < 0.01]
+            and abs(math.dist(*points) - 10 * scale) < tolerance]
     across = [arm for arm in arms if abs(arm[0][1] - arm[1][1]) < 0.001]
     up = [arm for arm in arms if abs(arm[0][0] - arm[1][0]) < 0.001]
     centres = []
     for (a, b) in across:
         for (c, d) in up:
-            if math.dist(((a[0] + b[0]) / 2, a[1]), (c[0], (c[1] + d[1]) / 2)) < 0.01:
+            if math.dist(((a[0] + b[0]) / 2, a[1]), (c[0], (c[1] + d[1]) / 2)) < tolerance:
                 centres.append((c[0], a[1]))
     return sorted(centres)
 
 
-def fret_ends(colour, points, slot_width, by_colour):
-    """The ends of a fret's line (the middle line of a slot), or None for a
-    path that is no fret: the writer's frets are red, a runtime's are black
-    lines of two points (slots of four)."""
-    if by_colour and colour != "1 0 0":
-        return None
-    if not by_colour and colour != "0 0 0":
-        return None
-    if slot_width > 0:
-        if len(points) != 4:
-            return None  # a slot cut by the tile's edge: whole on the next page
-        return [((points[0][0] + points[3][0]) / 2, (points[0][1] + points[3][1]) / 2),
-                ((points[1][0] + points[2][0]) / 2, (points[1][1] + points[2][1]) / 2)]
-    return points if len(points) == 2 else None
+def is_red(colour, board, lines):
+    return colour == "1 0 0"
 
 
-def check_pages(case, path, inputs, pages, slot_width, tolerance=0.01, by_colour=True):
+def printed_fret(colour, board, lines):
+    """On paper every line is black, so a fret's line is told by its place: a
+    black line (or slot) longer than a registration cross's arm, within a
+    millimetre of one of the board's fret lines."""
+    if colour != "0 0 0" or len(board) not in (2, 4) or math.dist(board[0], board[1]) < 11:
+        return False
+    return min(max(off_line(point, line) for point in board) for line in lines.values()) < 1
+
+
+def check_pages(case, path, inputs, pages, slot_width, tolerance=0.01, paper_tolerance=0.01,
+                is_fret=is_red):
+    """The pages of the PDF at `path`, each fret line within `tolerance` mm of
+    its place, the paper within `paper_tolerance`; `is_fret` tells a fret's
+    line (its colour, its points on the board, the board's fret lines)."""
     scale, corner = pages["scale"], pages["tileCorner"]
     traced = traced_paths(path)
     if len(traced) != len(pages["tiles"]):
@@ -223,20 +224,19 @@ def check_pages(case, path, inputs, pages, slot_width, tolerance=0.01, by_colour
     lines, seen = fret_lines(inputs), set()
     origin = None  # where the page's top left corner is on the board
     for number, (width, height, paths) in enumerate(traced, 1):
-        # A runtime's PDF gives the paper in whole points (A4 as 595 x 842).
-        paper_tolerance = 0.01 if by_colour else POINT / 2
-        if abs(width - pages["width"]) > paper_tolerance or \
-                abs(height - pages["height"]) > paper_tolerance:
+        if abs(width - pages["width"]) > paper_tolerance or abs(
+                height - pages["height"]) > paper_tolerance:
             fail(case, f"page {number} is {width} x {height} mm")
         for colour, points in paths:
-            if any(not 12.69 <= x <= width - 12.69 or not 12.69 <= y <= height - 12.69
+            margin = 12.7 - tolerance
+            if any(not margin <= x <= width - margin or not margin <= y <= height - margin
                    for x, y in points):
                 fail(case, f"page {number}: a line in the margins")
         combs = [extents(points) for colour, points in paths if len(points) > 100]
         if len(combs) != 2 or any(
-                abs(max(size) - ruler) > 0.01 for size in combs):
+                abs(max(size) - ruler) > tolerance for size in combs):
             fail(case, f"page {number}: rulers {combs}, not {ruler} mm")
-        marks = crosses(paths, scale)
+        marks = crosses(paths, scale, tolerance)
         if origin is None:
             tile = pages["tiles"][0]
             origin = (tile[0] - corner[0] / scale, tile[1] - corner[1] / scale)
@@ -250,20 +250,22 @@ def check_pages(case, path, inputs, pages, slot_width, tolerance=0.01, by_colour
                 return
             origin = (shared[0][0] - found[0][0] / scale, shared[0][1] - found[0][1] / scale)
             second = (origin[0] + found[1][0] / scale, origin[1] + found[1][1] / scale)
-            if math.dist(second, shared[1]) > 0.01:
+            if math.dist(second, shared[1]) > tolerance:
                 fail(case, f"page {number}: the second cross is {math.dist(second, shared[1])} off")
         def on_board(point):
             return origin[0] + point[0] / scale, origin[1] + point[1] / scale
         previous = sorted(on_board(mark) for mark in marks)
         for colour, points in paths:
-            ends = fret_ends(colour, points, slot_width, by_colour)
-            if ends is None:
+            board = [on_board(point) for point in points]
+            if not is_fret(colour, board, lines):
                 continue
-            board = [on_board(point) for point in ends]
+            if slot_width > 0:
+                if len(board) != 4:
+                    continue  # a slot cut by the tile's edge: whole on the next page
+                board = [((board[0][0] + board[3][0]) / 2, (board[0][1] + board[3][1]) / 2),
+                         ((board[1][0] + board[2][0]) / 2, (board[1][1] + board[2][1]) / 2)]
             fret = min(lines, key=lambda k: off_line(board[0], lines[k]))
             off = max(off_line(point, lines[fret]) for point in board)
-            if not by_colour and off > 1:
-                continue  # another black line of two points: a cross's arm, the nut
             seen.add(fret)
             if off > tolerance:
                 fail(case, f"page {number}: fret {fret} {off} mm off")
@@ -284,7 +286,7 @@ def check_printed(samples, suffix):
         data = json.loads(case_path.read_text())
         inputs = data["inputs"]
         check_pages(case_path.stem, pdf, inputs, data["pages"], inputs.get("slotWidth", 0),
-                    tolerance=0.05, by_colour=False)
+                    tolerance=0.05, paper_tolerance=POINT / 2, is_fret=printed_fret)
         print(f"{case_path.stem}: printed pages read back")
 
 

@@ -6,9 +6,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <utility>
 
 #include "WindowTestSupport.h"
+#include "platform/win32/Drawing.h"
+#include "platform/win32/FileSaver.h"
 #include "platform/win32/Form.h"
 #include "platform/win32/Placement.h"
 #include "platform/win32/Utf16.h"
@@ -16,6 +20,7 @@
 #include "ui/info/mAboutDesign.h"
 #include "ui/info/mTensionDesign.h"
 #include "ui/main/mMainDesign.h"
+#include "ui/template/mTemplateDesign.h"
 
 namespace korvanel::test {
 namespace {
@@ -24,7 +29,8 @@ std::wstring Wide(std::string_view text) { return win32::WideFromUtf8(text); }
 std::string Narrow(const std::wstring& text) { return win32::Utf8FromWide(text); }
 
 const WindowDesign& DesignNamed(std::string_view window) {
-  for (const WindowDesign* design : {&design::kMain, &design::kTension, &design::kAbout}) {
+  for (const WindowDesign* design :
+       {&design::kMain, &design::kTension, &design::kAbout, &design::kTemplate}) {
     if (design->name == window) return *design;
   }
   ADD_FAILURE() << "no window design " << window;
@@ -75,6 +81,36 @@ BOOL CALLBACK CountOwnWindows(HWND window, LPARAM count) {
   return TRUE;
 }
 
+// A folder of its own under the user's temporary folder, removed with what
+// was saved into it.
+class SaveFolder {
+ public:
+  SaveFolder() {
+    wchar_t temporary[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temporary);
+    path_ = std::wstring(temporary) + L"korvanel-desktop-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(path_.c_str(), nullptr);
+  }
+  ~SaveFolder() {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
+      } while (FindNextFileW(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryW(path_.c_str());
+  }
+  SaveFolder(const SaveFolder&) = delete;
+  SaveFolder& operator=(const SaveFolder&) = delete;
+
+  std::wstring PathOf(std::string_view name) const { return path_ + L"\\" + Wide(name); }
+
+ private:
+  std::wstring path_;
+};
+
 // The runtime, telling when it has ended the program.
 class EndingRuntime : public win32::Win32Runtime {
  public:
@@ -94,8 +130,16 @@ PixelBox BoxOf(const RECT& rect) {
 
 class Win32Desktop : public Desktop {
  public:
+  // Saves go through the runtime's own writer; only the dialog is answered.
   explicit Win32Desktop(WindowRuntime::PrintJobFactory makePrintJob)
-      : runtime_(std::move(makePrintJob)) {}
+      : runtime_(std::move(makePrintJob), [this](Form& over) {
+          return std::make_unique<win32::Win32FileSaver>(
+              static_cast<win32::Win32Form&>(over).Handle(),
+              [this](HWND, const std::wstring&, const FileType&) -> std::optional<std::wstring> {
+                if (!answer_) return std::nullopt;
+                return folder_.PathOf(*answer_);
+              });
+        }) {}
 
   WindowRuntime& Runtime() override { return runtime_; }
 
@@ -112,17 +156,34 @@ class Win32Desktop : public Desktop {
       if (HWND button = Control(shown, control)) SendMessageW(button, BM_CLICK, 0, 0);
     }
   }
-  void Type(std::string_view window, std::string_view comboBox, std::string_view text) override {
-    for (HWND shown : ShownWindows(window)) TypeInto(Control(shown, comboBox), Wide(text).c_str());
+  // Into a text box, or into the edit field of a combo box.
+  void Type(std::string_view window, std::string_view box, std::string_view text) override {
+    for (HWND shown : ShownWindows(window)) {
+      HWND control = Control(shown, box);
+      if (FindWindowExW(control, nullptr, L"Edit", nullptr) != nullptr) {
+        TypeInto(control, Wide(text).c_str());
+      } else {
+        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+      }
+    }
   }
-  // The entry becomes the box's text, and the window hears of it.
+  // A drop-down list box is picked from with the arrow keys, one entry a
+  // key, as a user does: the control itself tells the window of each
+  // change (CBN_SELCHANGE). The entry of an editable box becomes its text.
   void Pick(std::string_view window, std::string_view comboBox, int entry) override {
     for (HWND shown : ShownWindows(window)) {
       HWND box = Control(shown, comboBox);
-      SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-      SendMessageW(shown, WM_COMMAND,
-                   MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(box)), CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(box));
+      if (FindWindowExW(box, nullptr, L"Edit", nullptr) != nullptr) {
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+        continue;
+      }
+      for (int current = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+           current != entry && current >= -1;) {
+        SendMessageW(box, WM_KEYDOWN, current < entry ? VK_DOWN : VK_UP, 1);
+        const int now = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+        if (now == current) break;  // at the list's end
+        current = now;
+      }
     }
   }
   // The user clicks into the control first: its window becomes active.
@@ -199,6 +260,27 @@ class Win32Desktop : public Desktop {
     return texts;
   }
   bool Ended() const override { return runtime_.ended; }
+  // What screen readers read as the drawing's name: its window text.
+  std::string DrawingName(std::string_view window, std::string_view drawing) const override {
+    for (HWND shown : ShownWindows(window)) return Narrow(TextOf(Control(shown, drawing)));
+    return "";
+  }
+  int DrawnLines(std::string_view window, std::string_view drawing) const override {
+    for (HWND shown : ShownWindows(window)) {
+      const auto* made = dynamic_cast<const win32::DrawingWindow*>(
+          &const_cast<win32::Win32Form*>(FormOf(shown))->DrawingNamed(drawing));
+      return made != nullptr ? static_cast<int>(made->Shown().lines.size()) : 0;
+    }
+    return 0;
+  }
+  void AnswerSaves(std::optional<std::string> fileName) override { answer_ = std::move(fileName); }
+  std::optional<std::string> Saved(const std::string& fileName) const override {
+    std::ifstream file(folder_.PathOf(fileName).c_str(), std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+  }
 
   int Dpi(std::string_view window) const override {
     for (HWND shown : ShownWindows(window)) return win32::WindowDpi(shown);
@@ -303,6 +385,8 @@ class Win32Desktop : public Desktop {
     return form != nullptr ? form->ControlNamed(name) : nullptr;
   }
 
+  SaveFolder folder_;
+  std::optional<std::string> answer_;
   EndingRuntime runtime_;
   // Answers the messages of refused lengths and failed prints with OK.
   MessageBoxAnswerer answerer_;

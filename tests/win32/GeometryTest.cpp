@@ -7,19 +7,23 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "WindowTestSupport.h"
+#include "platform/win32/Form.h"
 #include "ui/info/mAboutDesign.h"
 #include "ui/info/mTensionDesign.h"
 #include "ui/main/mMainDesign.h"
+#include "ui/template/mTemplateDesign.h"
 
 namespace korvanel::test {
 namespace {
 
 constexpr wchar_t kTension[] = L"Frequency and Tension";
 constexpr wchar_t kAbout[] = L"About";
+constexpr wchar_t kTemplate[] = L"Fret Template";
 
 SIZE ClientSize(HWND window) {
   RECT client{};
@@ -78,10 +82,17 @@ class GeometryTest : public ::testing::Test {
     }
   }
   HWND Main() const { return program_.MainWindow(); }
-  HWND Open(const wchar_t* item, const wchar_t* caption) {
-    ChooseMenu(Main(), L"?", item);
+  HWND Open(const wchar_t* item, const wchar_t* caption, const wchar_t* menu = L"?") {
+    ChooseMenu(Main(), menu, item);
     program_.Pump();
     return FindWindowW(L"KorvanelWindow", caption);
+  }
+  const win32::Win32Form& FormOf(HWND window) {
+    for (const auto& form : program_.Runtime().LoadedForms()) {
+      const auto& loaded = static_cast<const win32::Win32Form&>(*form);
+      if (loaded.Handle() == window) return loaded;
+    }
+    throw std::runtime_error("no form of that window");
   }
 
   RunningProgram program_;
@@ -234,17 +245,20 @@ int TextWidth(HWND control) {
   return static_cast<int>(extent.cx);
 }
 
-// The controls with their fonts, the list columns and the lines of `design`
-// at `dpi`.
-void ExpectDesignAt(HWND window, const WindowDesign& design, int dpi) {
+// The controls of `form` with their fonts, the list columns and the lines of
+// `design` at `dpi`.
+void ExpectDesignAt(const win32::Win32Form& form, const WindowDesign& design, int dpi) {
+  HWND window = form.Handle();
   for (const ControlDesign& control : design.controls) {
-    static constexpr const wchar_t* kClasses[] = {L"Static", L"Button", L"ComboBox",
-                                                  L"SysListView32"};
-    const std::wstring text(control.text.begin(), control.text.end());
-    HWND child = Child(window, kClasses[static_cast<int>(control.kind)],
-                       text.empty() ? nullptr : text.c_str());
+    static constexpr const wchar_t* kClasses[] = {L"Static",         L"Button",   L"ComboBox",
+                                                  L"SysListView32",  L"ComboBox", L"Edit",
+                                                  L"KorvanelDrawing"};
+    HWND child = form.ControlNamed(control.name);
     SCOPED_TRACE(std::string(control.name));
+    ASSERT_EQ(ClassOf(child), kClasses[static_cast<int>(control.kind)]);
     EXPECT_EQ(Placed(child), Design(control.left, control.top, control.width, control.height, dpi));
+    // A drawing shows no text of a font.
+    if (control.kind == ControlKind::Drawing) continue;
     EXPECT_EQ(FontOf(child).lfHeight, -PointsInPixels(control.font.points, dpi));
     // MS Sans Serif has no 22-pixel face, and its 16 tripled for the 18-pt
     // title is a stretched bitmap: both are drawn in TrueType.
@@ -278,11 +292,13 @@ struct WindowCase {
   const wchar_t* menuItem;  // none for the main window
   const wchar_t* caption;
   const WindowDesign* design;
+  const wchar_t* menu = L"?";
 };
 class DpiChangeTest : public GeometryTest, public ::testing::WithParamInterface<WindowCase> {};
 
 TEST_P(DpiChangeTest, LaysTheWindowOutAgainAtTheNewDpiInTheSuggestedRectangle) {
-  HWND window = GetParam().menuItem ? Open(GetParam().menuItem, GetParam().caption) : Main();
+  HWND window =
+      GetParam().menuItem ? Open(GetParam().menuItem, GetParam().caption, GetParam().menu) : Main();
   const Box frame = Placed(window);
   for (const int dpi : {Dpi(), 144, 192, Dpi()}) {
     SCOPED_TRACE(dpi);
@@ -302,15 +318,16 @@ TEST_P(DpiChangeTest, LaysTheWindowOutAgainAtTheNewDpiInTheSuggestedRectangle) {
       EXPECT_EQ(Size(ClientSize(window)),
                 Size(GetParam().design->clientWidth, GetParam().design->clientHeight));
     }
-    ExpectDesignAt(window, *GetParam().design, dpi);
+    ExpectDesignAt(FormOf(window), *GetParam().design, dpi);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllWindows, DpiChangeTest,
-                         ::testing::Values(WindowCase{nullptr, nullptr, &design::kMain},
-                                           WindowCase{L"Tension and Frequency", kTension,
-                                                      &design::kTension},
-                                           WindowCase{L"About", kAbout, &design::kAbout}));
+INSTANTIATE_TEST_SUITE_P(
+    AllWindows, DpiChangeTest,
+    ::testing::Values(WindowCase{nullptr, nullptr, &design::kMain},
+                      WindowCase{L"Tension and Frequency", kTension, &design::kTension},
+                      WindowCase{L"About", kAbout, &design::kAbout},
+                      WindowCase{L"Fret Template...", kTemplate, &design::kTemplate, L"File"}));
 
 }  // namespace
 }  // namespace korvanel::test

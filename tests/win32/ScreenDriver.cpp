@@ -9,7 +9,13 @@
 //                                            be chosen (separators skipped)
 //   korvanel_drive rows CAPTION COUNT        until the window's list holds
 //                                            COUNT rows (5 s at most)
-// Exits with 1 (and says why) when the window, button or rows are missing.
+//   korvanel_drive type CAPTION LABEL TEXT   sets the text of the box that
+//                                            label names
+//   korvanel_drive pick CAPTION LABEL ENTRY  picks the entry (from 0) of the
+//                                            drop-down list box that label
+//                                            names, with the arrow keys
+// Exits with 1 (and says why) when the window, button, box or rows are
+// missing. A label lies just above the box it names (GW_HWNDNEXT of it).
 //
 // Menus are chosen with the keyboard (F10, arrows, Enter) as typed into the
 // window: another process cannot read the program's menus under Wine.
@@ -54,11 +60,27 @@ void ChooseMenu(HWND window, int menu, int item) {
   Press(VK_RETURN);
 }
 
+HWND BoxNamedBy(HWND window, const wchar_t* label) {
+  HWND named = FindWindowExW(window, nullptr, L"Static", label);
+  HWND box = named != nullptr ? GetWindow(named, GW_HWNDNEXT) : nullptr;
+  if (box == nullptr) std::fwprintf(stderr, L"no box named \"%ls\"\n", label);
+  return box;
+}
+
+void Pick(HWND box, int entry) {
+  for (int current = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0)); current != entry;) {
+    SendMessageW(box, WM_KEYDOWN, current < entry ? VK_DOWN : VK_UP, 1);
+    const int now = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+    if (now == current) return;
+    current = now;
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
   if (argc < 3) {
-    std::fwprintf(stderr, L"usage: korvanel_drive wait|click|menu CAPTION [...]\n");
+    std::fwprintf(stderr, L"usage: korvanel_drive wait|click|menu|rows|type|pick CAPTION [...]\n");
     return 2;
   }
   const std::wstring command = argv[1];
@@ -86,6 +108,17 @@ int wmain(int argc, wchar_t* argv[]) {
     std::fwprintf(stderr, L"the list holds %lld rows, not %lld\n", static_cast<long long>(rows),
                   static_cast<long long>(wanted));
     return 1;
+  }
+  if ((command == L"type" || command == L"pick") && argc == 5) {
+    HWND box = BoxNamedBy(window, argv[3]);
+    if (box == nullptr) return 1;
+    if (command == L"pick") {
+      Pick(box, _wtoi(argv[4]));
+    } else {
+      HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
+      SendMessageW(edit != nullptr ? edit : box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+    }
+    return 0;
   }
   if (command == L"menu" && argc == 5) {
     ChooseMenu(window, _wtoi(argv[3]), _wtoi(argv[4]));
