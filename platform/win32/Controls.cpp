@@ -7,6 +7,18 @@
 
 namespace korvanel::win32 {
 
+void RegisterWindowClass(WNDCLASSEXW windowClass, std::string_view what) {
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  WNDCLASSEXW registered{};
+  registered.cbSize = sizeof registered;
+  if (GetClassInfoExW(windowClass.hInstance, windowClass.lpszClassName, &registered)) return;
+  if (RegisterClassExW(&windowClass) == 0) {
+    throw ControlError("The " + std::string(what) + " window class could not be registered.");
+  }
+}
+
 HWND MakeChild(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
                DWORD exStyle, const PixelBox& place, int id, HFONT font) {
   const std::wstring wide = WideFromUtf8(text);

@@ -11,6 +11,12 @@
 
 namespace korvanel::win32 {
 
+// Registers the program's window class `windowClass` (its name, procedure,
+// style, brush and icons as the caller fills them; the size, instance and
+// arrow cursor filled in here) unless it is registered already. `what` names
+// the class in the ControlError raised when Windows refuses it.
+void RegisterWindowClass(WNDCLASSEXW windowClass, std::string_view what);
+
 // Creates a visible child window of `parent` at `place` (client pixels),
 // with the command id `id`, showing its text in `font`, and lays it above
 // its earlier siblings: where controls overlap, the later one is seen.

@@ -24,18 +24,12 @@ struct PenDeleter {
 using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, PenDeleter>;
 
 void RegisterDrawingClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXW drawingClass{};
-    drawingClass.cbSize = sizeof drawingClass;
-    // Resized, the picture is fitted anew: all of it is painted again.
-    drawingClass.style = CS_HREDRAW | CS_VREDRAW;
-    drawingClass.lpfnWndProc = procedure;
-    drawingClass.hInstance = GetModuleHandleW(nullptr);
-    drawingClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    drawingClass.lpszClassName = kDrawingClass;
-    return RegisterClassExW(&drawingClass) != 0;
-  }();
-  if (!registered) throw ControlError("The drawing window class could not be registered.");
+  WNDCLASSEXW drawingClass{};
+  // Resized, the picture is fitted anew: all of it is painted again.
+  drawingClass.style = CS_HREDRAW | CS_VREDRAW;
+  drawingClass.lpfnWndProc = procedure;
+  drawingClass.lpszClassName = kDrawingClass;
+  RegisterWindowClass(drawingClass, "drawing");
 }
 
 // The first sans-serif stand-in the device has (Arial on Windows).

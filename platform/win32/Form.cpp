@@ -27,19 +27,13 @@ HICON ProgramIcon(int size) {
 }
 
 void RegisterFormClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXW formClass{};
-    formClass.cbSize = sizeof formClass;
-    formClass.lpfnWndProc = procedure;
-    formClass.hInstance = GetModuleHandleW(nullptr);
-    formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    formClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    formClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-    formClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
-    formClass.lpszClassName = kFormClass;
-    return RegisterClassExW(&formClass) != 0;
-  }();
-  if (!registered) throw ControlError("The window class could not be registered.");
+  WNDCLASSEXW formClass{};
+  formClass.lpfnWndProc = procedure;
+  formClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  formClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+  formClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+  formClass.lpszClassName = kFormClass;
+  RegisterWindowClass(formClass, "form");
 }
 
 // Moves a label or button to `place` and shows its text in `font`.

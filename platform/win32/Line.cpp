@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/ControlError.h"
+#include "platform/win32/Controls.h"
 
 namespace korvanel::win32 {
 
@@ -31,15 +32,10 @@ LRESULT CALLBACK LineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void RegisterLineClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW lineClass{};
-    lineClass.cbSize = sizeof lineClass;
-    lineClass.lpfnWndProc = LineProc;
-    lineClass.hInstance = GetModuleHandleW(nullptr);
-    lineClass.lpszClassName = kLineClass;
-    return RegisterClassExW(&lineClass) != 0;
-  }();
-  if (!registered) throw ControlError("The line window class could not be registered.");
+  WNDCLASSEXW lineClass{};
+  lineClass.lpfnWndProc = LineProc;
+  lineClass.lpszClassName = kLineClass;
+  RegisterWindowClass(lineClass, "line");
 }
 
 RECT LineBounds(POINT from, POINT to) {
