@@ -9,47 +9,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
+#include "ClickTiming.h"
 #include "platform/win32/Runtime.h"
 #include "ui/main/mMain.h"
 
-namespace {
-
-// Handles what is queued, as the message loop would between two clicks.
-void Pump(korvanel::win32::Win32Runtime& runtime) {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) runtime.DeliverMessage(message);
-}
-
-double Microseconds(LONGLONG ticks) {
-  static const double perTick = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1e6 / static_cast<double>(frequency.QuadPart);
-  }();
-  return static_cast<double>(ticks) * perTick;
-}
-
-template <class Click>
-void Measure(const char* name, int clicks, korvanel::win32::Win32Runtime& runtime, Click click) {
-  std::vector<double> times;
-  for (int i = 0; i < clicks + clicks / 10; ++i) {
-    Pump(runtime);
-    LARGE_INTEGER start;
-    LARGE_INTEGER end;
-    QueryPerformanceCounter(&start);
-    click();
-    QueryPerformanceCounter(&end);
-    // The first tenth warms up.
-    if (i >= clicks / 10) times.push_back(Microseconds(end.QuadPart - start.QuadPart));
-  }
-  std::sort(times.begin(), times.end());
-  std::printf("%-44s %10.1f %10.1f %10.1f\n", name, times[times.size() / 2],
-              times[times.size() * 99 / 100], times.back());
-}
-
-}  // namespace
+using korvanel::bench::Measure;
+using korvanel::bench::Pump;
 
 int main(int argc, char* argv[]) {
   const int clicks = std::max(10, argc > 1 ? std::atoi(argv[1]) : 500);
