@@ -17,11 +17,12 @@ programs we did not write:
   rulers 100 mm (4 in) long times the printer correction, and the pages put
   together by their registration crosses, as a maker tapes them, with every
   fret line within 0.01 mm of where the board's definition puts it,
-  computed here anew.
+  computed here anew; the tiles overlap by 15 mm and reach the bridge.
 
 With --printed FOLDER SUFFIX it reads back only the pages a runtime printed
-(NAME-SUFFIX.pdf beside NAME.json), where the frets are black as the rest
-and are told by where they lie: each within 0.05 mm of its place.
+(NAME-SUFFIX.pdf or NAME-SUFFIX.ps beside NAME.json), where the frets are
+black as the rest and are told by where they lie: each within 0.05 mm of
+its place.
 """
 import json
 import math
@@ -277,26 +278,57 @@ def check_pages(case, path, inputs, pages, slot_width, tolerance=0.01, paper_tol
             fail(case, f"no \"Page {number} of {len(traced)}\"")
 
 
-def check_printed(samples, suffix):
-    """The pages a runtime printed of each sample, NAME-SUFFIX.pdf."""
+def check_cover(case, inputs, pages):
+    """The tiles, in a row, overlap by 15 mm and cover the board from the nut
+    (x 0) to the bridge on both strings."""
+    lines = fret_lines(dict(inputs, frets=2))
+    along = [1 - 2 ** (-fret / 12) for fret in (1, 2)]
+    bridge = 0
+    for side in (0, 1):  # the bass string, then the treble string
+        first, second = lines[1][side][0], lines[2][side][0]
+        run = (second - first) / (along[1] - along[0])
+        bridge = max(bridge, first - along[0] * run + run)
+    tiles = sorted(pages["tiles"])
+    if tiles[0][0] > 0 or tiles[-1][2] < bridge:
+        fail(case, f"tiles from {tiles[0][0]:.1f} to {tiles[-1][2]:.1f} mm, "
+                   f"the bridge at {bridge:.1f}")
+    for tile, following in zip(tiles, tiles[1:]):
+        if tile[2] - following[0] < 15 - 1e-9:
+            fail(case, f"tiles overlap by {tile[2] - following[0]:.2f} mm")
+
+
+def check_printed(samples, suffix, scratch):
+    """The pages a runtime printed of each sample, NAME-SUFFIX.pdf or, from a
+    PostScript printer driver, NAME-SUFFIX.ps (through ghostscript's ps2pdf).
+    On paper every line is black; a runtime's points lie on device pixels
+    and its PDF gives the paper in whole points (A4 as 595 x 842), so the
+    lines are wanted within 0.05 mm, the paper within half a point. Returns
+    how many samples were printed."""
+    printed = 0
     for case_path in sorted(samples.glob("*.json")):
-        pdf = samples / f"{case_path.stem}-{suffix}.pdf"
+        case = case_path.stem
+        pdf, ps = (samples / f"{case}-{suffix}.{kind}" for kind in ("pdf", "ps"))
+        if ps.exists():
+            pdf = scratch / pdf.name
+            run("ps2pdf", str(ps), str(pdf))
         if not pdf.exists():
             continue
         data = json.loads(case_path.read_text())
         inputs = data["inputs"]
-        check_pages(case_path.stem, pdf, inputs, data["pages"], inputs.get("slotWidth", 0),
+        check_pages(case, pdf, inputs, data["pages"], inputs.get("slotWidth", 0),
                     tolerance=0.05, paper_tolerance=POINT / 2, is_fret=printed_fret)
-        print(f"{case_path.stem}: printed pages read back")
+        print(f"{case}: printed pages read back")
+        printed += 1
+    return printed
 
 
 def main():
     if sys.argv[1] == "--printed":
-        check_printed(pathlib.Path(sys.argv[2]), sys.argv[3])
+        with tempfile.TemporaryDirectory() as scratch:
+            printed = check_printed(pathlib.Path(sys.argv[2]), sys.argv[3], pathlib.Path(scratch))
         for failure in failures:
             print(failure)
-        return 1 if failures or not list(pathlib.Path(sys.argv[2]).glob(f"*-{sys.argv[3]}.pdf")) \
-            else 0
+        return 1 if failures or printed == 0 else 0
     samples = pathlib.Path(sys.argv[1])
     cases = sorted(samples.glob("*.json"))
     if len(cases) < 4:
@@ -312,6 +344,7 @@ def main():
             check_svg(case, samples / f"{case}.svg", drawing, inputs["unit"], scratch)
             check_pages(case, samples / f"{case}.pdf", inputs, data["pages"],
                         inputs.get("slotWidth", 0))
+            check_cover(case, inputs, data["pages"])
             print(f"{case}: read back")
     for failure in failures:
         print(failure)

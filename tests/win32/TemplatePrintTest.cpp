@@ -1,14 +1,13 @@
 // The fret template's pages on the GDI printer: through the print dialog,
-// which offers their paper, into PostScript files that
-// check_template_printout.py reads back (NAME.ps beside NAME.json, the
-// inputs and the pages' tiles, as tests/template/check_files.py reads them).
+// which offers their paper, into PostScript files that check_files.py
+// --printed reads back (NAME-win32.ps beside NAME.json).
 #include <windows.h>
 #include <winspool.h>
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <utility>
@@ -22,7 +21,7 @@
 #include "template/Geometry.h"
 #include "template/Pages.h"
 #include "template/Picture.h"
-#include "template/Units.h"
+#include "tests/template/Samples.h"
 
 namespace korvanel {
 namespace {
@@ -31,74 +30,14 @@ using namespace fret_template;
 using test::DialogAnswer;
 using test::PrintoutPath;
 
-struct Sample {
-  const wchar_t* name;
-  TemplateInputs inputs;
-};
-
-// An ordinary and a fanned board on A4, one in inches on Letter, and a
-// fanned one with slots for a printer that prints 100 mm as 99 mm.
-std::vector<Sample> Samples() {
-  TemplateInputs ordinary;
-  ordinary.bassScale = ordinary.trebleScale = 650;
-  TemplateInputs fanned = ordinary;
-  fanned.bassScale = 686;
-  fanned.trebleScale = 648;
-  fanned.perpendicularFret = 8;
-  TemplateInputs inches = InUnit(ordinary, Unit::Inch);
-  inches.bassScale = inches.trebleScale = 25.5;
-  inches.frets = 22;
-  inches.paper = Paper::Letter;
-  TemplateInputs slotted = fanned;
-  slotted.slotWidth = 0.6;
-  slotted.frets = 36;
-  slotted.rulerMeasures = 99;
-  return {{L"template-ordinary", ordinary},
-          {L"template-fanned", fanned},
-          {L"template-inches", inches},
-          {L"template-slotted", slotted}};
-}
-
-std::string Number(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.17g", value);
-  return text;
-}
-
-std::string List(std::initializer_list<double> values) {
-  std::string json;
-  for (double value : values) json += (json.empty() ? "[" : ", ") + Number(value);
-  return json + "]";
-}
-
-// What the reader needs to place the pages on the board: the inputs and
-// the pages' paper, correction and tiles.
-void WriteLayout(const std::wstring& path, const TemplateInputs& inputs,
-                 const TemplatePages& pages) {
-  std::string json = "{\"inputs\": {\"unit\": \"" + std::string(UnitSymbol(inputs.unit)) + "\"";
-  const std::pair<const char*, double> values[] = {
-      {"bassScale", inputs.bassScale}, {"trebleScale", inputs.trebleScale},
-      {"nutSpan", inputs.nutSpan},     {"bridgeSpan", inputs.bridgeSpan},
-      {"slotWidth", inputs.slotWidth}, {"perpendicularFret", inputs.perpendicularFret},
-      {"frets", inputs.frets}};
-  for (const auto& [name, value] : values)
-    json += ", \"" + std::string(name) + "\": " + Number(value);
-  json += "},\n\"pages\": {\"width\": " + Number(pages.width) +
-          ", \"height\": " + Number(pages.height) + ", \"scale\": " + Number(pages.scale) +
-          ", \"tileCorner\": " + List({pages.tileCorner.x, pages.tileCorner.y}) + ", \"tiles\": [";
-  for (const Page& page : pages.pages) {
-    json += (json.back() == '[' ? "" : ", ") +
-            List({page.tile.left, page.tile.top, page.tile.right, page.tile.bottom});
-  }
-  std::ofstream(path.c_str(), std::ios::binary) << json << "]}}\n";
-}
-
 TEST(TemplatePrintTest, PagesPrintOnThePaperTheDialogOffersOnePageEach) {
   for (const Sample& sample : Samples()) {
-    SCOPED_TRACE(testing::PrintToString(sample.name));
-    const std::wstring ps = PrintoutPath(std::wstring(sample.name) + L".ps");
+    SCOPED_TRACE(sample.name);
+    const std::wstring name(sample.name, sample.name + std::strlen(sample.name));
+    const std::wstring ps = PrintoutPath(name + L"-win32.ps");
     test::RemoveFile(ps);
-    const TemplatePages pages = MakePages(ComputeBoard(sample.inputs));
+    const BoardGeometry board = ComputeBoard(sample.inputs);
+    const TemplatePages pages = MakePages(board);
     win32::GdiPrinter printer(nullptr, ps);
     win32::PrinterChoice choice;
     win32::GdiPrintDialog dialog(printer, nullptr, choice);
@@ -111,7 +50,8 @@ TEST(TemplatePrintTest, PagesPrintOnThePaperTheDialogOffersOnePageEach) {
     for (const Page& page : pages.pages) printer.PrintPage(PagePicture(page, pages));
     ASSERT_NO_THROW(printer.EndDoc());
     EXPECT_EQ(test::PostScriptPageCount(test::FileText(ps)), static_cast<int>(pages.pages.size()));
-    WriteLayout(PrintoutPath(std::wstring(sample.name) + L".json"), sample.inputs, pages);
+    std::ofstream(PrintoutPath(name + L".json").c_str(), std::ios::binary)
+        << SampleJson(sample, board, pages);
   }
 }
 
