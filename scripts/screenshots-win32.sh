@@ -75,11 +75,11 @@ drive click "Fret Template" Close
 drive menu Korvanel 0 2  # File > Exit
 wait "$program_pid"
 
-for printout in "$build"/tests/win32/printouts/template-*.ps; do
+for printout in "$build"/tests/win32/printouts/*-win32.ps; do
   [ -f "$printout" ] || continue
-  name="$(basename "$printout" .ps)"
+  name="$(basename "$printout" -win32.ps)"
   ps2pdf "$printout" "$out/$name.pdf"
-  pdftoppm -png -r 40 "$out/$name.pdf" "$out/pages-${name#template-}"
+  pdftoppm -png -r 40 "$out/$name.pdf" "$out/pages-$name"
   rm "$out/$name.pdf"
+  echo "pages-$name-*.png"
 done
-ls "$out"/pages-*.png 2>/dev/null | xargs -r -n1 basename
