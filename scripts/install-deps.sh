@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that one kind of work needs, only those that
 # are missing; quick when everything is there (no apt-get update then).
-# Usage: scripts/install-deps.sh [run|package|test|win32|win32-test|web|web-test]
+# Usage: scripts/install-deps.sh [run|package|test|null|win32|win32-test|web|web-test]
 #   (test if left out)
 #   run      build and start the program (scripts/run.sh)
 #   package  run, plus making and checking the Debian package
 #            (scripts/package.sh)
 #   test     package, plus every test tool (scripts/test.sh, the CUPS,
 #            package and fuzz tests, screenshots and print samples)
+#   null     the build on the null runtime and its tests, with the
+#            comma-decimal locale and the template files' readers
+#            (platform/README.md)
 #   win32    the mingw-w64 cross compiler and GoogleTest's sources
 #            (scripts/build-win32.sh), wixl and zip for the installer and
 #            the portable zip (scripts/package-win32.sh)
@@ -33,6 +36,14 @@ run_packages=(
 package_packages=(
   dpkg-dev file lintian desktop-file-utils appstream
 )
+# The readers of the fret template's files and pages, programs we did not
+# write: ezdxf (for /usr/bin/python3), LibreCAD, librsvg, MuPDF and poppler.
+reader_packages=(
+  python3 python3-ezdxf librecad librsvg2-bin mupdf-tools poppler-utils
+)
+null_packages=(
+  cmake g++ ninja-build libgtest-dev locales
+)
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales poppler-utils xvfb xauth imagemagick x11-utils openbox
@@ -42,9 +53,6 @@ test_packages=(
   # scripts/test-package.sh installs the package into a fresh Debian;
   # scripts/test-debian13.sh clones the current commit into one.
   debootstrap git
-  # The fret template's files and pages read back by programs we did not
-  # write: ezdxf (for /usr/bin/python3), LibreCAD, librsvg and MuPDF.
-  python3-ezdxf librecad librsvg2-bin mupdf-tools
 )
 
 win32_packages=(
@@ -70,7 +78,11 @@ web_test_packages=(
 case "$set_name" in
   run) packages=("${run_packages[@]}") ;;
   package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
-  test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  test)
+    packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
+      "${reader_packages[@]}")
+    ;;
+  null) packages=("${null_packages[@]}" "${reader_packages[@]}") ;;
   win32) packages=("${win32_packages[@]}") ;;
   win32-test) packages=("${win32_packages[@]}" "${win32_test_packages[@]}") ;;
   web) packages=("${web_packages[@]}") ;;
@@ -81,7 +93,7 @@ case "$set_name" in
     command -v npm >/dev/null || packages+=(npm)
     ;;
   *)
-    echo "usage: $0 [run|package|test|win32|win32-test|web|web-test]" >&2
+    echo "usage: $0 [run|package|test|null|win32|win32-test|web|web-test]" >&2
     exit 2
     ;;
 esac
@@ -110,7 +122,7 @@ fi
 
 # A comma-decimal locale proves that numbers are written with a point whatever
 # the user's settings; only the tests need it.
-if [ "$set_name" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if { [ "$set_name" = test ] || [ "$set_name" = null ]; } && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   echo "Generating de_DE.UTF-8"
   if [ -f /etc/locale.gen ] && grep -q '^# *de_DE.UTF-8' /etc/locale.gen; then
     as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
