@@ -133,12 +133,12 @@ void WebRuntime::ShowMessageBox(WebForm* owner, std::string_view text) {
   BlockForms(true);
   boxes_.push_back(std::make_unique<MessageBox>(
       *this, owner != nullptr ? owner->Element() : val::null(), text, [this, owner] {
-        if (std::none_of(boxes_.begin(), boxes_.end(),
-                         [](const auto& box) { return box->IsShown(); })) {
-          BlockForms(false);
-        }
-        // As on the desktop, the owner comes back to the front.
-        if (IsLoaded(owner)) {
+        const bool boxLeft = std::any_of(boxes_.begin(), boxes_.end(),
+                                         [](const auto& box) { return box->IsShown(); });
+        if (!boxLeft) BlockForms(false);
+        // As on the desktop, the owner comes back to the front, unless
+        // another message still waits.
+        if (!boxLeft && IsLoaded(owner)) {
           owner->BringForward();
         } else {
           ActivateFront();

@@ -33,9 +33,11 @@ class WebRuntime : public WindowRuntime {
 
   // For the parts of the page's windows.
   const val& Desktop() const { return desktop_; }
-  // How far the desktop is scrolled, in CSS pixels.
-  double ScrollLeft() const { return desktop_["scrollLeft"].as<double>(); }
-  double ScrollTop() const { return desktop_["scrollTop"].as<double>(); }
+  // How far the desktop is scrolled, in CSS pixels. Until a first window
+  // has been shown it holds nothing to scroll, and the page is not asked:
+  // asking would make it lay out that window before it is complete.
+  double ScrollLeft() const { return layers_ == 0 ? 0 : desktop_["scrollLeft"].as<double>(); }
+  double ScrollTop() const { return layers_ == 0 ? 0 : desktop_["scrollTop"].as<double>(); }
   // Whether windows larger than the screen are scaled down to fit it: on a
   // touch screen, where the page is laid out for the screen's width.
   bool FitsToScreen() const;
