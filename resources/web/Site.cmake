@@ -14,12 +14,20 @@ find_file(KORVANEL_LIBERATION_LICENSE copyright
   NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
 set(site_files)
-foreach(file index.html page.js korvanel.css manifest.webmanifest)
+foreach(file korvanel.css manifest.webmanifest)
   add_custom_command(OUTPUT ${site}/${file}
     COMMAND ${CMAKE_COMMAND} -E copy ${page}/${file} ${site}/${file}
     DEPENDS ${page}/${file} VERBATIM)
   list(APPEND site_files ${site}/${file})
 endforeach()
+
+# The page, its own script written into it (Page.cmake).
+find_program(KORVANEL_PYTHON python3 REQUIRED)
+add_custom_command(OUTPUT ${site}/index.html
+  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/index.html
+    -DSCRIPT=${page}/page.js -DPYTHON=${KORVANEL_PYTHON} -P ${page}/Page.cmake
+  DEPENDS ${page}/index.html ${page}/page.js ${page}/Page.cmake VERBATIM)
+list(APPEND site_files ${site}/index.html)
 
 # The program's icon, its enlargements and the one an app launcher may cut
 # to its own shape (scripts/make-icon.py).

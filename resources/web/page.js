@@ -2,7 +2,9 @@
 // window does (the runtime then takes the desktop's aria-busy away), and
 // should the program not arrive, not compile or later abort, the page says
 // what happened and offers to start it again, rather than staying an empty
-// or a frozen desktop. Runs before korvanel.js, whose Module it sets up.
+// or a frozen desktop. Written into index.html by the site's build (one
+// request less before the program starts), it runs as the page is read,
+// before korvanel.js, whose Module it sets up.
 'use strict';
 
 (() => {
