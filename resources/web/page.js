@@ -1,6 +1,6 @@
 // The page around its program: "Loading Korvanel..." shows until the first
 // window does (the runtime then takes the desktop's aria-busy away), and
-// should the program not arrive, not compile or later abort, the page says
+// should the program not arrive, not compile or later stop, the page says
 // what happened and offers to start it again, rather than staying an empty
 // or a frozen desktop. Written into index.html by the site's build (one
 // request less before the program starts), it runs as the page is read,
@@ -9,7 +9,9 @@
 
 (() => {
   const element = (id) => document.getElementById(id);
-  const hasStarted = () => !element('desktop').hasAttribute('aria-busy');
+  // Whether the module has arrived and compiled: from then on, what goes
+  // wrong stops the program.
+  let running = false;
   let told = false;
 
   function tell(panel, textId, text) {
@@ -25,10 +27,8 @@
 
   const detail = (what) => String(what instanceof Error ? `${what.name}: ${what.message}` : what);
 
-  // Before the first window: the program did not come, or this browser
-  // cannot run it. After it: the program stopped, and its windows with it.
   function failed(what) {
-    if (hasStarted()) {
+    if (running) {
       tell('ended', 'ended-why', `It stopped on an error: ${detail(what)}`);
     } else if (typeof WebAssembly !== 'object' || what instanceof WebAssembly.CompileError ||
         what instanceof WebAssembly.LinkError) {
@@ -40,11 +40,11 @@
     }
   }
 
-  // Before the first window, what fails is the program's loading, which
-  // reports a module that cannot be fetched only as a rejected promise.
-  // After it, a trap of the WebAssembly stops the program as an abort does.
+  // Until the module runs, a module that cannot be fetched shows only as a
+  // rejected promise; once it runs, a trap of the WebAssembly stops the
+  // program as an abort does.
   const isTrap = (error) => typeof WebAssembly === 'object' && error instanceof WebAssembly.RuntimeError;
-  window.Module = { onAbort: failed };
+  window.Module = { onAbort: failed, onRuntimeInitialized: () => { running = true; } };
   window.addEventListener('error', (event) => {
     if (event.target instanceof HTMLScriptElement) {
       failed(`${event.target.getAttribute('src')} did not load`);
@@ -53,7 +53,7 @@
     }
   }, true);
   window.addEventListener('unhandledrejection', (event) => {
-    if (!hasStarted() || isTrap(event.reason)) failed(event.reason);
+    if (!running || isTrap(event.reason)) failed(event.reason);
   });
   for (const id of ['retry', 'restart']) {
     element(id).addEventListener('click', () => window.location.reload());
