@@ -171,17 +171,21 @@ test('the browser\'s own Print prints what File > Print would print then, before
   const printed = async () => (await printout(page)).map((line) => line.text);
   const kHeading = 5;
 
-  // Before any Compute or File > Print: the browser's menu.
+  // Before any Compute or File > Print: the browser's menu, then Ctrl+P
+  // (the page's print, for which the dialog opens).
   const first = await printedByBrowser(page);
   assert.equal(first.length, 35);
+  await page.keyboard.press('Control+P');
+  await page.waitForFunction(() => window.printDialogs === 1);
+  assert.deepEqual(first, await printed());
   await choose(page, 'File', 'Print');
   assert.deepEqual(first, await printed());
 
-  // Ctrl+P after a Compute: the page's print, for which the dialog opens.
+  // Ctrl+P after a Compute.
   await main.getByRole('combobox', { name: 'Scale Guitar Length' }).fill('628');
   await main.getByRole('button', { name: 'Compute' }).click();
   await page.keyboard.press('Control+P');
-  await page.waitForFunction(() => window.printDialogs === 2);
+  await page.waitForFunction(() => window.printDialogs === 3);
   const afterCompute = await printed();
   assert.equal(afterCompute[kHeading], '   Scale Guitar Length  =  628 mm');
   assert.deepEqual(await printedByBrowser(page), afterCompute);
@@ -193,7 +197,7 @@ test('the browser\'s own Print prints what File > Print would print then, before
   assert.equal(again[kHeading], '   Scale Guitar Length  =  612 mm');
   await choose(page, 'File', 'Print');
   assert.deepEqual(again, await printed());
-  await page.waitForFunction(() => window.printDialogs >= 3);
-  assert.equal(await page.evaluate(() => window.printDialogs), 3, 'the browser\'s menu opens no second dialog');
+  await page.waitForFunction(() => window.printDialogs >= 4);
+  assert.equal(await page.evaluate(() => window.printDialogs), 4, 'the browser\'s menu opens no second dialog');
   await context.close();
 });
