@@ -84,8 +84,11 @@ void Frame::Show(const val& over) {
 }
 
 void Frame::BringForward() {
-  layer_ = runtime_.NextLayer();
-  SetStyle(window_, "z-index", std::to_string(layer_));
+  // Unless in front already, as right after it is shown.
+  if (layer_ == 0 || layer_ != runtime_.TopLayer()) {
+    layer_ = runtime_.NextLayer();
+    SetStyle(window_, "z-index", std::to_string(layer_));
+  }
   runtime_.SetActive(window_);
 }
 

@@ -219,6 +219,7 @@ void WebForm::OnPress(val event) {
 
 void WebForm::RestoreFocus() {
   if (IsElement(lastFocus_) && frame_.Contains(lastFocus_)) {
+    if (lastFocus_.strictlyEquals(Document()["activeElement"])) return;
     lastFocus_.call<void>("focus");
   } else if (!tabOrder_.empty()) {
     tabOrder_.front().call<void>("focus");

@@ -41,8 +41,9 @@ class WebRuntime : public WindowRuntime {
   // Whether windows larger than the screen are scaled down to fit it: on a
   // touch screen, where the page is laid out for the screen's width.
   bool FitsToScreen() const;
-  // The stacking place of a window brought forward.
+  // The stacking place of a window brought forward, and of the one in front.
   int NextLayer() { return ++layers_; }
+  int TopLayer() const { return layers_; }
   // Marks `window` (an element) as the active window.
   void SetActive(const val& window);
   // The focus goes to the window in front, to its control that had it last.
