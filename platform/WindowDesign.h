@@ -103,6 +103,9 @@ struct WindowDesign {
   std::span<const LineDesign> lines = {};
   // The menu bar, left to right; none when empty.
   std::span<const MenuDesign> menus = {};
+  // The button or menu item that prints the window's document, for a
+  // platform with a Print command of its own (a browser's); none when empty.
+  std::string_view printCommand = {};
 };
 
 }  // namespace korvanel

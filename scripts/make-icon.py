@@ -4,7 +4,8 @@
 Writes resources/icons/korvanel.ico (32x32 in 2 colours, 32x32 and 16x16 in
 16 colours, for the Windows executable), 16/32/48/64-pixel PNGs for the
 desktop icon theme and, into resources/web/icons, 192/512-pixel PNGs for the
-web page's manifest (the 32-pixel image enlarged without blurring), all from the one drawing below. Standard library only,
+web page's manifest (the 32-pixel image enlarged without blurring) and a
+maskable 512-pixel one, all from the one drawing below. Standard library only,
 so that the icon can be remade anywhere:  python3 scripts/make-icon.py
 """
 
@@ -19,6 +20,8 @@ ROSEWOOD = (104, 40, 24)
 IVORY = (240, 232, 208)
 NICKEL = (200, 200, 200)
 PEARL = (250, 250, 250)
+# The page's desktop, and its manifest's background colour.
+DESKTOP = (0x2F, 0x5F, 0x5F)
 
 NUT_TOP, NUT_BOTTOM = 0.05, 0.13
 FRETS_SHOWN = 5
@@ -154,6 +157,18 @@ def enlarged(rows, factor):
     return [[p for p in row for _ in range(factor)] for row in rows for _ in range(factor)]
 
 
+def on_background(rows, size, colour):
+    """`rows` centred on a square of `size` filled with `colour`, showing
+    through where they are transparent."""
+    offset = (size - len(rows)) // 2
+    out = [[colour + (255,)] * size for _ in range(size)]
+    for j, row in enumerate(rows):
+        for i, p in enumerate(row):
+            if p[3]:
+                out[offset + j][offset + i] = p
+    return out
+
+
 def main():
     OUT.mkdir(parents=True, exist_ok=True)
     write_ico(OUT / "korvanel.ico", [
@@ -168,6 +183,11 @@ def main():
     web.mkdir(parents=True, exist_ok=True)
     for size in (192, 512):
         write_png(web / f"{size}.png", enlarged(render(32, 1), size // 32))
+    # A launcher may cut a maskable icon to a circle of 80% of its size: the
+    # drawing, enlarged 9 times (288 pixels, whose corners lie 204 pixels from
+    # the middle), fits inside it on the page's own background.
+    write_png(web / "maskable-512.png",
+              on_background(enlarged(render(32, 1), 9), 512, DESKTOP))
 
 
 if __name__ == "__main__":

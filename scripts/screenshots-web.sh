@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the page in Debian's headless Chromium: the main window at
 # start and after "Compute", then with the Tension and Frequency window, then
-# with the About window; at 100% and 200% zoom, and on a phone's 390 x 844.
+# with the About window, then the message for a length too large; at 100%,
+# 200% and 400% zoom, under forced colours, and on a phone's 390 x 844.
 # Usage: scripts/screenshots-web.sh OUTPUT_DIR
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

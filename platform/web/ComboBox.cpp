@@ -44,6 +44,10 @@ WebComboBox::WebComboBox(const std::string& id)
     listeners_.Listen(keepsFocus, "pointerdown",
                       [](val event) { event.call<void>("preventDefault"); });
   }
+  // A finger's press beside the text, inside the box's widened hit area.
+  listeners_.Listen(box_, "pointerdown", [this](val event) {
+    if (event["target"].strictlyEquals(box_)) field_.call<void>("focus");
+  });
   listeners_.Listen(button_, "click", [this](val) {
     if (IsOpen()) {
       Close();
@@ -72,10 +76,7 @@ void WebComboBox::AddItem(std::string_view text) {
 void WebComboBox::SetText(std::string_view text) {
   field_.set("value", JsText(text));
   const auto found = std::find(entries_.begin(), entries_.end(), text);
-  const int index = found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
-  if (current_ >= 0) SetAttribute(list_["children"][current_], "aria-selected", "false");
-  current_ = index;
-  if (current_ >= 0) SetAttribute(list_["children"][current_], "aria-selected", "true");
+  current_ = found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
 }
 
 std::string WebComboBox::Text() const { return field_["value"].as<std::string>(); }
@@ -106,14 +107,20 @@ void WebComboBox::Close() {
 }
 
 void WebComboBox::SetActive(int index) {
-  if (active_ >= 0) ToggleClass(list_["children"][active_], "active", false);
+  if (active_ >= 0) {
+    val entry = list_["children"][active_];
+    ToggleClass(entry, "active", false);
+    SetAttribute(entry, "aria-selected", "false");
+  }
   active_ = index;
   if (active_ < 0) {
     field_.call<void>("removeAttribute", std::string("aria-activedescendant"));
     return;
   }
+  // The entry moved through is the selected option of the list box.
   val entry = list_["children"][active_];
   ToggleClass(entry, "active", true);
+  SetAttribute(entry, "aria-selected", "true");
   SetAttribute(field_, "aria-activedescendant", EntryId(id_, active_));
   val where = val::object();
   where.set("block", std::string("nearest"));
@@ -141,7 +148,11 @@ void WebComboBox::OnKey(val event) {
       if (active_ < 0) SetActive(key == "ArrowDown" ? 0 : last);
       return;
     }
-    if (event["altKey"].as<bool>()) return;
+    if (event["altKey"].as<bool>()) {
+      // Alt+Up closes the list, Alt+Down leaves it open.
+      if (key == "ArrowUp") Close();
+      return;
+    }
     const int step = key == "ArrowDown" ? 1 : -1;
     SetActive(active_ < 0 ? (step > 0 ? 0 : last) : std::clamp(active_ + step, 0, last));
   } else if (key == "Enter" && IsOpen()) {

@@ -10,9 +10,10 @@ namespace korvanel::web {
 
 // An editable combo box as a text field with a pop-up list box (the WAI-ARIA
 // combo box pattern): typed text as well as a pick from the list, which the
-// button beside the text, Alt+Down or Down opens, Up and Down walk, Enter or
-// a click picks from, and Escape closes. Typed text is never added to the
-// list and never completed from it.
+// button beside the text, Alt+Down or Down opens, Up and Down walk (the
+// entry walked to is the selected option), Enter or a click picks from, and
+// Escape or Alt+Up closes. Typed text is never added to the list and never
+// completed from it.
 class WebComboBox : public ComboBox {
  public:
   // `id` names its list box.
@@ -31,7 +32,8 @@ class WebComboBox : public ComboBox {
   bool IsOpen() const;
   void Open();
   void Close();
-  // Marks entry `index` as the active one of the open list, none for -1.
+  // Marks entry `index` as the active and selected one of the open list,
+  // none for -1.
   void SetActive(int index);
   void Pick(int index);
   void OnKey(val event);

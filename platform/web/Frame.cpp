@@ -17,7 +17,7 @@ namespace {
 constexpr int kBorder = 1;
 constexpr int kTitleBarHeight = 22;
 constexpr int kBarHeight = 19;
-// Room kept around a window fitted to the page, in CSS pixels.
+// Room kept around a window fitted to the screen, in CSS pixels.
 constexpr double kPageMargin = 4;
 // Of a window dragged off the page, this much of its title bar stays in it.
 constexpr double kTitleKept = 40;
@@ -78,23 +78,28 @@ void Frame::Show(const val& over) {
     width_ = window_["offsetWidth"].as<double>();
     height_ = window_["offsetHeight"].as<double>();
   }
-  Fit();
+  if (runtime_.FitsToScreen()) Fit();
   Centre(over);
   BringForward();
 }
 
 void Frame::BringForward() {
-  SetStyle(window_, "z-index", std::to_string(runtime_.NextLayer()));
+  // Unless in front already, as right after it is shown.
+  if (layer_ == 0 || layer_ != runtime_.TopLayer()) {
+    layer_ = runtime_.NextLayer();
+    SetStyle(window_, "z-index", std::to_string(layer_));
+  }
   runtime_.SetActive(window_);
 }
 
 void Frame::Fit() {
-  if (width_ == 0) return;
   scale_ = std::clamp(std::min((PageWidth() - 2 * kPageMargin) / width_,
                                (PageHeight() - 2 * kPageMargin) / height_),
                       0.05, 1.0);
-  SetStyle(window_, "transform", scale_ < 1 ? "scale(" + CssNumber(scale_) + ")" : "none");
-  KeepInPage();
+  if (scale_ == 1) return;
+  SetStyle(window_, "transform", "scale(" + CssNumber(scale_) + ")");
+  // The hit areas widened for fingers are sized in CSS pixels of the page.
+  SetStyle(window_, "--scale", CssNumber(scale_));
 }
 
 bool Frame::Contains(const val& element) const {
@@ -106,24 +111,33 @@ bool Frame::IsShown() const { return window_["isConnected"].as<bool>(); }
 void Frame::Centre(const val& over) {
   const double width = width_ * scale_;
   const double height = height_ * scale_;
-  double centreX = PageWidth() / 2;
-  double centreY = PageHeight() / 2;
+  const double scrolledX = runtime_.ScrollLeft();
+  const double scrolledY = runtime_.ScrollTop();
+  double centreX = scrolledX + PageWidth() / 2;
+  double centreY = scrolledY + PageHeight() / 2;
   if (!over.isNull()) {
     val box = over.call<val>("getBoundingClientRect");
-    centreX = box["left"].as<double>() + box["width"].as<double>() / 2;
-    centreY = box["top"].as<double>() + box["height"].as<double>() / 2;
+    centreX = scrolledX + box["left"].as<double>() + box["width"].as<double>() / 2;
+    centreY = scrolledY + box["top"].as<double>() + box["height"].as<double>() / 2;
   }
-  left_ = centreX - width / 2;
-  top_ = centreY - height / 2;
+  // A window larger than the visible part starts at its top left corner, so
+  // that scrolling reaches all of it.
+  left_ = std::max(scrolledX, centreX - width / 2);
+  top_ = std::max(scrolledY, centreY - height / 2);
   KeepInPage();
 }
 
 void Frame::KeepInPage() {
   const double width = width_ * scale_;
-  left_ = std::clamp(left_, kTitleKept - width, PageWidth() - kTitleKept);
-  top_ = std::clamp(top_, 0.0, std::max(0.0, PageHeight() - kTitleKept));
-  // A window that fits the page stays wholly in it.
-  if (width <= PageWidth()) left_ = std::clamp(left_, 0.0, PageWidth() - width);
+  const double left = runtime_.ScrollLeft();
+  const double top = runtime_.ScrollTop();
+  if (width <= PageWidth()) {
+    left_ = std::clamp(left_, left, left + PageWidth() - width);
+  } else {
+    // Its left edge stays where scrolling reaches it.
+    left_ = std::clamp(left_, left + kTitleKept - width, left);
+  }
+  top_ = std::clamp(top_, top, top + std::max(0.0, PageHeight() - kTitleKept));
   SetPixels(window_, "left", left_);
   SetPixels(window_, "top", top_);
 }

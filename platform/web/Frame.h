@@ -11,10 +11,12 @@ class WebRuntime;
 
 // A window inside the page: a title bar with the caption and a close box
 // above a client area of a fixed size in CSS pixels (a height of 0 grows
-// with what it holds). It is dragged by its
-// title bar, comes forward when pressed, opens centred in the page, and on a
-// page smaller than itself is scaled down as a whole to fit; nothing in it is
-// laid out again.
+// with what it holds). It is dragged by its title bar, comes forward when
+// pressed and opens centred in the visible part of the page; nothing in it
+// is laid out again. Browser zoom enlarges it like the rest of the page,
+// which scrolls to reach what no longer fits; only on a touch screen (a
+// phone) is a window larger than the screen scaled down as a whole, once,
+// when it is first shown.
 class Frame {
  public:
   // `role` is the element's ARIA role ("dialog", "alertdialog"); `close`
@@ -33,18 +35,21 @@ class Frame {
   void AddBar(const val& bar);
 
   // Shows the window in the page, centred over `over` (a window element, or
-  // null for the page), fitted, in front.
+  // null for the page), in front.
   void Show(const val& over = val::null());
   void BringForward();
-  // Scales the window down to fit the page, if it must, keeping its title
-  // bar in the page.
-  void Fit();
+  // Its stacking place: the window brought forward last has the highest.
+  int Layer() const { return layer_; }
+  // Moves the window back into the visible part of the page as far as it
+  // fits there, its title bar at least.
+  void KeepInPage();
   bool Contains(const val& element) const;
   bool IsShown() const;
 
  private:
+  // Scales the window down to fit the screen, if it must.
+  void Fit();
   void Centre(const val& over);
-  void KeepInPage();
   void OnPress(val event);
   void OnDrag(val event);
 
@@ -66,6 +71,7 @@ class Frame {
   double width_ = 0;
   double height_ = 0;
   double scale_ = 1;
+  int layer_ = 0;
   ListenerSet listeners_;
 };
 

@@ -49,8 +49,11 @@ val MenuBar::AddMenu(const MenuDesign& design) {
       Open(index, false);
     }
   });
-  // With a menu open, pointing at another title opens that one.
-  listeners_.Listen(menu.title, "pointerenter", [this, index](val) {
+  // With a menu open, pointing the mouse at another title opens that one. A
+  // finger's tap enters the title just before it clicks it: the click opens
+  // it.
+  listeners_.Listen(menu.title, "pointerenter", [this, index](val event) {
+    if (event["pointerType"].as<std::string>() != "mouse") return;
     if (open_ != kNone && open_ != index) Open(index, false);
   });
   val popup = menu.popup;

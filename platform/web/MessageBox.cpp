@@ -16,6 +16,7 @@ constexpr int kWidth = 320;
 MessageBox::MessageBox(WebRuntime& runtime, const val& owner, std::string_view text,
                        std::function<void()> closed)
     : frame_(runtime, "Korvanel", kWidth, 0, "alertdialog", [this] { Close(); }),
+      ok_(MakeElement("button", "button message-ok")),
       closed_(std::move(closed)) {
   ToggleClass(frame_.Element(), "message", true);
   val sign = MakeElement("div", "warning");
@@ -25,22 +26,27 @@ MessageBox::MessageBox(WebRuntime& runtime, const val& owner, std::string_view t
   SetAttribute(message, "id", messageId);
   SetAttribute(frame_.Element(), "aria-describedby", messageId);
   SetText(message, text);
-  val ok = MakeElement("button", "button message-ok");
-  SetAttribute(ok, "type", "button");
-  SetText(ok, "OK");
-  Append(frame_.Client(), sign, message, ok);
+  SetAttribute(frame_.Element(), "aria-modal", "true");
+  SetAttribute(ok_, "type", "button");
+  SetText(ok_, "OK");
+  Append(frame_.Client(), sign, message, ok_);
 
-  listeners_.Listen(ok, "click", [this](val) { Close(); });
+  listeners_.Listen(ok_, "click", [this](val) { Close(); });
   listeners_.Listen(frame_.Element(), "keydown", [this](val event) {
     const std::string key = event["key"].as<std::string>();
     if (key == "Escape" || key == "Enter") {
       event.call<void>("preventDefault");
       Close();
+    } else if (key == "Tab") {
+      event.call<void>("preventDefault");
+      Activate();
     }
   });
   frame_.Show(owner);
-  ok.call<void>("focus");
+  Activate();
 }
+
+void MessageBox::Activate() { ok_.call<void>("focus"); }
 
 void MessageBox::Close() {
   if (!frame_.IsShown()) return;

@@ -27,6 +27,9 @@ ReportList::ReportList(const ControlDesign& design)
   Append(head, header);
   Append(table_, columns, head, body_);
   Append(box_, table_);
+  listeners_.Listen(box_, "pointerdown", [this](val event) {
+    if (event["target"].strictlyEquals(box_)) table_.call<void>("focus");
+  });
 }
 
 void ReportList::RemoveAll() {

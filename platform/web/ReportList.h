@@ -10,8 +10,9 @@ namespace korvanel::web {
 
 // The list control as a table: a header row with the design's column texts,
 // left-aligned columns of fixed width in the list's font, rows in the order
-// they were added, every blank kept. The table takes the focus, and its box
-// scrolls under the header row.
+// they were added, every blank kept. The table takes the focus, also from a
+// press on its box below the rows, and its box scrolls under the header
+// row.
 class ReportList : public ListControl {
  public:
   // Its columns as `design` gives them.
@@ -31,6 +32,7 @@ class ReportList : public ListControl {
   std::size_t columns_;
   // The cells of each row, kept so that setting one is one call on the page.
   std::vector<std::vector<val>> cells_;
+  ListenerSet listeners_;
 };
 
 }  // namespace korvanel::web

@@ -21,6 +21,7 @@ bool IsElement(const val& element) { return !element.isNull() && !element.isUnde
 WebForm::WebForm(WebRuntime& runtime, Window& window)
     : Form(runtime, window),
       runtime_(runtime),
+      printCommand_(window.Design().printCommand),
       frame_(runtime, window.Design().caption, TwipsToPixels(window.Design().clientWidth),
              TwipsToPixels(window.Design().clientHeight), "dialog", [this] { Close(); }) {
   const WindowDesign& design = window.Design();
@@ -55,7 +56,6 @@ void WebForm::ShowError(const char* what) noexcept {
 void WebForm::SetBlocked(bool blocked) {
   blocked_ = blocked;
   UpdateInert();
-  if (!blocked) RestoreFocus();
 }
 
 void WebForm::ShowCentred() {
@@ -72,6 +72,8 @@ void WebForm::Close() noexcept {
   if (!frame_.IsShown()) return;
   frame_.Element().call<void>("remove");
   Unloaded();
+  // As on the desktop, the window now in front takes the focus.
+  runtime_.ActivateFront();
   // Not while its own event is being handled.
   runtime_.DeleteLater();
 }
@@ -82,6 +84,11 @@ void WebForm::SetEnabled(bool enabled) {
 }
 
 bool WebForm::IsActive() const { return frame_.Contains(Document()["activeElement"]); }
+
+void WebForm::Activate() {
+  runtime_.SetActive(frame_.Element());
+  RestoreFocus();
+}
 
 val WebForm::MakeMenu(const MenuDesign& menu) {
   if (!menus_) {
@@ -212,6 +219,7 @@ void WebForm::OnPress(val event) {
 
 void WebForm::RestoreFocus() {
   if (IsElement(lastFocus_) && frame_.Contains(lastFocus_)) {
+    if (lastFocus_.strictlyEquals(Document()["activeElement"])) return;
     lastFocus_.call<void>("focus");
   } else if (!tabOrder_.empty()) {
     tabOrder_.front().call<void>("focus");

@@ -39,19 +39,23 @@ class WebForm : public Form, private ControlMaker<WebControl, val> {
 
   void ShowMessage(std::string_view text) override;
   const val& Element() const { return frame_.Element(); }
-  // Scales the window to the page again.
-  void Fit() { frame_.Fit(); }
-  // While a message box over it is shown, it takes no input.
+  int Layer() const { return frame_.Layer(); }
+  void KeepInPage() { frame_.KeepInPage(); }
+  // While a message box is shown, it takes no input.
   void SetBlocked(bool blocked);
+  void BringForward() override;
+  bool IsActive() const override;
+  // The focus goes back to the control that had it last.
+  void Activate() override;
+  // Whether its design names a print command, and running it.
+  bool Prints() const { return !printCommand_.empty(); }
+  void Print() { Click(printCommand_); }
 
  private:
   void ShowCentred() override;
-  void BringForward() override;
   void Close() noexcept override;
   bool IsEnabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override;
-  bool IsActive() const override;
-  void Activate() override { RestoreFocus(); }
   void ShowError(const char* what) noexcept override;
 
   val MakeMenu(const MenuDesign& menu) override;
@@ -73,6 +77,7 @@ class WebForm : public Form, private ControlMaker<WebControl, val> {
   void UpdateInert();
 
   WebRuntime& runtime_;
+  const std::string_view printCommand_;
   Frame frame_;
   std::optional<MenuBar> menus_;
   std::vector<std::unique_ptr<WebComboBox>> combos_;

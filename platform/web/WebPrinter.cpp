@@ -17,10 +17,9 @@ constexpr int kFaceWaitMilliseconds = 3000;
 
 }  // namespace
 
-// Loads the faces of every line of `printout` (each font with the text it
-// shows), then hands the page to the browser's print dialog.
+// Each font of the lines of `printout` with the text it shows there.
 // clang-format off
-EM_JS(void, korvanel_print_when_faces_loaded, (EM_VAL printout, int waitMilliseconds), {
+EM_JS(EM_VAL, korvanel_printout_fonts, (EM_VAL printout), {
   const view = Emval.toValue(printout);
   view.classList.remove("system-faces");
   const texts = new Map();
@@ -30,15 +29,41 @@ EM_JS(void, korvanel_print_when_faces_loaded, (EM_VAL printout, int waitMillisec
                  style.fontFamily;
     texts.set(font, (texts.get(font) || "") + line.textContent);
   }
-  const fonts = [...texts];
-  const loaded = Promise.all(fonts.map(([font, text]) => document.fonts.load(font, text || " ")))
-    .then(() => fonts.every(([font, text]) => document.fonts.check(font, text || " ")));
+  return Emval.toHandle([...texts].map(([font, text]) => [font, text || " "]));
+});
+
+// Loads the faces of `fonts` for `printout`, then hands the page to the
+// browser's print dialog; `printing` is set on the printout meanwhile.
+EM_JS(void, korvanel_print_when_faces_loaded, (EM_VAL printout, EM_VAL printoutFonts,
+                                                int waitMilliseconds), {
+  const view = Emval.toValue(printout);
+  const fonts = Emval.toValue(printoutFonts);
+  const loaded = Promise.all(fonts.map(([font, text]) => document.fonts.load(font, text)))
+    .then(() => fonts.every(([font, text]) => document.fonts.check(font, text)));
   const late = new Promise((resolve) => setTimeout(resolve, waitMilliseconds, false));
   const print = (ready) => {
     if (!ready) view.classList.add("system-faces");
-    window.print();
+    view.printing = true;
+    try {
+      window.print();
+    } finally {
+      view.printing = false;
+    }
   };
   Promise.race([loaded, late]).then(print, () => print(false));
+});
+
+// The browser prints now: a face still loading gives way to the system's.
+EM_JS(void, korvanel_print_with_loaded_faces, (EM_VAL printout, EM_VAL printoutFonts), {
+  const view = Emval.toValue(printout);
+  const fonts = Emval.toValue(printoutFonts);
+  if (!fonts.every(([font, text]) => document.fonts.check(font, text))) {
+    view.classList.add("system-faces");
+  }
+});
+
+EM_JS(bool, korvanel_is_printing, (), {
+  return document.getElementById("printout").printing === true;
 });
 
 EM_JS(void, korvanel_load_print_faces, (), {
@@ -49,6 +74,8 @@ EM_JS(void, korvanel_load_print_faces, (), {
 namespace korvanel::web {
 
 void WebPrinter::LoadFaces() { korvanel_load_print_faces(); }
+
+bool WebPrinter::IsPrinting() { return korvanel_is_printing(); }
 
 DevicePrinter::Start WebPrinter::StartDocument() {
   lines_.clear();
@@ -74,7 +101,13 @@ bool WebPrinter::EndDocument() {
     Append(printout, shown);
   }
   lines_.clear();
-  korvanel_print_when_faces_loaded(printout.as_handle(), kFaceWaitMilliseconds);
+  const val fonts = val::take_ownership(korvanel_printout_fonts(printout.as_handle()));
+  if (dialog_) {
+    korvanel_print_when_faces_loaded(printout.as_handle(), fonts.as_handle(),
+                                     kFaceWaitMilliseconds);
+  } else {
+    korvanel_print_with_loaded_faces(printout.as_handle(), fonts.as_handle());
+  }
   return true;
 }
 

@@ -18,9 +18,16 @@ namespace korvanel::web {
 // answer, so a cancelled one is quiet.
 class WebPrinter : public DevicePrinter {
  public:
+  // Without `dialog`, the browser is printing already (its own Print): the
+  // printout is only filled, in the system's fixed-pitch face where the
+  // page's own faces have not loaded yet.
+  explicit WebPrinter(bool dialog = true) : dialog_(dialog) {}
+
   // Starts loading the faces a printout uses, so that the browser's own
   // Print finds them too; nothing waits for them.
   static void LoadFaces();
+  // Whether a printer's dialog is printing the page now.
+  static bool IsPrinting();
 
  private:
   struct Line {
@@ -34,6 +41,7 @@ class WebPrinter : public DevicePrinter {
   void AddLine(std::size_t number, std::optional<std::string_view> text) override;
   bool EndDocument() override;
 
+  bool dialog_;
   std::vector<Line> lines_;
 };
 
@@ -47,6 +55,9 @@ class WebPrintDialog : public CommonDialog {
 
 class WebPrintJob : public PrintJob {
  public:
+  // Its printer opens the browser's print dialog unless told otherwise.
+  explicit WebPrintJob(bool dialog = true) : printer_(dialog) {}
+
   CommonDialog& Dialog() override { return dialog_; }
   Printer& LinePrinter() override { return printer_; }
 

@@ -1,23 +1,49 @@
 #include "platform/web/WebRuntime.h"
 
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
 #include <algorithm>
 #include <utility>
 
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPrinter.h"
 
+// The service worker keeps the site's files, so that after one visit the
+// program starts with no network. Browsers have it only where the page
+// comes from a secure origin (or this machine); without it the program
+// works all the same. Its script is always asked of the host, never of the
+// browser's HTTP cache, so that a new build is found. The page's policy
+// takes a script's address only from a Trusted Types policy: this one
+// gives the worker's, and nothing else.
+// clang-format off
+EM_JS(void, korvanel_keep_site_for_offline, (), {
+  if (!navigator.serviceWorker) return;
+  let script = "sw.js";
+  if (self.trustedTypes) {
+    const made = korvanel_keep_site_for_offline;
+    if (!made.policy) {
+      made.policy = trustedTypes.createPolicy("korvanel-worker", {
+        createScriptURL: (url) => {
+          if (url !== "sw.js") throw new TypeError(url + " is not the site's worker");
+          return url;
+        },
+      });
+    }
+    script = made.policy.createScriptURL(script);
+  }
+  navigator.serviceWorker.register(script, {updateViaCache: "none"}).catch(() => {});
+});
+// clang-format on
+
 namespace korvanel::web {
 
 namespace {
 
-// The service worker keeps the site's files, so that after one visit the
-// program starts with no network. Browsers have it only where the page
-// comes from a secure origin (or this machine); without it the program
-// works all the same.
-void KeepSiteForOffline(const val& ignoreFailure) {
-  const val workers = val::global("navigator")["serviceWorker"];
-  if (workers.isUndefined()) return;
-  workers.call<val>("register", std::string("sw.js")).call<val>("catch", ignoreFailure);
+bool IsPrintKey(const val& event) {
+  return (event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>()) &&
+         !event["altKey"].as<bool>() && !event["shiftKey"].as<bool>() &&
+         (event["key"].as<std::string>() == "p" || event["key"].as<std::string>() == "P");
 }
 
 }  // namespace
@@ -32,18 +58,28 @@ WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
       })) {
   // Once the first window has been painted: the worker's start, its fetches
   // and the printout's faces must not delay it.
-  AfterNextPaint(listeners_.Callback([ignoreFailure = listeners_.Handler([](val) {})] {
-    KeepSiteForOffline(ignoreFailure);
+  AfterNextPaint(listeners_.Callback([] {
+    korvanel_keep_site_for_offline();
     WebPrinter::LoadFaces();
   }));
-  listeners_.Listen(val::global("window"), "resize", [this](val) { FitAll(); });
-  val restart = Document().call<val>("getElementById", std::string("restart"));
-  if (!restart.isNull()) {
-    listeners_.Listen(restart, "click", [](val) { val::global("location").call<void>("reload"); });
-  }
+  const val page = val::global("window");
+  listeners_.Listen(page, "resize", [this](val) { KeepAllInPage(); });
+  // The browser prints the page as it is once this returns.
+  listeners_.Listen(page, "beforeprint", [this](val) {
+    if (!WebPrinter::IsPrinting()) PrintForBrowser(false);
+  });
+  // Ctrl+P prints as the print command does, its faces loaded first.
+  listeners_.Listen(page, "keydown", [this](val event) {
+    if (IsPrintKey(event) && PrintForBrowser(true)) event.call<void>("preventDefault");
+  });
 }
 
 WebRuntime::~WebRuntime() = default;
+
+int WebRuntime::Run() {
+  ShowStarted();
+  return 0;
+}
 
 std::string WebRuntime::DecimalSeparator() const {
   const val parts = val::global("Intl")["NumberFormat"].new_().call<val>("formatToParts", 1.5);
@@ -54,12 +90,35 @@ std::string WebRuntime::DecimalSeparator() const {
   return ".";
 }
 
+bool WebRuntime::FitsToScreen() const {
+  return val::global("matchMedia")(val("(pointer: coarse)"))["matches"].as<bool>();
+}
+
 void WebRuntime::SetActive(const val& window) {
   // Kept on the elements alone: nothing holds on to a window once it goes.
   const val previous = desktop_.call<val>("querySelector", std::string(".window.active"));
   if (!previous.isNull() && !previous.strictlyEquals(window))
     ToggleClass(previous, "active", false);
   ToggleClass(window, "active", true);
+}
+
+void WebRuntime::ActivateFront() {
+  WebForm* frontForm = nullptr;
+  for (const auto& form : LoadedForms()) {
+    auto& loaded = static_cast<WebForm&>(*form);
+    if (frontForm == nullptr || loaded.Layer() > frontForm->Layer()) frontForm = &loaded;
+  }
+  MessageBox* frontBox = nullptr;
+  for (const auto& box : boxes_) {
+    if (box->IsShown() && (frontBox == nullptr || box->Layer() > frontBox->Layer())) {
+      frontBox = box.get();
+    }
+  }
+  if (frontBox != nullptr && (frontForm == nullptr || frontBox->Layer() > frontForm->Layer())) {
+    frontBox->Activate();
+  } else if (frontForm != nullptr) {
+    frontForm->Activate();
+  }
 }
 
 std::string WebRuntime::NewId() { return "k" + std::to_string(++ids_); }
@@ -71,10 +130,19 @@ void WebRuntime::DeleteLater() {
 }
 
 void WebRuntime::ShowMessageBox(WebForm* owner, std::string_view text) {
-  if (owner != nullptr) owner->SetBlocked(true);
+  BlockForms(true);
   boxes_.push_back(std::make_unique<MessageBox>(
       *this, owner != nullptr ? owner->Element() : val::null(), text, [this, owner] {
-        if (IsLoaded(owner)) owner->SetBlocked(false);
+        const bool boxLeft = std::any_of(boxes_.begin(), boxes_.end(),
+                                         [](const auto& box) { return box->IsShown(); });
+        if (!boxLeft) BlockForms(false);
+        // As on the desktop, the owner comes back to the front, unless
+        // another message still waits.
+        if (!boxLeft && IsLoaded(owner)) {
+          owner->BringForward();
+        } else {
+          ActivateFront();
+        }
         DeleteLater();
       }));
 }
@@ -84,7 +152,7 @@ std::unique_ptr<Form> WebRuntime::MakeForm(Window& window) {
 }
 
 std::unique_ptr<PrintJob> WebRuntime::DefaultPrintJob(Form&) {
-  return std::make_unique<WebPrintJob>();
+  return std::make_unique<WebPrintJob>(!fillPrintoutOnly_);
 }
 
 void WebRuntime::Quit() {
@@ -96,23 +164,54 @@ void WebRuntime::Quit() {
 
 void WebRuntime::ShowError(const char* what) noexcept {
   try {
+    ShowStarted();
     ShowMessageBox(nullptr, what);
   } catch (...) {
     // Not even the message box could be made: nothing is left to tell.
   }
 }
 
-void WebRuntime::FitAll() {
-  for (const auto& form : LoadedForms()) static_cast<WebForm&>(*form).Fit();
+void WebRuntime::ShowStarted() {
+  desktop_.call<void>("removeAttribute", std::string("aria-busy"));
+  val loading = Document().call<val>("getElementById", std::string("loading"));
+  if (!loading.isNull()) loading.set("hidden", true);
+}
+
+void WebRuntime::KeepAllInPage() {
+  for (const auto& form : LoadedForms()) static_cast<WebForm&>(*form).KeepInPage();
   for (const auto& box : boxes_) {
-    if (box->IsShown()) box->Fit();
+    if (box->IsShown()) box->KeepInPage();
   }
+}
+
+void WebRuntime::BlockForms(bool blocked) {
+  for (const auto& form : LoadedForms()) static_cast<WebForm&>(*form).SetBlocked(blocked);
 }
 
 bool WebRuntime::IsLoaded(const WebForm* form) const {
   return form != nullptr &&
          std::any_of(LoadedForms().begin(), LoadedForms().end(),
                      [form](const auto& loaded) { return loaded.get() == form; });
+}
+
+WebForm* WebRuntime::FormToPrint() const {
+  WebForm* chosen = nullptr;
+  for (const auto& form : LoadedForms()) {
+    auto& loaded = static_cast<WebForm&>(*form);
+    if (!loaded.Prints()) continue;
+    if (loaded.IsActive()) return &loaded;
+    if (chosen == nullptr || loaded.Layer() > chosen->Layer()) chosen = &loaded;
+  }
+  return chosen;
+}
+
+bool WebRuntime::PrintForBrowser(bool dialog) {
+  WebForm* form = FormToPrint();
+  if (form == nullptr) return false;
+  fillPrintoutOnly_ = !dialog;
+  form->Print();
+  fillPrintoutOnly_ = false;
+  return true;
 }
 
 }  // namespace korvanel::web

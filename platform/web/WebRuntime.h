@@ -15,8 +15,10 @@ class WebForm;
 
 // The window runtime in a web page: each loaded window is a WebForm, a
 // window inside the page's desktop element. The page runs the event loop,
-// so Run returns at once and the program lives on in its listeners. When
-// the program ends, the page says so and offers to start it again.
+// so Run returns at once and the program lives on in its listeners; the
+// desktop is marked busy until then. When the program ends, the page says
+// so and offers to start it again. The browser's own Print (its menu, or
+// Ctrl+P) prints what the active window's print command prints.
 class WebRuntime : public WindowRuntime {
  public:
   // File > Print prints through the browser's print dialog, unless given
@@ -24,21 +26,34 @@ class WebRuntime : public WindowRuntime {
   explicit WebRuntime(PrintJobFactory makePrintJob = {});
   ~WebRuntime() override;
 
-  int Run() override { return 0; }
+  // The first window is shown: the page is no longer loading.
+  int Run() override;
   // The decimal separator of the browser's language.
   std::string DecimalSeparator() const override;
 
   // For the parts of the page's windows.
   const val& Desktop() const { return desktop_; }
-  // The stacking place of a window brought forward.
+  // How far the desktop is scrolled, in CSS pixels. Until a first window
+  // has been shown it holds nothing to scroll, and the page is not asked:
+  // asking would make it lay out that window before it is complete.
+  double ScrollLeft() const { return layers_ == 0 ? 0 : desktop_["scrollLeft"].as<double>(); }
+  double ScrollTop() const { return layers_ == 0 ? 0 : desktop_["scrollTop"].as<double>(); }
+  // Whether windows larger than the screen are scaled down to fit it: on a
+  // touch screen, where the page is laid out for the screen's width.
+  bool FitsToScreen() const;
+  // The stacking place of a window brought forward, and of the one in front.
   int NextLayer() { return ++layers_; }
+  int TopLayer() const { return layers_; }
   // Marks `window` (an element) as the active window.
   void SetActive(const val& window);
+  // The focus goes to the window in front, to its control that had it last.
+  void ActivateFront();
   // An id no other element of the page has.
   std::string NewId();
   // Deletes what has been closed once the event being handled is over.
   void DeleteLater();
-  // A message box over `owner`, or over no window.
+  // A message box over `owner`, or over no window. While one is shown, no
+  // window takes input, as with a desktop's message box.
   void ShowMessageBox(WebForm* owner, std::string_view text);
 
  protected:
@@ -48,13 +63,25 @@ class WebRuntime : public WindowRuntime {
   void ShowError(const char* what) noexcept override;
 
  private:
-  void FitAll();
+  void ShowStarted();
+  void KeepAllInPage();
+  void BlockForms(bool blocked);
   bool IsLoaded(const WebForm* form) const;
+  // The window whose print command the browser's Print runs: the active
+  // one, else the one in front, of those that have one.
+  WebForm* FormToPrint() const;
+  // Runs that window's print command for the browser's Print; with
+  // `dialog`, the browser's print dialog opens once the printout is ready,
+  // else the browser is printing already. False when no window prints.
+  bool PrintForBrowser(bool dialog);
 
   val desktop_;
   int layers_ = 0;
   int ids_ = 0;
   bool deletionPending_ = false;
+  // While the browser's own Print runs a print command, its job only fills
+  // the printout: the browser is printing already.
+  bool fillPrintoutOnly_ = false;
   std::vector<std::unique_ptr<MessageBox>> boxes_;
   // Declared last: its callbacks go first.
   ListenerSet listeners_;

@@ -14,16 +14,25 @@ find_file(KORVANEL_LIBERATION_LICENSE copyright
   NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
 set(site_files)
-foreach(file index.html korvanel.css manifest.webmanifest)
+foreach(file korvanel.css manifest.webmanifest)
   add_custom_command(OUTPUT ${site}/${file}
     COMMAND ${CMAKE_COMMAND} -E copy ${page}/${file} ${site}/${file}
     DEPENDS ${page}/${file} VERBATIM)
   list(APPEND site_files ${site}/${file})
 endforeach()
 
-# The program's icon and its enlargements (scripts/make-icon.py).
+# The page, its own script written into it (Page.cmake).
+find_program(KORVANEL_PYTHON python3 REQUIRED)
+add_custom_command(OUTPUT ${site}/index.html
+  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/index.html
+    -DSCRIPT=${page}/page.js -DPYTHON=${KORVANEL_PYTHON} -P ${page}/Page.cmake
+  DEPENDS ${page}/index.html ${page}/page.js ${page}/Page.cmake VERBATIM)
+list(APPEND site_files ${site}/index.html)
+
+# The program's icon, its enlargements and the one an app launcher may cut
+# to its own shape (scripts/make-icon.py).
 foreach(icon ${PROJECT_SOURCE_DIR}/resources/icons/16.png ${PROJECT_SOURCE_DIR}/resources/icons/32.png
-    ${page}/icons/192.png ${page}/icons/512.png)
+    ${page}/icons/192.png ${page}/icons/512.png ${page}/icons/maskable-512.png)
   get_filename_component(name ${icon} NAME)
   add_custom_command(OUTPUT ${site}/icons/${name}
     COMMAND ${CMAKE_COMMAND} -E copy ${icon} ${site}/icons/${name}
@@ -50,8 +59,9 @@ add_custom_command(OUTPUT ${site}/fonts/LICENSE
   COMMAND ${CMAKE_COMMAND} -E copy ${KORVANEL_LIBERATION_LICENSE} ${site}/fonts/LICENSE
   DEPENDS ${KORVANEL_LIBERATION_LICENSE} VERBATIM)
 
-# Last: the service worker names every file of the site and a version made
-# of their contents, so that a new build replaces what browsers keep.
+# Last: the service worker names every file of the site with the digest of
+# its contents, and a version made of them, so that a new build replaces
+# what browsers keep, and only with its own files.
 add_custom_command(OUTPUT ${site}/sw.js
   COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/sw.js
     -P ${page}/ServiceWorker.cmake

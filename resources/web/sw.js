@@ -1,11 +1,42 @@
 // Keeps Korvanel's own files, and nothing else, so that after one visit the
-// program starts with no network. A new build has a new name for its store;
-// the old one goes once the new one is ready.
+// program starts with no network. Each build has a store of its own, the old
+// one going once the new one is complete. A new store is filled with what
+// the host holds now, asked past the browser's HTTP cache (which a host's
+// max-age, or a Last-Modified header alone, would let answer with the build
+// before), and each file must have the digest this build gave it: else the
+// new worker is not installed, the old one stays with its store, and the
+// next visit tries again. So a store never mixes two builds.
 const STORE = "korvanel-@KORVANEL_SITE_VERSION@";
-const FILES = [@KORVANEL_SITE_FILES@];
+const FILES = {
+  @KORVANEL_SITE_FILES@
+};
+
+async function digestOf(response) {
+  const digest = await crypto.subtle.digest("SHA-256", await response.clone().arrayBuffer());
+  return [...new Uint8Array(digest)].map((byte) => byte.toString(16).padStart(2, "0")).join("");
+}
+
+// The host is asked whether the browser's copy is still current, which
+// costs nothing when it is; a copy the host wrongly calls current is fetched
+// whole.
+async function fetchOfThisBuild(file) {
+  for (const cache of ["no-cache", "reload"]) {
+    const response = await fetch(file, { cache });
+    if (response.ok && (await digestOf(response)) === FILES[file]) return response;
+  }
+  throw new Error(`${file} on the host is not of this build`);
+}
+
+async function fillStore() {
+  const responses = await Promise.all(Object.keys(FILES).map(fetchOfThisBuild));
+  const store = await caches.open(STORE);
+  await Promise.all(Object.keys(FILES).map((file, k) => store.put(file, responses[k])));
+}
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(STORE).then((store) => store.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(fillStore()
+    .catch((error) => caches.delete(STORE).then(() => { throw error; }))
+    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {

@@ -1,6 +1,9 @@
 // Screenshots of the page in Chromium for scripts/screenshots-web.sh: the
-// four states (start, after Compute, with the Tension window, with About)
-// at 100% and 200% zoom on a desktop's screen and on a phone's 390 x 844.
+// five states (start, after Compute, with the Tension window, with About,
+// with the message for a length too large) on a desktop's 1280 x 1024 at
+// 100%, at 200% and 400% browser zoom (fewer CSS pixels, each drawn with
+// more of the screen's, as Ctrl + gives), under forced colours (Windows'
+// high contrast, as Chromium emulates it) and on a phone's 390 x 844.
 // The information windows open as the menu commands open them, without the
 // main window being pressed, as scripts/screenshots.sh shows them.
 'use strict';
@@ -9,9 +12,13 @@ const path = require('node:path');
 const { serve, launch, start, windowOf } = require('../../tests/web/support');
 
 const out = process.argv[2];
+const zoomed = (factor) => ({ viewport: { width: 1280 / factor, height: 1024 / factor },
+  deviceScaleFactor: factor });
 const screens = [
-  ['', { viewport: { width: 1280, height: 1024 } }],
-  ['-200', { viewport: { width: 1280, height: 1024 }, deviceScaleFactor: 2 }],
+  ['', zoomed(1)],
+  ['-200', zoomed(2)],
+  ['-400', zoomed(4)],
+  ['-contrast', { ...zoomed(1), forcedColors: 'active' }],
   ['-phone', { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true,
     deviceScaleFactor: 3 }],
 ];
@@ -30,13 +37,21 @@ const screens = [
     const command = (name) => page.evaluate((item) => {
       document.querySelector(`[data-name="${item}"]`).click();
     }, name);
+    const main = windowOf(page, 'Korvanel');
     await shot('start');
-    await windowOf(page, 'Korvanel').getByRole('button', { name: 'Compute' }).click();
+    await page.evaluate(() => document.querySelector('[data-name=btnCompute]').click());
     await shot('main');
     await command('mnuTension');
     await shot('tension');
     await command('mnuAbout');
     await shot('about');
+    await page.evaluate(() => {
+      document.querySelector('[data-name=mAbout] [data-name=btnOK]').click();
+      document.querySelector('[data-name=mTension] [data-name=btnOk]').click();
+    });
+    await main.getByRole('combobox', { name: 'Scale Guitar Length' }).fill('1E400');
+    await page.evaluate(() => document.querySelector('[data-name=btnCompute]').click());
+    await shot('message');
     await context.close();
   }
   await browser.close();

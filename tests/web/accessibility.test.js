@@ -41,30 +41,56 @@ test('each window is a named dialog of menus, controls and tables with their hea
   await context.close();
 });
 
-test('a refused length is an alert dialog whose text is read with it', async () => {
+test('a refused length is a modal alert dialog whose text is read with it, and Tab stays in it', async () => {
   const { context, page } = await session.start();
   const main = windowOf(page, 'Korvanel');
+  await choose(page, '?', 'About');
   await main.getByRole('combobox', { name: 'Scale Guitar Length' }).fill('1E400');
   await main.getByRole('button', { name: 'Compute' }).click();
   const box = page.getByRole('alertdialog', { name: 'Korvanel' });
+  assert.equal(await box.getAttribute('aria-modal'), 'true');
   assert.equal(await box.getAttribute('aria-describedby'),
     await box.getByText('The scale length is too large.').getAttribute('id'));
-  assert.equal(await box.getByRole('button', { name: 'OK' }).evaluate(
-    (ok) => ok === document.activeElement), true);
+  const okFocused = () => box.getByRole('button', { name: 'OK' }).evaluate(
+    (ok) => ok === document.activeElement);
+  assert.equal(await okFocused(), true);
+  for (const key of ['Tab', 'Shift+Tab', 'Tab']) {
+    await page.keyboard.press(key);
+    assert.equal(await okFocused(), true, key);
+  }
+  // Modal to every window, as a desktop's message box is.
+  for (const window of [main, windowOf(page, 'About')]) {
+    assert.equal(await window.evaluate((element) => element.inert), true);
+  }
+  await page.keyboard.press('Enter');
+  assert.equal(await main.evaluate((element) => element.inert), false);
   await context.close();
 });
 
-test('the open list of lengths is a list box whose current option the box points at', async () => {
+test('the open list of lengths is a list box whose option moved to is the selected one, the one the box points at', async () => {
   const { context, page } = await session.start();
   const box = windowOf(page, 'Korvanel').getByRole('combobox', { name: 'Scale Guitar Length' });
+  const selected = () => page.getByRole('option', { selected: true }).allTextContents();
+  const pointedAt = async () => page.locator(`#${await box.getAttribute('aria-activedescendant')}`).textContent();
   await box.focus();
   await page.keyboard.press('Alt+ArrowDown');
   assert.equal(await box.getAttribute('aria-expanded'), 'true');
-  const active = await box.getAttribute('aria-activedescendant');
-  assert.equal(await page.locator(`#${active}`).textContent(), '650');
+  assert.equal(await pointedAt(), '650');
+  assert.deepEqual(await selected(), ['650']);
   await page.keyboard.press('ArrowDown');
+  assert.equal(await pointedAt(), '655');
+  assert.deepEqual(await selected(), ['655']);
   await page.keyboard.press('Enter');
   assert.equal(await box.inputValue(), '655');
   assert.equal(await box.getAttribute('aria-expanded'), 'false');
+
+  // Alt+Up closes the list and keeps the text.
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await box.getAttribute('aria-expanded'), 'true');
+  await page.keyboard.press('Alt+ArrowUp');
+  assert.equal(await box.getAttribute('aria-expanded'), 'false');
+  assert.equal(await page.getByRole('listbox').isVisible(), false);
+  assert.equal(await box.inputValue(), '655');
   await context.close();
 });

@@ -102,10 +102,11 @@ test('the heading writes the length with the decimal separator of the browser la
   }
 });
 
-// What the page holds for the browser's print when it is asked to print:
-// whether every face of the printout is loaded for the text it shows, and
-// the PDF of the print view.
-async function printWithFaces(route) {
+// What the page holds for the browser's print when it is asked to print
+// (by File > Print, unless `print` does it otherwise): whether every face of
+// the printout is loaded for the text it shows, and the PDF of the print
+// view.
+async function printWithFaces(route, print = (page) => choose(page, 'File', 'Print')) {
   const context = await session.browser.newContext();
   await context.route('**/fonts/mono*.woff2', route);
   const page = await context.newPage();
@@ -124,7 +125,7 @@ async function printWithFaces(route) {
     };
   });
   await windowOf(page, 'Korvanel').getByRole('button', { name: 'Compute' }).click();
-  await choose(page, 'File', 'Print');
+  await print(page);
   await page.waitForFunction(() => window.facesAtPrint.length > 0, null, { timeout: 10000 });
   const atPrint = await page.evaluate(() => ({ faces: window.facesAtPrint, system: window.systemFaces }));
   const pdf = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'korvanel-')), 'printout.pdf');
@@ -134,21 +135,69 @@ async function printWithFaces(route) {
 }
 
 test('the first print of a visit waits for the report\'s faces, the bold heading\'s too', async () => {
-  // The faces come late, as on a slow first visit: each held back a second and a half.
-  const late = await printWithFaces(async (route) => {
-    await new Promise((resolve) => setTimeout(resolve, 1500));
-    await route.continue();
-  });
-  assert.equal(late.faces.length, 35);
-  assert.ok(late.faces.every((loaded) => loaded), 'every face loaded when the page is printed');
-  assert.equal(late.system, false);
-  assert.equal(late.lines.length, 35);
-  assert.equal(late.lines[0], '   Korvanel');
-  assert.equal(late.lines[34], '    24           |    9.662                      |   487.5');
+  // The faces come late, as on a slow first visit: each held back a second
+  // and a half. File > Print and Ctrl+P alike.
+  for (const print of [undefined, (page) => page.keyboard.press('Control+P')]) {
+    const late = await printWithFaces(async (route) => {
+      await new Promise((resolve) => setTimeout(resolve, 1500));
+      await route.continue();
+    }, print);
+    assert.equal(late.faces.length, 35);
+    assert.ok(late.faces.every((loaded) => loaded), 'every face loaded when the page is printed');
+    assert.equal(late.system, false);
+    assert.equal(late.lines.length, 35);
+    assert.equal(late.lines[0], '   Korvanel');
+    assert.equal(late.lines[34], '    24           |    9.662                      |   487.5');
+  }
 
   // Faces that never come give way to the system's fixed-pitch face: never invisible text.
   const missing = await printWithFaces((route) => route.abort());
   assert.equal(missing.system, true);
   assert.equal(missing.lines.length, 35);
   assert.equal(missing.lines[0], '   Korvanel');
+});
+
+// The lines the PDF of the page holds when the browser prints it now, as
+// its own Print does (its menu, or Ctrl+P once the page has done its part).
+async function printedByBrowser(page) {
+  const pdf = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'korvanel-')), 'printout.pdf');
+  fs.writeFileSync(pdf, await page.pdf({ format: 'A4' }));
+  return PrintedLines(pdf);
+}
+
+test('the browser\'s own Print prints what File > Print would print then, before and after a Compute', async () => {
+  const { context, page } = await startCountingPrints();
+  const main = windowOf(page, 'Korvanel');
+  const printed = async () => (await printout(page)).map((line) => line.text);
+  const kHeading = 5;
+
+  // Before any Compute or File > Print: the browser's menu, then Ctrl+P
+  // (the page's print, for which the dialog opens).
+  const first = await printedByBrowser(page);
+  assert.equal(first.length, 35);
+  await page.keyboard.press('Control+P');
+  await page.waitForFunction(() => window.printDialogs === 1);
+  assert.deepEqual(first, await printed());
+  await choose(page, 'File', 'Print');
+  assert.deepEqual(first, await printed());
+
+  // Ctrl+P after a Compute.
+  await main.getByRole('combobox', { name: 'Scale Guitar Length' }).fill('628');
+  await main.getByRole('button', { name: 'Compute' }).click();
+  await page.keyboard.press('Control+P');
+  await page.waitForFunction(() => window.printDialogs === 3);
+  const afterCompute = await printed();
+  assert.equal(afterCompute[kHeading], '   Scale Guitar Length  =  628 mm');
+  assert.deepEqual(await printedByBrowser(page), afterCompute);
+
+  // The browser's menu after another Compute: never the report before it.
+  await main.getByRole('combobox', { name: 'Scale Guitar Length' }).fill('612');
+  await main.getByRole('button', { name: 'Compute' }).click();
+  const again = await printedByBrowser(page);
+  assert.equal(again[kHeading], '   Scale Guitar Length  =  612 mm');
+  await choose(page, 'File', 'Print');
+  assert.deepEqual(again, await printed());
+  await page.waitForFunction(() => window.printDialogs >= 4);
+  assert.equal(await page.evaluate(() => window.printDialogs), 4, 'the browser\'s menu opens no second dialog');
+  await context.close();
 });

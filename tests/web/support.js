@@ -25,10 +25,18 @@ const TYPES = {
   '.woff2': 'font/woff2',
 };
 
+// What a host tells browsers about keeping its files, as static hosts do:
+// ask each time ('no-cache', with an ETag), keep each file ten minutes
+// ('max-age', a common host's default, with an ETag), or only the file's
+// Last-Modified time, from which the browser guesses how long to keep it
+// (nginx's and python3 -m http.server's default).
+const CACHING = ['no-cache', 'max-age', 'last-modified'];
+
 // Serves `root` on 127.0.0.1 as a static host does (compressed with gzip
 // where a host would, once per version of a file, answering a browser that
-// has a file already with 304), and counts the bytes each request sent.
-function serve(root = SITE) {
+// has a file already with 304), with `caching` of CACHING, and counts the
+// bytes each request sent.
+function serve(root = SITE, caching = 'no-cache') {
   const sent = [];
   const compressed = new Map();
   const gzip = (tag, body) => {
@@ -45,8 +53,17 @@ function serve(root = SITE) {
     let body = fs.readFileSync(file);
     const type = TYPES[path.extname(file)] || 'application/octet-stream';
     const tag = `"${crypto.createHash('sha256').update(body).digest('hex').slice(0, 16)}"`;
-    const headers = { 'Content-Type': type, 'Cache-Control': 'no-cache', ETag: tag };
-    if (request.headers['if-none-match'] === tag) {
+    const modified = new Date(Math.floor(fs.statSync(file).mtimeMs / 1000) * 1000);
+    const headers = { 'Content-Type': type };
+    if (caching === 'last-modified') {
+      headers['Last-Modified'] = modified.toUTCString();
+    } else {
+      headers['Cache-Control'] = caching === 'max-age' ? 'max-age=600' : 'no-cache';
+      headers.ETag = tag;
+    }
+    const since = Date.parse(request.headers['if-modified-since'] || '');
+    if (caching === 'last-modified' ? since >= modified.getTime()
+      : request.headers['if-none-match'] === tag) {
       sent.push({ name, bytes: 0 });
       response.writeHead(304, headers).end();
       return;
@@ -130,4 +147,4 @@ function useBrowser() {
   return shared;
 }
 
-module.exports = { SITE, assert, serve, launch, start, useBrowser, windowOf, rows, choose };
+module.exports = { SITE, CACHING, assert, serve, launch, start, useBrowser, windowOf, rows, choose };

@@ -201,3 +201,40 @@ test('every label shows its whole text on its one line, in the designs fonts or 
   assert.match(fixedPitch, /"Courier New", "Korvanel Mono", monospace/);
   await context.close();
 });
+
+test('closing a window gives the focus to the window now in front, to the control that had it last there', async () => {
+  const { context, page, main } = await program();
+  // The window and the control the focus is in, by their design names.
+  const focused = () => page.evaluate(() => {
+    const control = document.activeElement.closest('[data-name]');
+    return [control.closest('.window').dataset.name, control.dataset.name];
+  });
+  const box = main.getByRole('combobox', { name: 'Scale Guitar Length' });
+  await box.fill('1E400');
+  await box.press('Enter');
+  await page.getByRole('alertdialog').waitFor();
+  await page.keyboard.press('Enter');
+  assert.deepEqual(await focused(), ['mMain', 'cmbLength'], 'the message box closed by Enter');
+
+  await choose(page, '?', 'About');
+  await page.keyboard.press('Enter');
+  assert.deepEqual(await focused(), ['mMain', 'cmbLength'], 'About closed by Enter on OK');
+  await page.keyboard.press('F10');
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'File',
+    'F10 reaches the menu bar again');
+  await page.keyboard.press('Escape');
+  assert.deepEqual(await focused(), ['mMain', 'cmbLength']);
+
+  await choose(page, '?', 'Tension and Frequency');
+  await windowOf(page, 'Frequency and Tension').getByRole('button', { name: 'Bye' }).click();
+  assert.deepEqual(await focused(), ['mMain', 'cmbLength'], '"Bye"');
+  await choose(page, '?', 'Tension and Frequency');
+  await windowOf(page, 'Frequency and Tension').getByRole('button', { name: 'Close' }).click();
+  assert.deepEqual(await focused(), ['mMain', 'cmbLength'], 'the close box');
+
+  await choose(page, '?', 'About');
+  await main.getByRole('table').click();
+  await main.getByRole('button', { name: 'Close' }).click();
+  assert.deepEqual(await focused(), ['mAbout', 'btnOK'], 'the main window closed, About is in front');
+  await context.close();
+});

@@ -41,6 +41,7 @@ inline constexpr WindowDesign kMain{
     .clientHeight = 7305,
     .controls = kMainControls,
     .menus = kMainMenus,
+    .printCommand = "mnuPrint",
 };
 
 }  // namespace korvanel::design
