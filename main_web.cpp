@@ -1,7 +1,7 @@
 // Korvanel in a web page: the main window on the web runtime. The page runs
 // the event loop, so Start returns at once and the program lives on in the
 // page's listeners; its objects outlive main.
-#include "platform/web/WebRuntime.h"
+#include "platform/web/Runtime.h"
 #include "ui/main/mMain.h"
 
 int main() {

@@ -62,7 +62,7 @@ WebComboBox::WebComboBox(const std::string& id)
   });
 }
 
-void WebComboBox::AddItem(std::string_view text) {
+void WebComboBox::AppendEntry(std::string_view text) {
   const int index = static_cast<int>(entries_.size());
   entries_.emplace_back(text);
   // A copy of the first entry, its role and state with it: fewer calls on
@@ -73,10 +73,16 @@ void WebComboBox::AddItem(std::string_view text) {
   Append(list_, entry);
 }
 
-void WebComboBox::SetText(std::string_view text) {
+void WebComboBox::RemoveEntries() {
+  Close();
+  list_.call<void>("replaceChildren");
+  entries_.clear();
+  current_ = -1;
+}
+
+void WebComboBox::ShowText(std::string_view text, std::optional<std::size_t> entry) {
   field_.set("value", JsText(text));
-  const auto found = std::find(entries_.begin(), entries_.end(), text);
-  current_ = found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+  current_ = entry ? static_cast<int>(*entry) : -1;
 }
 
 std::string WebComboBox::Text() const { return field_["value"].as<std::string>(); }
@@ -94,19 +100,19 @@ void WebComboBox::Open() {
   SetAttribute(field_, "aria-expanded", "true");
   SetAttribute(button_, "aria-expanded", "true");
   // The list opens on the entry the text is, as on the desktop.
-  SetActive(current_);
+  MarkEntry(current_);
 }
 
 void WebComboBox::Close() {
   if (!IsOpen()) return;
-  SetActive(-1);
+  MarkEntry(-1);
   list_.set("hidden", true);
   ToggleClass(box_, "open", false);
   SetAttribute(field_, "aria-expanded", "false");
   SetAttribute(button_, "aria-expanded", "false");
 }
 
-void WebComboBox::SetActive(int index) {
+void WebComboBox::MarkEntry(int index) {
   if (active_ >= 0) {
     val entry = list_["children"][active_];
     ToggleClass(entry, "active", false);
@@ -145,7 +151,7 @@ void WebComboBox::OnKey(val event) {
     consume();
     if (!IsOpen()) {
       Open();
-      if (active_ < 0) SetActive(key == "ArrowDown" ? 0 : last);
+      if (active_ < 0) MarkEntry(key == "ArrowDown" ? 0 : last);
       return;
     }
     if (event["altKey"].as<bool>()) {
@@ -154,7 +160,7 @@ void WebComboBox::OnKey(val event) {
       return;
     }
     const int step = key == "ArrowDown" ? 1 : -1;
-    SetActive(active_ < 0 ? (step > 0 ? 0 : last) : std::clamp(active_ + step, 0, last));
+    MarkEntry(active_ < 0 ? (step > 0 ? 0 : last) : std::clamp(active_ + step, 0, last));
   } else if (key == "Enter" && IsOpen()) {
     consume();
     if (active_ >= 0) {
@@ -175,6 +181,29 @@ int WebComboBox::EntryAt(val target) const {
     if (list_["children"][index].strictlyEquals(target)) return static_cast<int>(index);
   }
   return -1;
+}
+
+WebDropDownList::WebDropDownList(std::function<void()> changed)
+    : select_(MakeElement("select", "dropdown")) {
+  listeners_.Listen(select_, "change", [changed = std::move(changed)](val) { changed(); });
+}
+
+std::string WebDropDownList::Text() const {
+  const val picked = select_["selectedOptions"][0];
+  return picked.isUndefined() ? std::string() : picked["textContent"].as<std::string>();
+}
+
+void WebDropDownList::AppendEntry(std::string_view text) {
+  val option = MakeElement("option");
+  web::SetText(option, text);
+  Append(select_, option);
+}
+
+void WebDropDownList::RemoveEntries() { select_.call<void>("replaceChildren"); }
+
+void WebDropDownList::ShowText(std::string_view, std::optional<std::size_t> entry) {
+  // A drop-down list shows its current entry only.
+  select_.set("selectedIndex", entry ? static_cast<int>(*entry) : -1);
 }
 
 }  // namespace korvanel::web

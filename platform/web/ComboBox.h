@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Runtime.h"
@@ -19,8 +23,6 @@ class WebComboBox : public ComboBox {
   // `id` names its list box.
   explicit WebComboBox(const std::string& id);
 
-  void AddItem(std::string_view text) override;
-  void SetText(std::string_view text) override;
   std::string Text() const override;
 
   const val& Box() const { return box_; }
@@ -29,12 +31,16 @@ class WebComboBox : public ComboBox {
   void NameBy(const std::string& labelId);
 
  private:
+  void AppendEntry(std::string_view text) override;
+  void RemoveEntries() override;
+  void ShowText(std::string_view text, std::optional<std::size_t> entry) override;
+
   bool IsOpen() const;
   void Open();
   void Close();
   // Marks entry `index` as the active and selected one of the open list,
   // none for -1.
-  void SetActive(int index);
+  void MarkEntry(int index);
   void Pick(int index);
   void OnKey(val event);
   int EntryAt(val target) const;
@@ -50,6 +56,25 @@ class WebComboBox : public ComboBox {
   // The entry the text is, and the one the open list marks, or -1.
   int current_ = -1;
   int active_ = -1;
+  ListenerSet listeners_;
+};
+
+// A drop-down list box as the page's own select: its entries only, picked
+// with the mouse, a finger or the keys the browser gives it. The user's pick
+// runs `changed`; the handlers' own do not.
+class WebDropDownList : public ComboBox {
+ public:
+  explicit WebDropDownList(std::function<void()> changed);
+
+  std::string Text() const override;
+  const val& Element() const { return select_; }
+
+ private:
+  void AppendEntry(std::string_view text) override;
+  void RemoveEntries() override;
+  void ShowText(std::string_view text, std::optional<std::size_t> entry) override;
+
+  val select_;
   ListenerSet listeners_;
 };
 

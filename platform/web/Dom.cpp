@@ -138,8 +138,6 @@ void ToggleClass(const val& element, const char* className, bool on) {
 
 void AfterNextPaint(const val& task) { korvanel_after_next_paint(task.as_handle()); }
 
-int TwipsToPixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
 ListenerSet::~ListenerSet() {
   for (Added& added : added_) {
     added.target.call<void>("removeEventListener", added.type, added.function);

@@ -41,10 +41,6 @@ void Append(const val& parent, const Children&... children) {
 // painted.
 void AfterNextPaint(const val& task);
 
-// Design twips in whole CSS pixels, 15 twips to the pixel, rounded to the
-// nearest: several design values (170, 70, 1715) are not whole pixels.
-int TwipsToPixels(int twips);
-
 // Listeners of the page's events that run C++, and callbacks the page calls
 // later: each lives until the set that made it goes (a call after that does
 // nothing). What a handler throws never reaches the page.

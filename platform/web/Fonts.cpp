@@ -1,12 +1,13 @@
 #include "platform/web/Fonts.h"
 
+#include "platform/Fonts.h"
 #include "platform/web/CssText.h"
 
 namespace korvanel::web {
 
 std::string FontFamily(const FontDesign& font) {
-  std::string family = "\"" + std::string(font.face) + "\", ";
-  if (font.face == "MS Sans Serif") family += "\"Microsoft Sans Serif\", ";
+  std::string family;
+  for (const std::string_view face : DesignFaces(font)) family += "\"" + std::string(face) + "\", ";
   family += font.fixedPitch ? "\"Korvanel Mono\", monospace" : "\"Korvanel Sans\", sans-serif";
   return family;
 }

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/web/CssText.h"
-#include "platform/web/WebRuntime.h"
+#include "platform/web/Runtime.h"
 
 namespace korvanel::web {
 
@@ -56,7 +56,7 @@ Frame::Frame(WebRuntime& runtime, std::string_view caption, int clientWidth, int
 
   listeners_.Listen(closeBox, "click", [close = std::move(close)](val) { close(); });
   listeners_.Listen(window_, "pointerdown", [this](val) { BringForward(); });
-  listeners_.Listen(window_, "focusin", [this](val) { runtime_.SetActive(window_); });
+  listeners_.Listen(window_, "focusin", [this](val) { runtime_.MarkActiveWindow(window_); });
   listeners_.Listen(titleBar_, "pointerdown", [this](val event) { OnPress(event); });
   for (const char* type : {"pointermove", "pointerup", "pointercancel"}) {
     listeners_.Listen(titleBar_, type, [this](val event) { OnDrag(event); });
@@ -89,7 +89,7 @@ void Frame::BringForward() {
     layer_ = runtime_.NextLayer();
     SetStyle(window_, "z-index", std::to_string(layer_));
   }
-  runtime_.SetActive(window_);
+  runtime_.MarkActiveWindow(window_);
 }
 
 void Frame::Fit() {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/web/WebRuntime.h"
+#include "platform/web/Runtime.h"
 
 namespace korvanel::web {
 
@@ -15,7 +15,7 @@ constexpr int kWidth = 320;
 
 MessageBox::MessageBox(WebRuntime& runtime, const val& owner, std::string_view text,
                        std::function<void()> closed)
-    : frame_(runtime, "Korvanel", kWidth, 0, "alertdialog", [this] { Close(); }),
+    : frame_(runtime, kMessageCaption, kWidth, 0, "alertdialog", [this] { Close(); }),
       ok_(MakeElement("button", "button message-ok")),
       closed_(std::move(closed)) {
   ToggleClass(frame_.Element(), "message", true);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/ControlError.h"
+#include "platform/Twips.h"
 
 namespace korvanel::web {
 
@@ -32,27 +32,23 @@ ReportList::ReportList(const ControlDesign& design)
   });
 }
 
-void ReportList::RemoveAll() {
+void ReportList::RemoveRows() {
   body_.call<void>("replaceChildren");
   cells_.clear();
 }
 
-ListControl::ItemId ReportList::AddItem(std::string_view text) {
+void ReportList::AppendRow(std::string_view text) {
   val row = body_.call<val>("insertRow");
   std::vector<val>& cells = cells_.emplace_back();
   for (std::size_t column = 0; column < columns_; ++column) {
     cells.push_back(row.call<val>("insertCell"));
   }
   if (columns_ > 0) SetText(cells.front(), text);
-  return cells_.size() - 1;
 }
 
-void ReportList::SetSubItem(ItemId item, SubItem subItem, std::string_view text) {
+void ReportList::SetCell(std::size_t row, SubItem subItem, std::string_view text) {
   const auto column = static_cast<std::size_t>(subItem);
-  if (item >= cells_.size() || column >= columns_) {
-    throw ControlError("The list has no row " + std::to_string(item) + ".");
-  }
-  SetText(cells_[item][column], text);
+  if (column < columns_) SetText(cells_[row][column], text);
 }
 
 }  // namespace korvanel::web

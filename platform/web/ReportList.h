@@ -18,14 +18,14 @@ class ReportList : public ListControl {
   // Its columns as `design` gives them.
   explicit ReportList(const ControlDesign& design);
 
-  void RemoveAll() override;
-  ItemId AddItem(std::string_view text) override;
-  void SetSubItem(ItemId item, SubItem subItem, std::string_view text) override;
-
   const val& Box() const { return box_; }
   const val& Table() const { return table_; }
 
  private:
+  void RemoveRows() override;
+  void AppendRow(std::string_view text) override;
+  void SetCell(std::size_t row, SubItem subItem, std::string_view text) override;
+
   val box_;
   val table_;
   val body_;

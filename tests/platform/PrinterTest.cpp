@@ -153,8 +153,9 @@ TEST(PicturePrinter, PagesNeedTheirPaperFirstAndACancelledStartIsCancelled) {
   RecordingDrawing printer;
   const Picture page{.lines = {PictureLine{{{0, 0}, {10, 10}}}}};
   EXPECT_EQ(ErrorOf([&] { printer.PrintPage(page); }), "The printer has no paper for pages.");
-  for (const auto& [width, height] : {std::pair{0.0, 297.0}, {210.0, -1.0}, {3000.0, 297.0}}) {
-    EXPECT_EQ(ErrorOf([&] { printer.SetPaper(width, height); }), "Invalid paper for the printer.");
+  for (const auto& paper : {std::pair{0.0, 297.0}, {210.0, -1.0}, {3000.0, 297.0}}) {
+    EXPECT_EQ(ErrorOf([&] { printer.SetPaper(paper.first, paper.second); }),
+              "Invalid paper for the printer.");
   }
   printer.SetPaper(210, 297);
   printer.PrintPage(page);

@@ -113,6 +113,7 @@ inline constexpr WindowDesign kTemplate{
     .clientWidth = 13800,
     .clientHeight = 7080,
     .controls = kTemplateControls,
+    .printCommand = "btnPrint",
 };
 
 }  // namespace korvanel::design

@@ -1,5 +1,34 @@
 #pragma once
 
+// The web runtime: Korvanel in a web page, on the page's elements through
+// Emscripten.
+//
+// Implements:
+//  [x] forms built from their designs as windows inside the page's desktop
+//      element, dragged by their title bars, the controls at their design
+//      places in CSS pixels (Form.h, Frame.h)
+//  [x] labels, buttons, text boxes and lines (Controls.h), the editable combo
+//      box as a WAI-ARIA combo box and the drop-down list box as a select
+//      (ComboBox.h), the list control as a table (ReportList.h), the menu
+//      bar as a WAI-ARIA menu bar (MenuBar.h)
+//  [x] the keyboard as in a dialog: the browser's Tab in the design's tab
+//      order, Enter on the default button, F10 and Alt for the menu bar, the
+//      focus given back when a window is active again
+//  [x] the designs' fonts, or the stand-ins the site carries (Fonts.h)
+//  [x] the message box, modal to every window (MessageBox.h)
+//  [x] printing through the browser's print dialog: the report's lines, and
+//      pictured pages at 1:1 on paper of their size (PrintJob.h, Printer.h);
+//      the browser's own Print runs the active window's print command
+//  [x] drawings as inline SVG images named for screen readers (Drawing.h)
+//  [x] saving files: the browser's save picker where it has one, else a
+//      download (FileSaver.h)
+//  [x] the decimal separator and paper of the browser's language
+//  [x] zoom, forced colours and touch screens
+// Leaves out:
+//  [ ] the printer's answer: the browser tells nothing of a cancelled or
+//      failed print, nor which paper was chosen
+//  [ ] an event loop of its own: the page runs it, so Run returns at once
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,13 +52,15 @@ class WebRuntime : public WindowRuntime {
  public:
   // File > Print prints through the browser's print dialog, unless given
   // another source of print jobs. Needs the page's desktop element.
-  explicit WebRuntime(PrintJobFactory makePrintJob = {});
+  explicit WebRuntime(PrintJobFactory makePrintJob = {}, FileSaverFactory makeFileSaver = {});
   ~WebRuntime() override;
 
   // The first window is shown: the page is no longer loading.
   int Run() override;
   // The decimal separator of the browser's language.
   std::string DecimalSeparator() const override;
+  // Whether the region of the browser's language prints on Letter.
+  bool UsesLetterPaper() const override;
 
   // For the parts of the page's windows.
   const val& Desktop() const { return desktop_; }
@@ -45,28 +76,30 @@ class WebRuntime : public WindowRuntime {
   int NextLayer() { return ++layers_; }
   int TopLayer() const { return layers_; }
   // Marks `window` (an element) as the active window.
-  void SetActive(const val& window);
+  void MarkActiveWindow(const val& window);
   // The focus goes to the window in front, to its control that had it last.
   void ActivateFront();
   // An id no other element of the page has.
   std::string NewId();
   // Deletes what has been closed once the event being handled is over.
-  void DeleteLater();
-  // A message box over `owner`, or over no window. While one is shown, no
-  // window takes input, as with a desktop's message box.
-  void ShowMessageBox(WebForm* owner, std::string_view text);
+  void DeleteClosedLater();
 
  protected:
   std::unique_ptr<Form> MakeForm(Window& window) override;
   std::unique_ptr<PrintJob> DefaultPrintJob(Form& over) override;
+  std::unique_ptr<FileSaver> DefaultFileSaver(Form& over) override;
   void Quit() override;
-  void ShowError(const char* what) noexcept override;
+  // While a message box is shown, no window takes input, as with a
+  // desktop's message box.
+  void ShowMessage(Form* owner, std::string_view text) override;
 
  private:
   void ShowStarted();
   void KeepAllInPage();
   void BlockForms(bool blocked);
-  bool IsLoaded(const WebForm* form) const;
+  bool IsLoaded(const Form* form) const;
+  // The loaded form whose window is `element`, else null.
+  WebForm* FormOfElement(const val& element) const;
   // The window whose print command the browser's Print runs: the active
   // one, else the one in front, of those that have one.
   WebForm* FormToPrint() const;
@@ -86,6 +119,8 @@ class WebRuntime : public WindowRuntime {
   // Declared last: its callbacks go first.
   ListenerSet listeners_;
   val deleteLater_;
+  // Told of a save that failed after its handler ended (WebFileSaver).
+  val saveFailed_;
 };
 
 }  // namespace korvanel::web

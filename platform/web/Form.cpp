@@ -1,18 +1,19 @@
-#include "platform/web/WebForm.h"
+#include "platform/web/Form.h"
 
 #include <algorithm>
 #include <string>
 
+#include "platform/Twips.h"
 #include "platform/web/CssText.h"
 #include "platform/web/Fonts.h"
-#include "platform/web/WebRuntime.h"
+#include "platform/web/Runtime.h"
 
 namespace korvanel::web {
 
 namespace {
 
 // What takes the focus itself when it is pressed.
-constexpr char kFocusable[] = "button, input, table, [tabindex]";
+constexpr char kFocusable[] = "button, input, select, table, [tabindex]";
 
 bool IsElement(const val& element) { return !element.isNull() && !element.isUndefined(); }
 
@@ -39,18 +40,8 @@ WebForm::WebForm(WebRuntime& runtime, Window& window)
   listeners_.Listen(frame_.Element(), "pointerdown", [this](val event) { OnPress(event); });
   listeners_.Listen(frame_.Element(), "focusin", [this](val event) {
     val target = event["target"];
-    if (!menus_ || !menus_->Contains(target)) lastFocus_ = target;
+    if (!menus_ || !menus_->Contains(target)) focus_.Remember(target);
   });
-}
-
-void WebForm::ShowMessage(std::string_view text) { runtime_.ShowMessageBox(this, text); }
-
-void WebForm::ShowError(const char* what) noexcept {
-  try {
-    runtime_.ShowMessageBox(this, what);
-  } catch (...) {
-    // Not even the message box could be made: nothing is left to tell.
-  }
 }
 
 void WebForm::SetBlocked(bool blocked) {
@@ -60,7 +51,7 @@ void WebForm::SetBlocked(bool blocked) {
 
 void WebForm::ShowCentred() {
   frame_.Show();
-  if (!tabOrder_.empty()) tabOrder_.front().call<void>("focus");
+  if (!focus_.TabOrder().empty()) focus_.TabOrder().front().call<void>("focus");
 }
 
 void WebForm::BringForward() {
@@ -71,11 +62,11 @@ void WebForm::BringForward() {
 void WebForm::Close() noexcept {
   if (!frame_.IsShown()) return;
   frame_.Element().call<void>("remove");
-  Unloaded();
+  Closed();
   // As on the desktop, the window now in front takes the focus.
   runtime_.ActivateFront();
   // Not while its own event is being handled.
-  runtime_.DeleteLater();
+  runtime_.DeleteClosedLater();
 }
 
 void WebForm::SetEnabled(bool enabled) {
@@ -86,8 +77,14 @@ void WebForm::SetEnabled(bool enabled) {
 bool WebForm::IsActive() const { return frame_.Contains(Document()["activeElement"]); }
 
 void WebForm::Activate() {
-  runtime_.SetActive(frame_.Element());
+  runtime_.MarkActiveWindow(frame_.Element());
   RestoreFocus();
+}
+
+void WebForm::Focus(std::string_view control) {
+  for (const auto& [name, element] : focusable_) {
+    if (name == control) element.call<void>("focus");
+  }
 }
 
 val WebForm::MakeMenu(const MenuDesign& menu) {
@@ -119,53 +116,60 @@ WebControl WebForm::Placed(const val& box, const ControlDesign& design, const va
   val(box)["style"].set("cssText", style);
   SetAttribute(box, "data-name", design.name);
   Append(frame_.Client(), box);
+  focusable_.emplace_back(design.name, focus);
   return {box, focus};
 }
 
 WebControl WebForm::MakeLabel(const ControlDesign& label) {
-  val box = MakeElement("div", "label");
-  SetAttribute(box, "id", runtime_.NewId());
-  SetText(box, label.text);
-  return Placed(box, label, box);
+  labels_.push_back(std::make_unique<WebLabel>(label, runtime_.NewId()));
+  Register(label.name, *labels_.back());
+  return Placed(labels_.back()->Element(), label, labels_.back()->Element());
 }
 
 WebControl WebForm::MakeButton(const ControlDesign& button) {
-  val box = MakeElement("button", button.isDefault ? "button default" : "button");
-  SetAttribute(box, "type", "button");
-  SetText(box, button.text);
-  if (button.isDefault) defaultButton_ = box;
+  val box = MakeButtonElement(button);
+  if (button.isDefault) focus_.SetDefaultButton(box);
   listeners_.Listen(box, "click", [this, name = std::string(button.name)](val) { Click(name); });
   return Placed(box, button, box);
 }
 
 WebControl WebForm::MakeComboBox(const ControlDesign& box) {
   combos_.push_back(std::make_unique<WebComboBox>(runtime_.NewId()));
-  AddComboBox(box.name, *combos_.back());
+  Register(box.name, *combos_.back());
   return Placed(combos_.back()->Box(), box, combos_.back()->Field());
+}
+
+WebControl WebForm::MakeDropDownList(const ControlDesign& box) {
+  dropDowns_.push_back(
+      std::make_unique<WebDropDownList>([this, name = std::string(box.name)] { Changed(name); }));
+  Register(box.name, *dropDowns_.back());
+  return Placed(dropDowns_.back()->Element(), box, dropDowns_.back()->Element());
+}
+
+WebControl WebForm::MakeTextBox(const ControlDesign& box) {
+  textBoxes_.push_back(std::make_unique<WebTextBox>());
+  Register(box.name, *textBoxes_.back());
+  return Placed(textBoxes_.back()->Element(), box, textBoxes_.back()->Element());
+}
+
+WebControl WebForm::MakeDrawing(const ControlDesign& drawing) {
+  drawings_.push_back(std::make_unique<WebDrawing>(drawing));
+  Register(drawing.name, *drawings_.back());
+  return Placed(drawings_.back()->Element(), drawing, drawings_.back()->Element());
 }
 
 WebControl WebForm::MakeList(const ControlDesign& list) {
   lists_.push_back(std::make_unique<ReportList>(list));
-  AddList(list.name, *lists_.back());
+  Register(list.name, *lists_.back());
   return Placed(lists_.back()->Box(), list, lists_.back()->Table());
 }
 
 void WebForm::MakeLine(const LineDesign& line) {
   if (!lines_) {
-    // One drawing above every control; the mouse goes through it.
-    lines_ = MakeElement("svg", "lines", true);
-    SetAttribute(*lines_, "aria-hidden", "true");
+    lines_ = MakeLinesElement();
     Append(frame_.Client(), *lines_);
   }
-  val drawn = MakeElement("line", {}, true);
-  // Through the middles of the end pixels, so that a line is one pixel wide.
-  const auto middle = [](int twips) { return CssNumber(TwipsToPixels(twips) + 0.5); };
-  SetAttribute(drawn, "x1", middle(line.x1));
-  SetAttribute(drawn, "y1", middle(line.y1));
-  SetAttribute(drawn, "x2", middle(line.x2));
-  SetAttribute(drawn, "y2", middle(line.y2));
-  SetAttribute(drawn, "data-name", line.name);
-  Append(*lines_, drawn);
+  Append(*lines_, MakeLineElement(line));
 }
 
 void WebForm::NameByLabel(WebControl label, WebControl named) {
@@ -182,10 +186,12 @@ void WebForm::NameByLabel(WebControl label, WebControl named) {
 void WebForm::SetTabOrder(std::span<const WebControl> order) {
   // The page's Tab key follows the order of the elements; their places on
   // the screen do not depend on it.
+  std::vector<val> focusOrder;
   for (const WebControl& control : order) {
     Append(frame_.Client(), control.box);
-    tabOrder_.push_back(control.focus);
+    focusOrder.push_back(control.focus);
   }
+  focus_.SetTabOrder(focusOrder);
   if (lines_) Append(frame_.Client(), *lines_);
 }
 
@@ -197,13 +203,15 @@ void WebForm::OnKey(val event) {
     menus_->Enter();
     return;
   }
-  if (key != "Enter" || event["defaultPrevented"].as<bool>() || !defaultButton_) return;
+  if (key != "Enter" || event["defaultPrevented"].as<bool>()) return;
   // A focused button or menu item takes Enter itself, as in a dialog.
   const val target = event["target"];
   const std::string tag = target["tagName"].as<std::string>();
   if (tag == "BUTTON" || (menus_ && menus_->Contains(target))) return;
+  const std::optional<val> button = focus_.EnterClicks(std::nullopt);
+  if (!button) return;
   event.call<void>("preventDefault");
-  defaultButton_->call<void>("click");
+  button->call<void>("click");
 }
 
 void WebForm::OnPress(val event) {
@@ -218,11 +226,10 @@ void WebForm::OnPress(val event) {
 }
 
 void WebForm::RestoreFocus() {
-  if (IsElement(lastFocus_) && frame_.Contains(lastFocus_)) {
-    if (lastFocus_.strictlyEquals(Document()["activeElement"])) return;
-    lastFocus_.call<void>("focus");
-  } else if (!tabOrder_.empty()) {
-    tabOrder_.front().call<void>("focus");
+  const std::optional<val> restored =
+      focus_.Restored([this](const val& control) { return frame_.Contains(control); });
+  if (restored && !restored->strictlyEquals(Document()["activeElement"])) {
+    restored->call<void>("focus");
   }
 }
 

@@ -1,4 +1,4 @@
-#include "platform/web/WebRuntime.h"
+#include "platform/web/Runtime.h"
 
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
@@ -6,8 +6,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/web/WebForm.h"
-#include "platform/web/WebPrinter.h"
+#include "platform/Printer.h"
+#include "platform/web/FileSaver.h"
+#include "platform/web/Form.h"
+#include "platform/web/PrintJob.h"
+#include "platform/web/Printer.h"
+
+using emscripten::EM_VAL;
 
 // The service worker keeps the site's files, so that after one visit the
 // program starts with no network. Browsers have it only where the page
@@ -34,6 +39,16 @@ EM_JS(void, korvanel_keep_site_for_offline, (), {
   }
   navigator.serviceWorker.register(script, {updateViaCache: "none"}).catch(() => {});
 });
+
+// The region of the browser's language, its likely one where the language
+// names none ("en" is "en-US"); empty when the browser cannot tell.
+EM_JS(EM_VAL, korvanel_language_region, (), {
+  try {
+    return Emval.toHandle(new Intl.Locale(navigator.language).maximize().region || "");
+  } catch (error) {
+    return Emval.toHandle("");
+  }
+});
 // clang-format on
 
 namespace korvanel::web {
@@ -48,13 +63,17 @@ bool IsPrintKey(const val& event) {
 
 }  // namespace
 
-WebRuntime::WebRuntime(PrintJobFactory makePrintJob)
-    : WindowRuntime(std::move(makePrintJob)),
+WebRuntime::WebRuntime(PrintJobFactory makePrintJob, FileSaverFactory makeFileSaver)
+    : WindowRuntime(std::move(makePrintJob), std::move(makeFileSaver)),
       desktop_(ElementById("desktop")),
       deleteLater_(listeners_.Callback([this] {
         deletionPending_ = false;
-        DeleteUnloaded();
+        DeleteClosed();
         std::erase_if(boxes_, [](const auto& box) { return !box->IsShown(); });
+      })),
+      saveFailed_(listeners_.Handler([this](val failure) {
+        ShowMessage(FormOfElement(failure[0]),
+                    SaveFailure(failure[1].as<std::string>(), failure[2].as<std::string>()));
       })) {
   // Once the first window has been painted: the worker's start, its fetches
   // and the printout's faces must not delay it.
@@ -90,11 +109,15 @@ std::string WebRuntime::DecimalSeparator() const {
   return ".";
 }
 
+bool WebRuntime::UsesLetterPaper() const {
+  return UsesLetter(val::take_ownership(korvanel_language_region()).as<std::string>());
+}
+
 bool WebRuntime::FitsToScreen() const {
   return val::global("matchMedia")(val("(pointer: coarse)"))["matches"].as<bool>();
 }
 
-void WebRuntime::SetActive(const val& window) {
+void WebRuntime::MarkActiveWindow(const val& window) {
   // Kept on the elements alone: nothing holds on to a window once it goes.
   const val previous = desktop_.call<val>("querySelector", std::string(".window.active"));
   if (!previous.isNull() && !previous.strictlyEquals(window))
@@ -123,13 +146,16 @@ void WebRuntime::ActivateFront() {
 
 std::string WebRuntime::NewId() { return "k" + std::to_string(++ids_); }
 
-void WebRuntime::DeleteLater() {
+void WebRuntime::DeleteClosedLater() {
   if (deletionPending_) return;
   deletionPending_ = true;
   val::global("setTimeout")(deleteLater_, 0);
 }
 
-void WebRuntime::ShowMessageBox(WebForm* owner, std::string_view text) {
+void WebRuntime::ShowMessage(Form* shownOver, std::string_view text) {
+  // A message from a start that failed comes before any window.
+  ShowStarted();
+  auto* owner = IsLoaded(shownOver) ? static_cast<WebForm*>(shownOver) : nullptr;
   BlockForms(true);
   boxes_.push_back(std::make_unique<MessageBox>(
       *this, owner != nullptr ? owner->Element() : val::null(), text, [this, owner] {
@@ -143,7 +169,7 @@ void WebRuntime::ShowMessageBox(WebForm* owner, std::string_view text) {
         } else {
           ActivateFront();
         }
-        DeleteLater();
+        DeleteClosedLater();
       }));
 }
 
@@ -155,20 +181,15 @@ std::unique_ptr<PrintJob> WebRuntime::DefaultPrintJob(Form&) {
   return std::make_unique<WebPrintJob>(!fillPrintoutOnly_);
 }
 
+std::unique_ptr<FileSaver> WebRuntime::DefaultFileSaver(Form& over) {
+  return std::make_unique<WebFileSaver>(static_cast<WebForm&>(over).Element(), saveFailed_);
+}
+
 void WebRuntime::Quit() {
   val ended = Document().call<val>("getElementById", std::string("ended"));
   if (!ended.isNull()) ended.set("hidden", false);
   val restart = Document().call<val>("getElementById", std::string("restart"));
   if (!restart.isNull()) restart.call<void>("focus");
-}
-
-void WebRuntime::ShowError(const char* what) noexcept {
-  try {
-    ShowStarted();
-    ShowMessageBox(nullptr, what);
-  } catch (...) {
-    // Not even the message box could be made: nothing is left to tell.
-  }
 }
 
 void WebRuntime::ShowStarted() {
@@ -188,10 +209,18 @@ void WebRuntime::BlockForms(bool blocked) {
   for (const auto& form : LoadedForms()) static_cast<WebForm&>(*form).SetBlocked(blocked);
 }
 
-bool WebRuntime::IsLoaded(const WebForm* form) const {
+bool WebRuntime::IsLoaded(const Form* form) const {
   return form != nullptr &&
          std::any_of(LoadedForms().begin(), LoadedForms().end(),
                      [form](const auto& loaded) { return loaded.get() == form; });
+}
+
+WebForm* WebRuntime::FormOfElement(const val& element) const {
+  for (const auto& form : LoadedForms()) {
+    auto& loaded = static_cast<WebForm&>(*form);
+    if (loaded.Element().strictlyEquals(element)) return &loaded;
+  }
+  return nullptr;
 }
 
 WebForm* WebRuntime::FormToPrint() const {

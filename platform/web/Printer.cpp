@@ -1,9 +1,10 @@
-#include "platform/web/WebPrinter.h"
+#include "platform/web/Printer.h"
 
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
 #include "platform/web/CssText.h"
+#include "platform/web/Drawing.h"
 #include "platform/web/Fonts.h"
 
 using emscripten::EM_VAL;
@@ -68,6 +69,25 @@ EM_JS(bool, korvanel_is_printing, (), {
 
 EM_JS(void, korvanel_load_print_faces, (), {
   for (const weight of ["normal", "bold"]) document.fonts.load(weight + ' 10pt "Korvanel Mono"');
+  document.fonts.load('10pt "Korvanel Sans"');
+});
+
+// The paper the printout asks of the browser: a rule of the site's style
+// sheet while pages are printed, none (the browser's own) for lines.
+EM_JS(void, korvanel_ask_paper, (double width, double height), {
+  const sheet = document.querySelector('link[rel="stylesheet"]').sheet;
+  const asked = korvanel_ask_paper;
+  if (asked.rule) {
+    const at = Array.prototype.indexOf.call(sheet.cssRules, asked.rule);
+    if (at >= 0) sheet.deleteRule(at);
+    asked.rule = null;
+  }
+  if (width > 0) {
+    const at = sheet.insertRule(
+        "@media print { @page { size: " + width + "mm " + height + "mm; margin: 0; } }",
+        sheet.cssRules.length);
+    asked.rule = sheet.cssRules[at];
+  }
 });
 // clang-format on
 
@@ -79,6 +99,7 @@ bool WebPrinter::IsPrinting() { return korvanel_is_printing(); }
 
 DevicePrinter::Start WebPrinter::StartDocument() {
   lines_.clear();
+  pages_.clear();
   return Start::kStarted;
 }
 
@@ -86,21 +107,48 @@ void WebPrinter::AddLine(std::size_t, std::optional<std::string_view> text) {
   lines_.push_back({std::string(text.value_or("")), Font(), ForeColor(), !text.has_value()});
 }
 
-bool WebPrinter::EndDocument() {
-  val printout = ElementById("printout");
-  printout.call<void>("replaceChildren");
+void WebPrinter::AddPage(std::size_t, const Picture& page) { pages_.push_back(page); }
+
+void WebPrinter::ShowLines(const val& printout) const {
   for (const Line& line : lines_) {
     val shown = MakeElement("div", "printed-line");
     // The printer's stand-in for a face it lacks is of fixed pitch.
     ApplyFont(shown, {line.font.name, line.font.points, true});
     if (line.font.bold) SetStyle(shown, "font-weight", "bold");
     if (line.font.italic) SetStyle(shown, "font-style", "italic");
-    SetStyle(shown, "color",
-             CssColor(line.color & 0xFF, (line.color >> 8) & 0xFF, (line.color >> 16) & 0xFF));
+    SetStyle(shown, "color", CssColor(line.color.red, line.color.green, line.color.blue));
     if (!line.empty) SetText(shown, line.text);
     Append(printout, shown);
   }
+}
+
+void WebPrinter::ShowPages(const val& printout) const {
+  const Paper& paper = *PagesPaper();
+  const std::string width = CssNumber(paper.width);
+  const std::string height = CssNumber(paper.height);
+  for (const Picture& page : pages_) {
+    // Measured from the paper's corner, a millimetre to a millimetre.
+    val shown = MakeElement("svg", "printed-page", true);
+    SetAttribute(shown, "width", width + "mm");
+    SetAttribute(shown, "height", height + "mm");
+    SetAttribute(shown, "viewBox", "0 0 " + width + " " + height);
+    DrawPicture(shown, page, kPrintedLineMillimetres);
+    Append(printout, shown);
+  }
+}
+
+bool WebPrinter::EndDocument() {
+  val printout = ElementById("printout");
+  const bool pages = PagesPaper().has_value();
+  korvanel_ask_paper(pages ? PagesPaper()->width : 0, pages ? PagesPaper()->height : 0);
+  printout.call<void>("replaceChildren");
+  if (pages) {
+    ShowPages(printout);
+  } else {
+    ShowLines(printout);
+  }
   lines_.clear();
+  pages_.clear();
   const val fonts = val::take_ownership(korvanel_printout_fonts(printout.as_handle()));
   if (dialog_) {
     korvanel_print_when_faces_loaded(printout.as_handle(), fonts.as_handle(),
