@@ -20,8 +20,9 @@
 #            scripts/make-wine-prefix.sh)
 #   web      Emscripten, GoogleTest's sources and what makes the page's fonts
 #            (scripts/build-web.sh, scripts/serve-web.sh)
-#   web-test web, plus Chromium, npm for Playwright and poppler's tools for
-#            the printout (scripts/test-web.sh, scripts/bench-web.sh)
+#   web-test web, plus Chromium, npm for Playwright, and poppler's and
+#            MuPDF's tools for the printouts (scripts/test-web.sh,
+#            scripts/bench-web.sh)
 set -euo pipefail
 
 set_name="${1:-test}"
@@ -72,7 +73,7 @@ web_packages=(
   fonts-liberation fonttools python3-brotli
 )
 web_test_packages=(
-  chromium poppler-utils
+  chromium poppler-utils mupdf-tools python3
 )
 
 case "$set_name" in

@@ -7,18 +7,18 @@ using emscripten::EM_VAL;
 
 // Saves a copy of the bytes, taken at once, through the browser's save
 // picker, or as a download where it has none or refuses it before a file is
-// chosen (no user activation). `failed` gets `window`, the file's name and
+// chosen (no user activation). `failed` gets `saving` (the window that saved), the file's name and
 // the browser's reason when a chosen file could not be written.
 // clang-format off
 EM_JS(void, korvanel_save_file, (const char* name, size_t nameLength, const char* description,
                                  size_t descriptionLength, const char* extension,
                                  size_t extensionLength, const char* mediaType,
                                  size_t mediaTypeLength, const char* bytes, size_t length,
-                                 EM_VAL window, EM_VAL failed), {
+                                 EM_VAL saving, EM_VAL failed), {
   const suggestedName = UTF8ToString(name, nameLength);
   const type = UTF8ToString(mediaType, mediaTypeLength);
   const blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {type});
-  const saver = Emval.toValue(window);
+  const saver = Emval.toValue(saving);
   const tell = Emval.toValue(failed);
   const download = () => {
     const link = document.createElement("a");

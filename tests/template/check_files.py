@@ -50,8 +50,8 @@ def run(*command, env=None):
 
 
 def traced_paths(pdf):
-    """Each page's stroked paths from mutool trace: (colour, points in
-    millimetres from the page's top left corner, y downward)."""
+    """Each page's stroked lines from mutool trace, a subpath each: (colour,
+    points in millimetres from the page's top left corner, y downward)."""
     pages = []
     for page in re.finditer(r'<page number="\d+" mediabox="([^"]+)">(.*?)</page>',
                             run("mutool", "trace", str(pdf)), re.S):
@@ -59,10 +59,13 @@ def traced_paths(pdf):
         for path in re.finditer(r'<stroke_path [^>]*color="([^"]+)"[^>]*transform="([^"]+)">'
                                 r'(.*?)</stroke_path>', page.group(2), re.S):
             a, b, c, d, e, f = map(float, path.group(2).split())
-            points = [(a * float(x) + c * float(y) + e, b * float(x) + d * float(y) + f)
-                      for x, y in re.findall(r'<(?:moveto|lineto) x="([^"]+)" y="([^"]+)"/>',
-                                             path.group(3))]
-            paths.append((path.group(1), [(x * POINT, y * POINT) for x, y in points]))
+            # A path of several subpaths (a browser's) is that many lines.
+            for subpath in re.split(r'(?=<moveto )', path.group(3)):
+                points = [(a * float(x) + c * float(y) + e, b * float(x) + d * float(y) + f)
+                          for x, y in re.findall(r'<(?:moveto|lineto) x="([^"]+)" y="([^"]+)"/>',
+                                                 subpath)]
+                if points:
+                    paths.append((path.group(1), [(x * POINT, y * POINT) for x, y in points]))
         box = list(map(float, page.group(1).split()))
         pages.append(((box[2] - box[0]) * POINT, (box[3] - box[1]) * POINT, paths))
     return pages
