@@ -2,7 +2,8 @@
 // scripts/bench-web.sh): what a first visit transfers as a static host
 // serves it, the start-up against a floor page that shows one label through
 // the same WebAssembly start and one that shows it in plain HTML, the
-// Compute click, and memory after Compute and after a thousand clicks.
+// Compute click, the Fret Template's Draw click (650 mm, and fanned 686/648
+// mm with 36 frets), and memory after Compute and after a thousand clicks.
 'use strict';
 
 const path = require('node:path');
@@ -99,6 +100,37 @@ async function clicksAndMemory(browser, site) {
   return { spent, afterOne, afterMany, afterTwice };
 }
 
+// Milliseconds each of `count` clicks on Draw takes to the board drawn, for
+// a board of `scales` with `frets` frets.
+async function drawClicks(browser, site, scales, frets, count) {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(site.url);
+  await page.getByRole('menuitem', { name: 'File' }).click();
+  await page.getByRole('menuitem', { name: 'Fret Template...' }).click();
+  const template = page.getByRole('dialog', { name: 'Fret Template' });
+  await template.waitFor();
+  const fields = { cmbBassScale: scales[0], cmbTrebleScale: scales[1], txtFrets: frets };
+  for (const [name, text] of Object.entries(fields)) {
+    await template.locator(`[data-name=${name}] input, input[data-name=${name}]`).fill(String(text));
+  }
+  const times = await page.evaluate((clicks) => {
+    const window = document.querySelector('.window[data-name=mTemplate]');
+    const draw = window.querySelector('[data-name=btnDraw]');
+    const board = window.querySelector('[data-name=picBoard]');
+    const spent = [];
+    for (let k = 0; k < clicks; ++k) {
+      const start = performance.now();
+      draw.click();
+      spent.push(performance.now() - start);
+      if (board.querySelectorAll('path').length === 0) throw new Error('Draw drew nothing');
+    }
+    return spent;
+  }, count);
+  await context.close();
+  return times;
+}
+
 (async () => {
   const site = await serve(path.join(SITE, '..'));
   const browser = await launch();
@@ -130,6 +162,10 @@ async function clicksAndMemory(browser, site) {
 
   const { spent, afterOne, afterMany, afterTwice } = await clicksAndMemory(browser, site);
   console.log(`Compute click to the 27 rows, ${CLICKS} clicks: median ${median(spent).toFixed(3)} ms, 99th percentile ${percentile(spent, 0.99).toFixed(3)} ms, most ${Math.max(...spent).toFixed(3)} ms (target: at most 1 ms)`);
+  for (const [name, scales, frets] of [['650 mm', [650, 650], 24], ['fanned 686/648 mm, 36 frets', [686, 648], 36]]) {
+    const spent = await drawClicks(browser, site, scales, frets, 200);
+    console.log(`Draw click, ${name}, 200 clicks: median ${median(spent).toFixed(3)} ms, 99th percentile ${percentile(spent, 0.99).toFixed(3)} ms (target: at most 2 ms)`);
+  }
   const show = (m) => `JS heap ${(m.jsHeap / 1024).toFixed(0)} KiB, WebAssembly memory ${(m.wasm / 1024).toFixed(0)} KiB, ${m.nodes} DOM nodes`;
   console.log(`Memory after one Compute:        ${show(afterOne)}`);
   console.log(`Memory after ${CLICKS} more Computes: ${show(afterMany)}`);
