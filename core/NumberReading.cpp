@@ -1,9 +1,9 @@
 #include "core/NumberReading.h"
 
 #include <cstddef>
-#include <locale>
-#include <sstream>
 #include <string>
+
+#include "core/ClassicNumbers.h"
 
 namespace korvanel {
 
@@ -112,18 +112,13 @@ NumberSpelling SpellNumber(std::string_view input) {
 NumberReading ReadNumber(std::string_view text) {
   const NumberSpelling number = SpellNumber(text);
   if (number.text.empty()) return {};
-  // The classic locale's num_get: "." is the point whatever the process's
-  // locale, and the value is the nearest double.
-  std::istringstream stream(number.text);
-  stream.imbue(std::locale::classic());
-  double value = 0;
-  stream >> value;
-  // The text is always a number, so a failure means out of range.
-  // libstdc++ fails only on overflow; libc++ also on underflow, keeping
-  // strtod's 0 or subnormal value.
-  if (stream.fail() && number.hasSignificantDigit && number.magnitudeExponent > 0) {
+  // The nearest double, "." the point whatever the process's locale. The
+  // text is always a number, so one out of range is too large or too small.
+  const ClassicReading reading = ClassicRead(number.text);
+  if (reading.outOfRange && number.hasSignificantDigit && number.magnitudeExponent > 0) {
     return {.value = 0, .overflow = true, .found = true};
   }
+  const double value = reading.value;
   // + 0.0 turns "-0" into a plain 0.
   return {.value = value + 0.0, .overflow = false, .found = true};
 }

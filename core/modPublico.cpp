@@ -5,9 +5,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <locale>
-#include <sstream>
+#include <string>
 #include <string_view>
+
+#include "core/ClassicNumbers.h"
 
 namespace korvanel {
 
@@ -124,13 +125,8 @@ std::string_view BasicText(double value, TextBuffer& buffer) {
   } else if (RoundToFifteenDigits(magnitude, rounded)) {
     last = WriteFixed(rounded, digits);
   } else {
-    // printf's "%.15g" through the classic locale's num_put: "." whatever
-    // the process's locale.
-    std::ostringstream stream;
-    stream.imbue(std::locale::classic());
-    stream.precision(kSignificantDigits);
-    stream << magnitude;
-    const std::string text = stream.str();
+    // printf's "%.15g", "." whatever the process's locale.
+    const std::string text = ClassicText(magnitude, kSignificantDigits);
     last = std::copy_n(text.begin(), std::min(text.size(), buffer.size() - 1), digits);
     // Just below 1E-4 a value can round up to "0.0001".
     if (last - digits > 1 && digits[0] == '0' && digits[1] == '.') ++first;
