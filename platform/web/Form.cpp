@@ -83,7 +83,11 @@ void WebForm::Activate() {
 
 void WebForm::Focus(std::string_view control) {
   for (const auto& [name, element] : focusable_) {
-    if (name == control) element.call<void>("focus");
+    if (name != control) continue;
+    // Also for when the window takes input again: a window blocked by a
+    // message box takes no focus, and gets it back there.
+    focus_.Remember(element);
+    element.call<void>("focus");
   }
 }
 

@@ -6,33 +6,13 @@
 #include <string>
 #include <utility>
 
-#include "platform/ControlError.h"
 #include "platform/null/Form.h"
 #include "platform/null/Runtime.h"
 #include "tests/desktop/Desktop.h"
+#include "tests/desktop/KeepingSaver.h"
 
 namespace korvanel::test {
 namespace {
-
-// Keeps what is saved by the name the user gave it.
-class KeepingSaver : public FileSaver {
- public:
-  KeepingSaver(const std::optional<std::string>& answer, std::map<std::string, std::string>& files)
-      : answer_(answer), files_(files) {}
-  // The folder holds files, not folders.
-  bool Save(std::string_view, const FileType&, std::string_view bytes) override {
-    if (!answer_) return false;
-    if (answer_->find('/') != std::string::npos) {
-      throw ControlError("The file " + *answer_ + " could not be saved: there is no such folder.");
-    }
-    files_[*answer_] = bytes;
-    return true;
-  }
-
- private:
-  const std::optional<std::string>& answer_;
-  std::map<std::string, std::string>& files_;
-};
 
 class NullDesktop : public Desktop {
  public:

@@ -1,11 +1,13 @@
-// The program's windows in the page, through what a user sees and does:
-// the main window's lengths, Compute and its rows, the message for a length
-// too large, the keyboard, the menus, the information windows' single
-// instances, and how the program ends.
+// The program's windows in the page, where the page is their window
+// manager: the menu bar's keyboard, keys on buttons, the start again after
+// the program ended, windows centred, raised and moved, their fonts and
+// colours, and where the focus goes when a window closes. The windows'
+// behaviour itself (texts, rows, tab order, places, menus, messages) is the
+// behaviour suite's, run on the page by desktop.test.js.
 'use strict';
 
 const { test } = require('node:test');
-const { assert, windowOf, rows, choose, useBrowser } = require('./support');
+const { assert, windowOf, choose, useBrowser } = require('./support');
 
 const session = useBrowser();
 
@@ -14,87 +16,8 @@ async function program(options) {
   return { ...started, main: windowOf(started.page, 'Korvanel') };
 }
 
-test('the main window opens with 650 among the fifteen lengths, an empty list and the focus on Compute', async () => {
-  const { context, page, main, errors } = await program();
-  assert.equal(await main.getByRole('button', { name: 'Compute' }).evaluate(
-    (button) => button === document.activeElement), true);
-  const box = main.getByRole('combobox', { name: 'Scale Guitar Length' });
-  assert.equal(await box.inputValue(), '650');
-  await main.getByRole('button', { name: 'Scale Guitar Length' }).click();
-  const entries = main.getByRole('listbox', { name: 'Scale Guitar Length' }).getByRole('option');
-  assert.deepEqual(await entries.allTextContents(),
-    ['600', '605', '610', '615', '620', '625', '630', '635', '640', '645', '650', '655', '660',
-      '665', '670']);
-  assert.equal(await entries.nth(10).getAttribute('aria-selected'), 'true');
-  await page.keyboard.press('Escape');
-  assert.deepEqual(await rows(main), []);
-  assert.deepEqual(errors, []);
-  await context.close();
-});
-
-test('Compute lists the 27 rows with every blank, by the button or Enter anywhere in the window', async () => {
+test('the keyboard reaches every menu item of the menu bar', async () => {
   const { context, page, main } = await program();
-  await main.getByRole('button', { name: 'Compute' }).click();
-  const listed = await rows(main);
-  assert.equal(listed.length, 27);
-  assert.deepEqual(listed[26], [' Bridge', ' 162.5', ' 650']);
-
-  const box = main.getByRole('combobox', { name: 'Scale Guitar Length' });
-  await box.fill('647.7 mm');
-  await box.press('Enter');
-  assert.deepEqual((await rows(main))[26], [' Bridge', ' 161.92', ' 647.7']);
-  await box.fill('abc');
-  await main.getByRole('table').focus();
-  await page.keyboard.press('Enter');
-  assert.deepEqual((await rows(main))[1], ['  1', '  0.000', '   0.000']);
-  assert.equal(await main.locator('[role=option]').count(), 15, 'typed text is not added');
-  await context.close();
-});
-
-test('a length too large is told in a message box inside the page and the table stays', async () => {
-  const { context, page, main } = await program();
-  await main.getByRole('button', { name: 'Compute' }).click();
-  const before = await rows(main);
-  await main.getByRole('combobox', { name: 'Scale Guitar Length' }).fill('1E400');
-  await main.getByRole('button', { name: 'Compute' }).click();
-  const box = page.getByRole('alertdialog', { name: 'Korvanel' });
-  await box.waitFor();
-  assert.equal(await box.getByText('The scale length is too large.', { exact: true }).count(), 1);
-  assert.equal(await main.evaluate((window) => window.inert), true, 'its window takes no input');
-  await page.keyboard.press('Enter');
-  await box.waitFor({ state: 'detached' });
-  assert.equal(await main.evaluate((window) => window.inert), false);
-  assert.deepEqual(await rows(main), before);
-  await context.close();
-});
-
-test('Tab goes from Compute to the list to the combo box, and round', async () => {
-  const { context, page, main } = await program();
-  const focused = () => page.evaluate(() => document.activeElement.getAttribute('role') ||
-    document.activeElement.tagName.toLowerCase());
-  assert.equal(await focused(), 'button');
-  await page.keyboard.press('Tab');
-  assert.equal(await focused(), 'table');
-  await page.keyboard.press('Tab');
-  assert.equal(await focused(), 'combobox');
-  await page.keyboard.press('Shift+Tab');
-  assert.equal(await focused(), 'table');
-  assert.equal(await main.count(), 1);
-  await context.close();
-});
-
-test('the menu bar holds both menus in order and the keyboard reaches every item', async () => {
-  const { context, page, main } = await program();
-  const bar = main.getByRole('menubar');
-  const menus = bar.locator(':scope > * > [role=menuitem]');
-  assert.deepEqual(await menus.allTextContents(), ['File', '?']);
-  // Closed menus are hidden, from screen readers too.
-  const items = (menu) => main.locator(`[role=menu][aria-label="${menu}"]`)
-    .locator('[role=menuitem], [role=separator]')
-    .evaluateAll((all) => all.map((item) => item.textContent || '-'));
-  assert.deepEqual(await items('File'), ['Print', '-', 'Exit']);
-  assert.deepEqual(await items('?'), ['Tension and Frequency', '-', 'About']);
-
   await page.keyboard.press('F10');
   await page.keyboard.press('ArrowRight');
   await page.keyboard.press('ArrowDown');
@@ -112,58 +35,19 @@ test('the menu bar holds both menus in order and the keyboard reaches every item
   await context.close();
 });
 
-test('the information windows open once, close with their button or close box and open again', async () => {
-  const { context, page, main } = await program();
-  await choose(page, '?', 'Tension and Frequency');
-  await choose(page, '?', 'Tension and Frequency');
-  const tension = windowOf(page, 'Frequency and Tension');
-  assert.equal(await tension.count(), 1);
-  const strings = await rows(tension);
-  assert.equal(strings.length, 6);
-  assert.deepEqual(strings[0], [' 1 st', 'E(2)', ' 329.6\u2026  Hz']);
-  assert.equal(await tension.getByRole('table', { name: 'Frequency of each string in a guitar:' })
-    .evaluate((table) => table === document.activeElement), true);
-  await tension.getByRole('button', { name: 'Bye' }).click();
-  assert.equal(await tension.count(), 0);
-  await choose(page, '?', 'Tension and Frequency');
-  assert.equal((await rows(tension)).length, 6);
-  await tension.getByRole('button', { name: 'Close' }).click();
-  assert.equal(await tension.count(), 0);
-
+test('a button with the focus takes Space from the keyboard', async () => {
+  const { context, page } = await program();
   await choose(page, '?', 'About');
-  await choose(page, '?', 'About');
-  const about = windowOf(page, 'About');
-  assert.equal(await about.count(), 1);
-  const ok = about.getByRole('button', { name: 'OK' });
-  assert.equal(await ok.evaluate((button) => button === document.activeElement), true);
   await page.keyboard.press('Space');
-  assert.equal(await about.count(), 0);
-  await choose(page, '?', 'About');
-  assert.equal(await about.getByText('Korvanel', { exact: true }).evaluate(
-    (title) => getComputedStyle(title).color), 'rgb(0, 0, 192)');
-  assert.equal(await main.isVisible(), true, 'the main window stays');
+  assert.equal(await windowOf(page, 'About').count(), 0);
   await context.close();
 });
 
-test('File > Exit closes every window and the page offers to start the program again', async () => {
+test('once File > Exit has ended the program, the page offers to start it again', async () => {
   const { context, page } = await program();
-  await choose(page, '?', 'Tension and Frequency');
   await choose(page, 'File', 'Exit');
-  assert.equal(await page.getByRole('dialog').count(), 0);
   await page.getByRole('button', { name: 'Start Korvanel again' }).click();
   await windowOf(page, 'Korvanel').waitFor();
-  await context.close();
-});
-
-test('closing the main window leaves the others open, and the last one closed ends the program', async () => {
-  const { context, page, main } = await program();
-  await choose(page, '?', 'About');
-  await main.getByRole('button', { name: 'Close' }).click();
-  const about = windowOf(page, 'About');
-  assert.equal(await about.isVisible(), true);
-  assert.equal(await page.getByText('Korvanel has ended.').isVisible(), false);
-  await about.getByRole('button', { name: 'Close' }).click();
-  assert.equal(await page.getByText('Korvanel has ended.').isVisible(), true);
   await context.close();
 });
 
@@ -188,10 +72,12 @@ test('windows open centred, come forward when pressed and move by their title ba
   await context.close();
 });
 
-test('every label shows its whole text on its one line, in the designs fonts or their stand-ins', async () => {
-  const { context, page } = await program();
+test('every label shows its whole text on its one line, in the designs fonts or their stand-ins and colours', async () => {
+  const { context, page, errors } = await program();
   await choose(page, '?', 'Tension and Frequency');
   await choose(page, '?', 'About');
+  assert.equal(await windowOf(page, 'About').getByText('Korvanel', { exact: true }).evaluate(
+    (title) => getComputedStyle(title).color), 'rgb(0, 0, 192)');
   const cut = await page.locator('.label').evaluateAll((labels) => labels
     .filter((label) => !/^_+$/.test(label.textContent) && label.scrollWidth > label.clientWidth)
     .map((label) => `${label.textContent} (${label.scrollWidth} > ${label.clientWidth})`));
@@ -199,6 +85,7 @@ test('every label shows its whole text on its one line, in the designs fonts or 
   const fixedPitch = await page.getByRole('table').first().evaluate(
     (table) => getComputedStyle(table.closest('.list')).fontFamily);
   assert.match(fixedPitch, /"Courier New", "Korvanel Mono", monospace/);
+  assert.deepEqual(errors, [], 'the page met no error');
   await context.close();
 });
 
