@@ -9,7 +9,7 @@
 #include "platform/null/Form.h"
 #include "platform/null/Runtime.h"
 #include "tests/desktop/Desktop.h"
-#include "tests/desktop/KeepingSaver.h"
+#include "tests/desktop/KeptFiles.h"
 
 namespace korvanel::test {
 namespace {
@@ -17,8 +17,7 @@ namespace {
 class NullDesktop : public Desktop {
  public:
   explicit NullDesktop(WindowRuntime::PrintJobFactory makePrintJob)
-      : runtime_(std::move(makePrintJob),
-                 [this](Form&) { return std::make_unique<KeepingSaver>(answer_, files_); }) {}
+      : runtime_(std::move(makePrintJob), kept_.Savers()) {}
 
   WindowRuntime& Runtime() override { return runtime_; }
 
@@ -116,10 +115,11 @@ class NullDesktop : public Desktop {
     auto* form = FormShown(window);
     return form != nullptr ? static_cast<int>(form->DrawingOf(drawing).picture.lines.size()) : 0;
   }
-  void AnswerSaves(std::optional<std::string> fileName) override { answer_ = std::move(fileName); }
+  void AnswerSaves(std::optional<std::string> fileName) override {
+    kept_.Answer(std::move(fileName));
+  }
   std::optional<std::string> Saved(const std::string& fileName) const override {
-    const auto found = files_.find(fileName);
-    return found != files_.end() ? std::optional<std::string>(found->second) : std::nullopt;
+    return kept_.Saved(fileName);
   }
 
   int Dpi(std::string_view) const override { return kStandardDpi; }
@@ -171,8 +171,7 @@ class NullDesktop : public Desktop {
     return form != nullptr && form->IsShown() ? form : nullptr;
   }
 
-  std::optional<std::string> answer_;
-  std::map<std::string, std::string> files_;
+  KeptFiles kept_;
   null::NullRuntime runtime_;
   std::vector<std::string> messages_;
 };

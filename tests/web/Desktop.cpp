@@ -19,7 +19,7 @@
 
 #include "platform/web/Runtime.h"
 #include "tests/desktop/Desktop.h"
-#include "tests/desktop/KeepingSaver.h"
+#include "tests/desktop/KeptFiles.h"
 
 namespace korvanel::test {
 namespace {
@@ -157,8 +157,7 @@ PixelBox PlaceIn(const val& client, const val& element) {
 class WebDesktop : public Desktop {
  public:
   explicit WebDesktop(WindowRuntime::PrintJobFactory makePrintJob)
-      : runtime_(std::move(makePrintJob),
-                 [this](Form&) { return std::make_unique<KeepingSaver>(answer_, files_); }) {
+      : runtime_(std::move(makePrintJob), kept_.Savers()) {
     // The program before this one in the page may have ended.
     Ending().set("hidden", true);
   }
@@ -361,10 +360,11 @@ class WebDesktop : public Desktop {
     }
     return lines;
   }
-  void AnswerSaves(std::optional<std::string> fileName) override { answer_ = std::move(fileName); }
+  void AnswerSaves(std::optional<std::string> fileName) override {
+    kept_.Answer(std::move(fileName));
+  }
   std::optional<std::string> Saved(const std::string& fileName) const override {
-    const auto found = files_.find(fileName);
-    return found != files_.end() ? std::optional<std::string>(found->second) : std::nullopt;
+    return kept_.Saved(fileName);
   }
 
   // CSS pixels are 96 to the inch whatever the screen: the browser's zoom
@@ -451,8 +451,7 @@ class WebDesktop : public Desktop {
  private:
   static val Ending() { return Document().call<val>("getElementById", std::string("ended")); }
 
-  std::optional<std::string> answer_;
-  std::map<std::string, std::string> files_;
+  KeptFiles kept_;
   std::vector<std::string> messages_;
   web::WebRuntime runtime_;
 };
