@@ -136,7 +136,7 @@ TEST(RuntimeTest, WhatAHandlerThrowsBecomesOneMessageAndEndsThatHandlerOnly) {
   EXPECT_EQ(probe.clicks, (std::vector<std::string>{"btnA", "btnB", "btnA"}));
 }
 
-TEST(RuntimeTest, AHandlerMayUnloadItsOwnWindowWhichGoesOnlyWhenDeletedUnloaded) {
+TEST(RuntimeTest, AHandlerMayUnloadItsOwnWindowWhichIsDeletedOnlyWithTheClosedForms) {
   FakeRuntime runtime;
   Probe probe(runtime);
   probe.Show();
