@@ -60,6 +60,8 @@ class ComboBox {
   // Shows `text`, with `entry` (a position in the list) as the current one,
   // or none.
   virtual void ShowText(std::string_view text, std::optional<std::size_t> entry) = 0;
+  // The list's entries; while AppendEntry runs, those before the new one.
+  const std::vector<std::string>& Entries() const { return entries_; }
 
  private:
   std::vector<std::string> entries_;

@@ -63,8 +63,7 @@ WebComboBox::WebComboBox(const std::string& id)
 }
 
 void WebComboBox::AppendEntry(std::string_view text) {
-  const int index = static_cast<int>(entries_.size());
-  entries_.emplace_back(text);
+  const int index = static_cast<int>(Entries().size());
   // A copy of the first entry, its role and state with it: fewer calls on
   // the page for each.
   val entry = entryModel_.call<val>("cloneNode", false);
@@ -76,7 +75,6 @@ void WebComboBox::AppendEntry(std::string_view text) {
 void WebComboBox::RemoveEntries() {
   Close();
   list_.call<void>("replaceChildren");
-  entries_.clear();
   current_ = -1;
 }
 
@@ -94,7 +92,7 @@ void WebComboBox::NameBy(const std::string& labelId) {
 bool WebComboBox::IsOpen() const { return !list_["hidden"].as<bool>(); }
 
 void WebComboBox::Open() {
-  if (IsOpen() || entries_.empty()) return;
+  if (IsOpen() || Entries().empty()) return;
   list_.set("hidden", false);
   ToggleClass(box_, "open", true);
   SetAttribute(field_, "aria-expanded", "true");
@@ -134,7 +132,7 @@ void WebComboBox::MarkEntry(int index) {
 }
 
 void WebComboBox::Pick(int index) {
-  SetText(entries_[static_cast<std::size_t>(index)]);
+  SetText(Entries()[static_cast<std::size_t>(index)]);
   Close();
   // The text changed as if typed: the field selects it all, ready to type over.
   field_.call<void>("select");
@@ -142,7 +140,7 @@ void WebComboBox::Pick(int index) {
 
 void WebComboBox::OnKey(val event) {
   const std::string key = event["key"].as<std::string>();
-  const int last = static_cast<int>(entries_.size()) - 1;
+  const int last = static_cast<int>(Entries().size()) - 1;
   const auto consume = [&event] {
     event.call<void>("preventDefault");
     event.call<void>("stopPropagation");
@@ -177,7 +175,7 @@ void WebComboBox::OnKey(val event) {
 }
 
 int WebComboBox::EntryAt(val target) const {
-  for (std::size_t index = 0; index < entries_.size(); ++index) {
+  for (std::size_t index = 0; index < Entries().size(); ++index) {
     if (list_["children"][index].strictlyEquals(target)) return static_cast<int>(index);
   }
   return -1;

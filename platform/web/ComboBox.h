@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/Runtime.h"
 #include "platform/web/Dom.h"
@@ -52,7 +51,6 @@ class WebComboBox : public ComboBox {
   // What every entry of the list starts as.
   val entryModel_;
   std::string id_;
-  std::vector<std::string> entries_;
   // The entry the text is, and the one the open list marks, or -1.
   int current_ = -1;
   int active_ = -1;

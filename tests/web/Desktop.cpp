@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/FocusMemory.h"
 #include "platform/web/Runtime.h"
 #include "tests/desktop/Desktop.h"
 #include "tests/desktop/KeptFiles.h"
@@ -124,22 +125,10 @@ val NextTabStop(const val& shown, const val& from, bool backwards) {
   for (val& element : All(ClientOf(shown), "*")) {
     if (IsTabStop(element)) stops.push_back(std::move(element));
   }
-  if (stops.empty()) return val::null();
-  // Node.DOCUMENT_POSITION_PRECEDING and _FOLLOWING: where a stop is from `from`.
-  const int beyond = backwards ? 2 : 4;
-  const auto isBeyond = [&](const val& stop) {
-    return (from.call<int>("compareDocumentPosition", stop) & beyond) != 0;
-  };
-  if (backwards) {
-    for (auto stop = stops.rbegin(); stop != stops.rend(); ++stop) {
-      if (isBeyond(*stop)) return *stop;
-    }
-    return stops.back();
-  }
-  for (const val& stop : stops) {
-    if (isBeyond(stop)) return stop;
-  }
-  return stops.front();
+  FocusMemory<val> order;
+  order.SetTabOrder(stops);
+  const auto at = order.PositionOf([&from](const val& stop) { return stop.strictlyEquals(from); });
+  return order.Next(at, backwards ? -1 : 1, [](const val&) { return true; }).value_or(val::null());
 }
 
 // The place of `element` in pixels from the top-left corner of the inside
