@@ -3,8 +3,10 @@
 // should the program not arrive, not compile or later stop, the page says
 // what happened and offers to start it again, rather than staying an empty
 // or a frozen desktop. Written into index.html by the site's build (one
-// request less before the program starts), it runs as the page is read,
-// before korvanel.js, whose Module it sets up.
+// request less before the program starts), it runs first of all, before
+// the page's style sheet has arrived: it starts fetching and compiling the
+// program's WebAssembly then, and sets up the Module of korvanel.js, which
+// instantiates the compiled module when it runs.
 'use strict';
 
 (() => {
@@ -44,7 +46,30 @@
   // rejected promise; once it runs, a trap of the WebAssembly stops the
   // program as an abort does.
   const isTrap = (error) => typeof WebAssembly === 'object' && error instanceof WebAssembly.RuntimeError;
-  window.Module = { onAbort: failed, onRuntimeInitialized: () => { running = true; } };
+  // The module is fetched and compiled from the first, while the style sheet
+  // and korvanel.js load; korvanel.js instantiates it. A host that gives it
+  // another type than application/wasm cannot stream it: it is then
+  // compiled once whole.
+  const whole = () => fetch('korvanel.wasm').then((response) => {
+    if (!response.ok) throw new Error(`korvanel.wasm: the host answered ${response.status}`);
+    return response.arrayBuffer();
+  }).then((bytes) => WebAssembly.compile(bytes));
+  const compiled = typeof WebAssembly === 'object'
+    ? WebAssembly.compileStreaming(fetch('korvanel.wasm')).catch(
+      (error) => (error instanceof WebAssembly.CompileError ? Promise.reject(error) : whole()))
+    : Promise.reject(new Error('this browser has no WebAssembly'));
+  // A failure is told once korvanel.js asks for the module.
+  compiled.catch(() => {});
+  window.Module = {
+    onAbort: failed,
+    onRuntimeInitialized: () => { running = true; },
+    instantiateWasm: (imports, instantiated) => {
+      compiled.then((module) => WebAssembly.instantiate(module, imports)
+        .then((instance) => instantiated(instance, module)))
+        .catch(failed);
+      return {};
+    },
+  };
   window.addEventListener('error', (event) => {
     if (event.target instanceof HTMLScriptElement) {
       failed(`${event.target.getAttribute('src')} did not load`);
@@ -55,7 +80,7 @@
   window.addEventListener('unhandledrejection', (event) => {
     if (!running || isTrap(event.reason)) failed(event.reason);
   });
-  for (const id of ['retry', 'restart']) {
-    element(id).addEventListener('click', () => window.location.reload());
-  }
+  document.addEventListener('click', (event) => {
+    if (event.target.closest('#retry, #restart')) window.location.reload();
+  });
 })();

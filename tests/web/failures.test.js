@@ -61,6 +61,20 @@ test('a program file that does not arrive is told, with the browsers it needs, a
   }
 });
 
+test('a module served with another type than application/wasm still starts', async () => {
+  const context = await session.browser.newContext();
+  const page = await context.newPage();
+  await page.route('**/korvanel.wasm', async (route) => {
+    const response = await route.fetch();
+    const headers = { ...response.headers(), 'content-type': 'application/octet-stream' };
+    await route.fulfill({ response, headers });
+  });
+  await page.goto(session.site.url);
+  await windowOf(page, 'Korvanel').waitFor();
+  assert.equal(await page.getByRole('alert').count(), 0);
+  await context.close();
+});
+
 test('a browser that cannot compile the module is told so, with the browsers it needs', async () => {
   // Chromium without WebAssembly's exceptions of the kind the module uses.
   const browser = await chromium.launch({
