@@ -42,10 +42,6 @@
     }
   }
 
-  // Until the module runs, a module that cannot be fetched shows only as a
-  // rejected promise; once it runs, a trap of the WebAssembly stops the
-  // program as an abort does.
-  const isTrap = (error) => typeof WebAssembly === 'object' && error instanceof WebAssembly.RuntimeError;
   // The module is fetched and compiled from the first, while the style sheet
   // and korvanel.js load; korvanel.js instantiates it. A host that gives it
   // another type than application/wasm cannot stream it: it is then
@@ -70,6 +66,10 @@
       return {};
     },
   };
+  // Until the module runs, what goes wrong may show only as a rejected
+  // promise; once it runs, a trap of the WebAssembly stops the program as an
+  // abort does.
+  const isTrap = (error) => typeof WebAssembly === 'object' && error instanceof WebAssembly.RuntimeError;
   window.addEventListener('error', (event) => {
     if (event.target instanceof HTMLScriptElement) {
       failed(`${event.target.getAttribute('src')} did not load`);
