@@ -14,6 +14,6 @@ set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
 set(CMAKE_EXE_LINKER_FLAGS_INIT
   "-fwasm-exceptions -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1")
 
-# The site goes over the network: small before fast.
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-Oz -flto -DNDEBUG")
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-Oz -flto")
+# The optimisation, set where CMake's own defaults for the compiler (-O3)
+# would otherwise come after it.
+set(CMAKE_USER_MAKE_RULES_OVERRIDE_CXX ${CMAKE_CURRENT_LIST_DIR}/EmscriptenRelease.cmake)
