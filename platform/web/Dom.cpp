@@ -53,10 +53,10 @@ EM_JS(void, korvanel_listen, (EM_VAL target, const char* type, EM_VAL listener),
 });
 
 // A task queued by a frame's animation callbacks runs once that frame has
-// been painted.
-EM_JS(void, korvanel_after_next_paint, (EM_VAL task), {
+// been painted; a second later, the browser has long put it on the screen.
+EM_JS(void, korvanel_after_painted_and_shown, (EM_VAL task), {
   const run = Emval.toValue(task);
-  requestAnimationFrame(() => setTimeout(run, 0));
+  requestAnimationFrame(() => setTimeout(run, 1000));
 });
 
 EM_JS(void, korvanel_toggle_class, (EM_VAL element, const char* className, bool on), {
@@ -136,7 +136,7 @@ void ToggleClass(const val& element, const char* className, bool on) {
   korvanel_toggle_class(element.as_handle(), className, on);
 }
 
-void AfterNextPaint(const val& task) { korvanel_after_next_paint(task.as_handle()); }
+void AfterPaintedAndShown(const val& task) { korvanel_after_painted_and_shown(task.as_handle()); }
 
 ListenerSet::~ListenerSet() {
   for (Added& added : added_) {

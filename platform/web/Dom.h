@@ -37,9 +37,9 @@ void Append(const val& parent, const Children&... children) {
   (AppendChild(parent, children), ...);
 }
 
-// Runs `task` (a function of the page) once the page's next frame has been
-// painted.
-void AfterNextPaint(const val& task);
+// Runs `task` (a function of the page) a second after the page's next frame
+// has been painted, once the browser has shown it.
+void AfterPaintedAndShown(const val& task);
 
 // Listeners of the page's events that run C++, and callbacks the page calls
 // later: each lives until the set that made it goes (a call after that does

@@ -75,9 +75,11 @@ WebRuntime::WebRuntime(PrintJobFactory makePrintJob, FileSaverFactory makeFileSa
         ShowMessage(FormOfElement(failure[0]),
                     SaveFailure(failure[1].as<std::string>(), failure[2].as<std::string>()));
       })) {
-  // Once the first window has been painted: the worker's start, its fetches
-  // and the printout's faces must not delay it.
-  AfterNextPaint(listeners_.Callback([] {
+  // Once the first window is on the screen: the worker's start, its fetches
+  // and the printout's faces must not delay it. Begun as soon as it had been
+  // painted, they still took processor time from the browser's drawing it on
+  // two cores.
+  AfterPaintedAndShown(listeners_.Callback([] {
     korvanel_keep_site_for_offline();
     WebPrinter::LoadFaces();
   }));
