@@ -1,9 +1,11 @@
-# The site in ${CMAKE_BINARY_DIR}/site: the page, its style, manifest and
-# icons, the fonts it carries and the service worker that keeps them, beside
-# the program's korvanel.js and korvanel.wasm. Included by the web runtime's
-# korvanel_program().
+# The site in ${CMAKE_BINARY_DIR}/site: the page with the program's script
+# in it, its style, manifest and icons, the fonts it carries and the service
+# worker that keeps them, beside the program's korvanel.wasm. Included by the
+# web runtime's korvanel_program(), which builds the program in
+# ${CMAKE_BINARY_DIR}/program.
 set(site ${CMAKE_BINARY_DIR}/site)
 set(page ${PROJECT_SOURCE_DIR}/resources/web)
+set(program ${CMAKE_BINARY_DIR}/program)
 
 find_program(KORVANEL_PYFTSUBSET pyftsubset REQUIRED)
 find_path(KORVANEL_LIBERATION_DIR LiberationSans-Regular.ttf
@@ -21,12 +23,18 @@ foreach(file korvanel.css manifest.webmanifest)
   list(APPEND site_files ${site}/${file})
 endforeach()
 
-# The page, its own script written into it (Page.cmake).
+add_custom_command(OUTPUT ${site}/korvanel.wasm
+  COMMAND ${CMAKE_COMMAND} -E copy ${program}/korvanel.wasm ${site}/korvanel.wasm
+  DEPENDS korvanel VERBATIM)
+list(APPEND site_files ${site}/korvanel.wasm)
+
+# The page, its own script and the program's written into it (Page.cmake).
 find_program(KORVANEL_PYTHON python3 REQUIRED)
 add_custom_command(OUTPUT ${site}/index.html
   COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/index.html
-    -DSCRIPT=${page}/page.js -DPYTHON=${KORVANEL_PYTHON} -P ${page}/Page.cmake
-  DEPENDS ${page}/index.html ${page}/page.js ${page}/Page.cmake VERBATIM)
+    -DPAGE_SCRIPT=${page}/page.js -DPROGRAM_SCRIPT=${program}/korvanel.js
+    -DPYTHON=${KORVANEL_PYTHON} -P ${page}/Page.cmake
+  DEPENDS ${page}/index.html ${page}/page.js ${page}/Page.cmake korvanel VERBATIM)
 list(APPEND site_files ${site}/index.html)
 
 # The program's icon, its enlargements and the one an app launcher may cut
@@ -65,5 +73,5 @@ add_custom_command(OUTPUT ${site}/fonts/LICENSE
 add_custom_command(OUTPUT ${site}/sw.js
   COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/sw.js
     -P ${page}/ServiceWorker.cmake
-  DEPENDS ${page}/sw.js ${page}/ServiceWorker.cmake ${site_files} korvanel VERBATIM)
+  DEPENDS ${page}/sw.js ${page}/ServiceWorker.cmake ${site_files} VERBATIM)
 add_custom_target(korvanel_site ALL DEPENDS ${site}/sw.js ${site}/fonts/LICENSE)

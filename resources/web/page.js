@@ -5,8 +5,9 @@
 // or a frozen desktop. Written into index.html by the site's build (one
 // request less before the program starts), it runs first of all, before
 // the page's style sheet has arrived: it starts fetching and compiling the
-// program's WebAssembly then, and sets up the Module of korvanel.js, which
-// instantiates the compiled module when it runs.
+// program's WebAssembly then, and sets up the Module of the program's
+// script (written at the page's end), which instantiates the compiled
+// module when it runs.
 'use strict';
 
 (() => {
@@ -43,7 +44,7 @@
   }
 
   // The module is fetched and compiled from the first, while the style sheet
-  // and korvanel.js load; korvanel.js instantiates it. A host that gives it
+  // loads; the program's script instantiates it. A host that gives it
   // another type than application/wasm cannot stream it: it is then
   // compiled once whole.
   const whole = () => fetch('korvanel.wasm').then((response) => {
@@ -54,7 +55,7 @@
     ? WebAssembly.compileStreaming(fetch('korvanel.wasm')).catch(
       (error) => (error instanceof WebAssembly.CompileError ? Promise.reject(error) : whole()))
     : Promise.reject(new Error('this browser has no WebAssembly'));
-  // A failure is told once korvanel.js asks for the module.
+  // A failure is told once the program's script asks for the module.
   compiled.catch(() => {});
   window.Module = {
     onAbort: failed,
@@ -71,12 +72,8 @@
   // abort does.
   const isTrap = (error) => typeof WebAssembly === 'object' && error instanceof WebAssembly.RuntimeError;
   window.addEventListener('error', (event) => {
-    if (event.target instanceof HTMLScriptElement) {
-      failed(`${event.target.getAttribute('src')} did not load`);
-    } else if (isTrap(event.error)) {
-      failed(event.error);
-    }
-  }, true);
+    if (isTrap(event.error)) failed(event.error);
+  });
   window.addEventListener('unhandledrejection', (event) => {
     if (!running || isTrap(event.reason)) failed(event.reason);
   });
