@@ -27,10 +27,16 @@ async function fetchOfThisBuild(file) {
   throw new Error(`${file} on the host is not of this build`);
 }
 
+// A file kept under two names (the page, as "./" and "index.html") is
+// fetched once.
 async function fillStore() {
-  const responses = await Promise.all(Object.keys(FILES).map(fetchOfThisBuild));
+  const fetched = new Map();
+  for (const [file, digest] of Object.entries(FILES)) {
+    if (!fetched.has(digest)) fetched.set(digest, fetchOfThisBuild(file));
+  }
+  const responses = await Promise.all(Object.values(FILES).map((digest) => fetched.get(digest)));
   const store = await caches.open(STORE);
-  await Promise.all(Object.keys(FILES).map((file, k) => store.put(file, responses[k])));
+  await Promise.all(Object.keys(FILES).map((file, k) => store.put(file, responses[k].clone())));
 }
 
 self.addEventListener("install", (event) => {
