@@ -6,8 +6,9 @@
 // request less before the program starts), it runs first of all, before
 // the page's style sheet has arrived: it starts fetching and compiling the
 // program's WebAssembly then, and sets up the Module of the program's
-// script (written at the page's end), which instantiates the compiled
-// module when it runs.
+// script, which instantiates the compiled module when it runs. That script
+// stands at the page's end, so that it runs once the page's elements are
+// there and its style sheet has arrived.
 'use strict';
 
 (() => {
