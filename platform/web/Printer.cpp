@@ -72,10 +72,10 @@ EM_JS(void, korvanel_load_print_faces, (), {
   document.fonts.load('10pt "Korvanel Sans"');
 });
 
-// The paper the printout asks of the browser: a rule of the site's style
+// The paper the printout asks of the browser: a rule of the page's style
 // sheet while pages are printed, none (the browser's own) for lines.
 EM_JS(void, korvanel_ask_paper, (double width, double height), {
-  const sheet = document.querySelector('link[rel="stylesheet"]').sheet;
+  const sheet = document.styleSheets[0];
   const asked = korvanel_ask_paper;
   if (asked.rule) {
     const at = Array.prototype.indexOf.call(sheet.cssRules, asked.rule);

@@ -1,5 +1,5 @@
-# The site in ${CMAKE_BINARY_DIR}/site: the page with the program's script
-# in it, its style, manifest and icons, the fonts it carries and the service
+# The site in ${CMAKE_BINARY_DIR}/site: the page with its style and the
+# program's script in it, its manifest and icons, the fonts it carries and the service
 # worker that keeps them, beside the program's korvanel.wasm. Included by the
 # web runtime's korvanel_program(), which builds the program in
 # ${CMAKE_BINARY_DIR}/program.
@@ -15,27 +15,33 @@ find_file(KORVANEL_LIBERATION_LICENSE copyright
   PATHS /usr/share/doc/fonts-liberation /usr/share/doc/fonts-liberation2
   NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
-set(site_files)
-foreach(file korvanel.css manifest.webmanifest)
-  add_custom_command(OUTPUT ${site}/${file}
-    COMMAND ${CMAKE_COMMAND} -E copy ${page}/${file} ${site}/${file}
-    DEPENDS ${page}/${file} VERBATIM)
-  list(APPEND site_files ${site}/${file})
-endforeach()
+add_custom_command(OUTPUT ${site}/manifest.webmanifest
+  COMMAND ${CMAKE_COMMAND} -E copy ${page}/manifest.webmanifest ${site}/manifest.webmanifest
+  DEPENDS ${page}/manifest.webmanifest VERBATIM)
+set(site_files ${site}/manifest.webmanifest)
 
 add_custom_command(OUTPUT ${site}/korvanel.wasm
   COMMAND ${CMAKE_COMMAND} -E copy ${program}/korvanel.wasm ${site}/korvanel.wasm
   DEPENDS korvanel VERBATIM)
 list(APPEND site_files ${site}/korvanel.wasm)
 
-# The page, its own script and the program's written into it (Page.cmake).
+# The page, its style sheet, its own script and the program's written into
+# it (Page.cmake).
 find_program(KORVANEL_PYTHON python3 REQUIRED)
 add_custom_command(OUTPUT ${site}/index.html
   COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/index.html
-    -DPAGE_SCRIPT=${page}/page.js -DPROGRAM_SCRIPT=${program}/korvanel.js
-    -DPYTHON=${KORVANEL_PYTHON} -P ${page}/Page.cmake
-  DEPENDS ${page}/index.html ${page}/page.js ${page}/Page.cmake korvanel VERBATIM)
+    -DSTYLE=${page}/korvanel.css -DPAGE_SCRIPT=${page}/page.js
+    -DPROGRAM_SCRIPT=${program}/korvanel.js -DPYTHON=${KORVANEL_PYTHON} -P ${page}/Page.cmake
+  DEPENDS ${page}/index.html ${page}/korvanel.css ${page}/page.js ${page}/Page.cmake korvanel
+  VERBATIM)
 list(APPEND site_files ${site}/index.html)
+
+# The style sheet as a file, for the test and benchmark pages beside the
+# site (in ${CMAKE_BINARY_DIR}/style), with the site's fonts.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${page}/korvanel.css)
+file(READ ${page}/korvanel.css style)
+string(REPLACE "url(\"fonts/" "url(\"../site/fonts/" style "${style}")
+file(WRITE ${CMAKE_BINARY_DIR}/style/korvanel.css "${style}")
 
 # The program's icon, its enlargements and the one an app launcher may cut
 # to its own shape (scripts/make-icon.py).

@@ -2,13 +2,13 @@
 // window does (the runtime then takes the desktop's aria-busy away), and
 // should the program not arrive, not compile or later stop, the page says
 // what happened and offers to start it again, rather than staying an empty
-// or a frozen desktop. Written into index.html by the site's build (one
-// request less before the program starts), it runs first of all, before
-// the page's style sheet has arrived: it starts fetching and compiling the
-// program's WebAssembly then, and sets up the Module of the program's
-// script, which instantiates the compiled module when it runs. That script
-// stands at the page's end, so that it runs once the page's elements are
-// there and its style sheet has arrived.
+// or a frozen desktop. Written into index.html by the site's build, as the
+// page's style sheet and the program's script are (no request waits for
+// another before the program starts), it runs first of all: it starts
+// fetching and compiling the program's WebAssembly, and sets up the Module
+// of the program's script, which instantiates the compiled module when it
+// runs. That script stands at the page's end, so that it runs once the
+// page's elements are there.
 'use strict';
 
 (() => {
@@ -44,8 +44,8 @@
     }
   }
 
-  // The module is fetched and compiled from the first, while the style sheet
-  // loads; the program's script instantiates it. A host that gives it
+  // The module is fetched and compiled from the first, while the page is
+  // read; the program's script instantiates it. A host that gives it
   // another type than application/wasm cannot stream it: it is then
   // compiled once whole.
   const whole = () => fetch('korvanel.wasm').then((response) => {

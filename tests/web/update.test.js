@@ -27,16 +27,14 @@ function filesOf(folder, prefix = '') {
 
 const digest = (file) => crypto.createHash('sha256').update(fs.readFileSync(file)).digest('hex');
 
-// The next release, made from this build: the page (with the program's
-// script in it), its style and its module changed (the page and the module
-// by what only names the build), and the worker that the site's build
-// writes for them.
+// The next release, made from this build: the page (with its style and the
+// program's script in it) and its module changed by what only names the
+// build, and the worker that the site's build writes for them.
 function nextRelease() {
   const folder = folderOf('next');
   fs.cpSync(SITE, folder, { recursive: true });
   const index = path.join(folder, 'index.html');
   fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace('<html lang="en">', '<html lang="en" data-release="next">'));
-  fs.appendFileSync(path.join(folder, 'korvanel.css'), '/* the next release */\n');
   const name = Buffer.from('release');
   const payload = Buffer.from('next');
   fs.appendFileSync(path.join(folder, 'korvanel.wasm'),
