@@ -1,8 +1,8 @@
 # The site in ${CMAKE_BINARY_DIR}/site: the page with its style and the
-# program's script in it, its manifest and icons, the fonts it carries and the service
-# worker that keeps them, beside the program's korvanel.wasm. Included by the
-# web runtime's korvanel_program(), which builds the program in
-# ${CMAKE_BINARY_DIR}/program.
+# program's script in it, its manifest and icons, the fonts it carries and
+# the service worker that keeps them, beside the program's korvanel.wasm.
+# Included by the web runtime's korvanel_program(), which builds the program
+# in ${CMAKE_BINARY_DIR}/program.
 set(site ${CMAKE_BINARY_DIR}/site)
 set(page ${PROJECT_SOURCE_DIR}/resources/web)
 set(program ${CMAKE_BINARY_DIR}/program)
